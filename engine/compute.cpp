@@ -1,0 +1,94 @@
+#include "engine/compute.h"
+
+#include "engine/expression.h"
+#include "engine/format_text.h"
+#include "engine/format_value.h"
+#include "engine/text_buffer.h"
+#include "reports/report_dispatch.h"
+
+namespace kelomed {
+namespace {
+
+constexpr int kValueTextCapacity = 128;
+constexpr int kLineCapacity = 256;
+
+bool IsPresent(const char16_t* text) { return text != nullptr && text[0] != 0; }
+
+int BoundedOutputCount(const ToolDef& tool) {
+    return tool.outputCount < kMaxOutputs ? tool.outputCount : kMaxOutputs;
+}
+
+// Appends one line per output; returns whether any output failed.
+bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values,
+                       char16_t* report, int reportCapacity) {
+    const int count = BoundedOutputCount(tool);
+    bool anyFailed = false;
+    for (int i = 0; i < count; ++i) {
+        int failed = 0;
+        values[i] = EvaluateExpression(tool, tool.outputs[i].expression, inputs, values, failed);
+        anyFailed = anyFailed || failed != 0;
+    }
+    for (int i = 0; i < count; ++i) {
+        const OutputField& output = tool.outputs[i];
+        char16_t valueText[kValueTextCapacity];
+        FormatValue(output.format, values[i], valueText, kValueTextCapacity);
+        char16_t line[kLineCapacity];
+        if (IsPresent(output.unit)) {
+            FormatText(line, kLineCapacity, u"%ls：%ls %ls\r\n", output.label, valueText,
+                       output.unit);
+        } else {
+            FormatText(line, kLineCapacity, u"%ls：%ls\r\n", output.label, valueText);
+        }
+        AppendText(report, reportCapacity, line);
+    }
+    return anyFailed;
+}
+
+void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* values,
+                   char16_t* verdict, int verdictCapacity, std::int32_t& level) {
+    for (int i = 0; i < tool.ruleCount; ++i) {
+        const VerdictRule& rule = tool.rules[i];
+        bool matches = rule.condition == nullptr || rule.condition[0] == 0;
+        if (!matches) {
+            int failed = 0;
+            const double value = EvaluateExpression(tool, rule.condition, inputs, values, failed);
+            matches = failed == 0 && value != 0;
+        }
+        if (matches) {
+            CopyText(verdict, verdictCapacity, rule.verdict);
+            level = rule.level;
+            break;
+        }
+    }
+    if (verdictCapacity > 0 && verdict[0] == 0) {
+        CopyText(verdict, verdictCapacity, u"请核对输入参数后重新计算");
+    }
+}
+
+}  // namespace
+
+std::int32_t ComputeTool(const ToolDef& tool, const double* inputs, char16_t* report,
+                         int reportCapacity, char16_t* verdict, int verdictCapacity,
+                         std::int32_t& level, char16_t* reportCopy, int reportCopyCapacity) {
+    CopyText(report, reportCapacity, u"");
+    CopyText(verdict, verdictCapacity, u"");
+    CopyText(reportCopy, reportCopyCapacity, u"");
+    level = 0;
+
+    if (tool.kind != ToolKind::Formula) {
+        level = GenerateKindReport(tool.kind, tool, inputs, report, reportCapacity, verdict,
+                                   verdictCapacity);
+        CopyText(reportCopy, reportCopyCapacity, report);
+        return level;
+    }
+
+    double values[kMaxOutputs] = {};
+    if (AppendOutputLines(tool, inputs, values, report, reportCapacity)) {
+        AppendText(report, reportCapacity, u"（部分结果无法计算，请检查输入是否合理）\r\n");
+    }
+    ChooseVerdict(tool, inputs, values, verdict, verdictCapacity, level);
+    CopyText(reportCopy, reportCopyCapacity, report);
+    return level;
+}
+
+}  // namespace kelomed

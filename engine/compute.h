@@ -1,0 +1,21 @@
+// The compute entry: one tool, one input vector, one report and verdict.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/tool_model.h"
+
+namespace kelomed {
+
+// The verdict buffer must hold at least this many units (the fallback
+// verdict and its terminator).
+inline constexpr int kMinVerdictCapacity = 13;
+
+// Clears report, verdict and reportCopy, then fills them: a formula tool
+// evaluates its outputs and picks the verdict by its rules; a report kind
+// hands the work to its generator. Returns the level and stores it in `level`.
+std::int32_t ComputeTool(const ToolDef& tool, const double* inputs, char16_t* report,
+                         int reportCapacity, char16_t* verdict, int verdictCapacity,
+                         std::int32_t& level, char16_t* reportCopy, int reportCopyCapacity);
+
+}  // namespace kelomed

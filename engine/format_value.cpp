@@ -1,0 +1,60 @@
+#include "engine/format_value.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "engine/day_number.h"
+#include "engine/format_text.h"
+
+namespace kelomed {
+namespace {
+
+// A fixed-point text longer than this (magnitudes near 1e76 and above) would
+// be cut and read as a wrong number; such values print in exponent form.
+constexpr int kLongestFixedText = 79;
+
+bool CodeIs(const char* code, const char* name) { return std::strcmp(code, name) == 0; }
+
+const char16_t* FixedFormatOf(const char* code) {
+    if (CodeIs(code, "f0") || CodeIs(code, "int")) {
+        return u"%.0f";
+    }
+    if (CodeIs(code, "f1")) {
+        return u"%.1f";
+    }
+    if (CodeIs(code, "f3")) {
+        return u"%.3f";
+    }
+    if (CodeIs(code, "pct")) {
+        return u"%.1f%%";
+    }
+    return u"%.2f";
+}
+
+}  // namespace
+
+void FormatValue(const char* code, double value, char16_t* out, int outCapacity) {
+    if (!std::isfinite(value)) {
+        FormatText(out, outCapacity, u"--");
+        return;
+    }
+    const char* effective = code != nullptr ? code : "f2";
+    if (CodeIs(effective, "date")) {
+        // Truncation toward zero; a value outside the 64-bit range has no date.
+        if (!(value > -9.2e18 && value < 9.2e18)) {
+            FormatText(out, outCapacity, u"--");
+            return;
+        }
+        FormatDayNumber(static_cast<std::int64_t>(value), out, outCapacity);
+        return;
+    }
+    const char16_t* format = FixedFormatOf(effective);
+    if (FormatText(nullptr, 0, format, value) > kLongestFixedText) {
+        FormatText(out, outCapacity, CodeIs(effective, "pct") ? u"%.6g%%" : u"%.6g", value);
+        return;
+    }
+    FormatText(out, outCapacity, format, value);
+}
+
+}  // namespace kelomed

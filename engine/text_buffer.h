@@ -1,0 +1,30 @@
+// Fixed-capacity UTF-16 text buffers.
+//
+// Every capacity counts code units and includes the terminating zero. A copy
+// keeps the first capacity - 1 units; an append adds at most
+// capacity - length - 1 units; the result is always terminated (a capacity of
+// 0 or less leaves the buffer untouched).
+#pragma once
+
+namespace kelomed {
+
+// Number of units before the terminating zero; 0 for a null pointer.
+int TextLength(const char16_t* text);
+
+// Length of at most `count` units of `text` (stops at the terminator).
+int TextLengthBounded(const char16_t* text, int count);
+
+// Replaces `destination` by the first capacity - 1 units of `source`.
+void CopyText(char16_t* destination, int capacity, const char16_t* source);
+
+// Appends at most `count` units of `source` (stopping at its terminator),
+// bounded by the capacity. Returns the number of units appended.
+int AppendUnits(char16_t* destination, int capacity, const char16_t* source, int count);
+
+// Appends all of `source` that fits. Returns the number of units appended.
+int AppendText(char16_t* destination, int capacity, const char16_t* source);
+
+// True when both texts hold the same units (null counts as empty).
+bool TextEquals(const char16_t* left, const char16_t* right);
+
+}  // namespace kelomed

@@ -1,0 +1,89 @@
+// The constant description of a build's one tool.
+//
+// A tool is data: counted arrays of plain records whose texts are constants.
+// Keys, expressions and format codes are ASCII; everything shown is UTF-16.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace kelomed {
+
+inline constexpr int kMaxInputs = 16;
+inline constexpr int kMaxOutputs = 16;
+
+enum ToolKind : std::int32_t {
+    Formula = 0,
+    NurseRota = 1,
+    DosingTimes = 2,
+    BloodDrawOrder = 3,
+    CriticalValues = 4,
+    HighAlertDrugs = 5,
+    DrugCompatibility = 6,
+    FollowUpPlan = 7,
+    SurgicalChecklist = 8,
+    ShiftHandover = 9,
+    InfusionCard = 10,
+    LabPanels = 11,
+};
+
+struct InputField {
+    const char* key;
+    const char16_t* label;
+    const char16_t* unit;
+    double defaultValue;
+};
+
+struct OutputField {
+    const char* key;
+    const char16_t* label;
+    const char16_t* unit;        // null or empty: a line without unit
+    const char* expression;
+    const char* format;          // null: "f2"
+};
+
+struct VerdictRule {
+    const char* condition;       // empty: matches always
+    std::int32_t level;
+    const char16_t* verdict;
+};
+
+struct ToolDef {
+    std::int32_t id;
+    const char16_t* title;
+    const char16_t* subtitle;    // may be null
+    const char16_t* category;
+    const char16_t* reference;
+    const char16_t* note;        // may be null
+    std::int32_t inputCount;
+    const InputField* inputs;
+    std::int32_t outputCount;
+    const OutputField* outputs;
+    std::int32_t ruleCount;
+    const VerdictRule* rules;
+    ToolKind kind;
+};
+
+// Counts of the constant tables, checked while compiling: a table with more
+// places than the window and the input vector hold does not build.
+template <std::size_t N>
+constexpr std::int32_t InputCountOf(const InputField (&)[N]) {
+    static_assert(N <= kMaxInputs, "a tool holds at most 16 inputs");
+    return static_cast<std::int32_t>(N);
+}
+
+template <std::size_t N>
+constexpr std::int32_t OutputCountOf(const OutputField (&)[N]) {
+    static_assert(N <= kMaxOutputs, "a tool holds at most 16 outputs");
+    return static_cast<std::int32_t>(N);
+}
+
+template <std::size_t N>
+constexpr std::int32_t RuleCountOf(const VerdictRule (&)[N]) {
+    return static_cast<std::int32_t>(N);
+}
+
+// The build's one tool.
+const ToolDef& GetTool();
+
+}  // namespace kelomed

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "engine/compute.h"
+#include "tests/test_text.h"
+#include "tests/test_tools.h"
+
+namespace kelomed {
+namespace {
+
+using testing::Utf8Of;
+
+struct Result {
+    std::string report;
+    std::string verdict;
+    std::string copy;
+    std::int32_t level = -1;
+    std::int32_t returned = -1;
+};
+
+Result Compute(const ToolDef& tool, const double* inputs, int reportCapacity = 4096,
+               int verdictCapacity = 512, int copyCapacity = 8192) {
+    static char16_t report[8192];
+    static char16_t verdict[512];
+    static char16_t copy[8192];
+    Result result;
+    result.returned = ComputeTool(tool, inputs, report, reportCapacity, verdict, verdictCapacity,
+                                  result.level, copy, copyCapacity);
+    result.report = Utf8Of(report);
+    result.verdict = Utf8Of(verdict);
+    result.copy = Utf8Of(copy);
+    return result;
+}
+
+constexpr char kDefaultReport[] = "浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n每小时药量：720 ug/h\r\n";
+
+TEST(Tool48, DefaultsGiveTheReferenceResult) {
+    const ToolDef& tool = GetTool();
+    double inputs[16] = {};
+    for (int i = 0; i < tool.inputCount; ++i) {
+        inputs[i] = tool.inputs[i].defaultValue;
+    }
+    EXPECT_EQ(inputs[0], 0.20000000298023224);
+    const Result result = Compute(tool, inputs);
+    EXPECT_EQ(result.report, kDefaultReport);
+    EXPECT_EQ(result.verdict, "泵速计算完成，中心静脉输注");
+    EXPECT_EQ(result.level, 0);
+    EXPECT_EQ(result.returned, 0);
+    EXPECT_EQ(result.copy, result.report);
+}
+
+TEST(Tool48, VerdictByDose) {
+    const struct {
+        double dose;
+        const char* verdict;
+        std::int32_t level;
+    } cases[] = {
+        {1.5, "剂量超过 1ug/kg/min，休克加重，评估联合用药", 3},
+        {1.0, "泵速计算完成，中心静脉输注", 0},
+        {1.0000001, "剂量超过 1ug/kg/min，休克加重，评估联合用药", 3},
+    };
+    for (const auto& c : cases) {
+        const double inputs[] = {c.dose, 60, 4, 50};
+        const Result result = Compute(GetTool(), inputs);
+        EXPECT_EQ(result.verdict, c.verdict) << c.dose;
+        EXPECT_EQ(result.level, c.level) << c.dose;
+        EXPECT_EQ(result.returned, c.level) << c.dose;
+    }
+}
+
+TEST(Tool48, ZeroDilutionFailsTwoOutputsButStillReports) {
+    const double inputs[] = {0.2, 60, 4, 0};
+    const Result result = Compute(GetTool(), inputs);
+    EXPECT_EQ(result.report,
+              "浓度：0.0 ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：720 ug/h\r\n"
+              "（部分结果无法计算，请检查输入是否合理）\r\n");
+    EXPECT_EQ(result.verdict, "泵速计算完成，中心静脉输注");
+    EXPECT_EQ(result.level, 0);
+}
+
+TEST(FormulaTool, LaterOutputsReadZeroEarlierOutputsTheirValue) {
+    const double inputs[] = {0.2, 60, 4, 50, 0};
+    const Result result = Compute(testing::kProbeTool, inputs);
+    EXPECT_EQ(result.report,
+              "浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n两倍：160\r\n提前：1\r\n之后：5\r\n影子：99\r\n");
+    // No rules: the fallback verdict.
+    EXPECT_EQ(result.verdict, "请核对输入参数后重新计算");
+    EXPECT_EQ(result.level, 0);
+}
+
+TEST(FormulaTool, FailedConditionsAreSkippedAndEmptyVerdictFallsBack) {
+    static constexpr InputField inputs[] = {{"a", u"甲", u"", 1}};
+    static constexpr OutputField outputs[] = {{"y", u"乙", u"", "a/0", "f2"}};
+    static constexpr VerdictRule rules[] = {
+        {"y>1 || 1/0", 3, u"不应匹配"},   // fails: skipped
+        {"nosuch", 2, u"也不应匹配"},     // fails: skipped
+        {"a==1", 2, u""},                 // matches with an empty text
+        {"", 1, u"太迟"},
+    };
+    static constexpr ToolDef tool = {7, u"t", nullptr, u"c", u"r", nullptr,
+                                     InputCountOf(inputs), inputs, OutputCountOf(outputs), outputs,
+                                     RuleCountOf(rules), rules, ToolKind::Formula};
+    const double values[] = {1};
+    const Result result = Compute(tool, values);
+    EXPECT_EQ(result.report, "乙：0.00\r\n（部分结果无法计算，请检查输入是否合理）\r\n");
+    EXPECT_EQ(result.verdict, "请核对输入参数后重新计算");
+    EXPECT_EQ(result.level, 2);
+}
+
+TEST(FormulaTool, NonFiniteOutputPrintsDashes) {
+    static constexpr InputField inputs[] = {{"a", u"甲", u"", 1}};
+    static constexpr OutputField outputs[] = {{"big", u"大", u"单位", "10^400", "f0"},
+                                              {"d", u"日期", nullptr, "a*11016", "date"}};
+    static constexpr ToolDef tool = {7, u"t", nullptr, u"c", u"r", nullptr,
+                                     InputCountOf(inputs), inputs, OutputCountOf(outputs), outputs,
+                                     0, nullptr, ToolKind::Formula};
+    const double values[] = {1};
+    EXPECT_EQ(Compute(tool, values).report,
+              "大：-- 单位\r\n日期：2000-02-29\r\n（部分结果无法计算，请检查输入是否合理）\r\n");
+}
+
+TEST(ComputeCapacities, ReportIsCutWhereTheBufferEnds) {
+    const double inputs[] = {0.2, 60, 4, 50};
+    EXPECT_EQ(Compute(GetTool(), inputs, 1).report, "");
+    EXPECT_EQ(Compute(GetTool(), inputs, 1).copy, "");
+    EXPECT_EQ(Compute(GetTool(), inputs, 4).report, "浓度：");
+    // The 15 units of the first line, then 3 units of the second.
+    EXPECT_EQ(Compute(GetTool(), inputs, 19).report, "浓度：80.0 ug/ml\r\n泵速：");
+    // The copy keeps its own bound.
+    const Result cut = Compute(GetTool(), inputs, 4096, 512, 3);
+    EXPECT_EQ(cut.report, kDefaultReport);
+    EXPECT_EQ(cut.copy, "浓度");
+    // The verdict keeps its first capacity - 1 units.
+    const double high[] = {1.5, 60, 4, 50};
+    EXPECT_EQ(Compute(GetTool(), high, 4096, 13).verdict, "剂量超过 1ug/kg/");
+    EXPECT_EQ(Compute(GetTool(), inputs, 4096, 13).verdict, "泵速计算完成，中心静脉输");
+}
+
+TEST(ComputeKinds, KindWithoutGeneratorWritesTheNotice) {
+    for (const ToolKind kind : {static_cast<ToolKind>(12), static_cast<ToolKind>(-1)}) {
+        ToolDef tool = GetTool();
+        tool.kind = kind;
+        const double inputs[] = {0.2, 60, 4, 50};
+        const Result result = Compute(tool, inputs);
+        EXPECT_EQ(result.report, "（该工具暂无自定义报告）");
+        EXPECT_EQ(result.copy, "（该工具暂无自定义报告）");
+        EXPECT_EQ(result.verdict, "暂无报告内容");
+        EXPECT_EQ(result.level, 0);
+    }
+}
+
+}  // namespace
+}  // namespace kelomed

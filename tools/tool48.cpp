@@ -1,0 +1,47 @@
+// Tool 48: norepinephrine preparation and dose by body weight.
+#include "engine/tool_model.h"
+
+namespace kelomed {
+namespace {
+
+// The first default is the single-precision 0.2 widened to double, as the
+// family's stored records and reference results were computed with it.
+constexpr InputField kInputs[] = {
+    {"dose", u"目标剂量", u"ug/kg/min", 0.20000000298023224},
+    {"w", u"体重", u"kg", 60},
+    {"drug", u"药量", u"mg", 4},
+    {"dil", u"稀释至", u"ml", 50},
+};
+
+constexpr OutputField kOutputs[] = {
+    {"conc", u"浓度", u"ug/ml", "drug*1000/dil", "f1"},
+    {"rate", u"泵速", u"ml/h", "dose*w*60/(drug*1000/dil)", "f2"},
+    {"ug_h", u"每小时药量", u"ug/h", "dose*w*60", "f0"},
+};
+
+constexpr VerdictRule kRules[] = {
+    {"dose>1", 3, u"剂量超过 1ug/kg/min，休克加重，评估联合用药"},
+    {"", 0, u"泵速计算完成，中心静脉输注"},
+};
+
+constexpr ToolDef kTool = {
+    48,
+    u"去甲肾上腺素配置与剂量",
+    u"按体重计算去甲泵速",
+    u"重症用药",
+    u"去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置",
+    u"首选中心静脉；外渗可致皮肤坏死，需酚妥拉明局部封闭。",
+    InputCountOf(kInputs),
+    kInputs,
+    OutputCountOf(kOutputs),
+    kOutputs,
+    RuleCountOf(kRules),
+    kRules,
+    ToolKind::Formula,
+};
+
+}  // namespace
+
+const ToolDef& GetTool() { return kTool; }
+
+}  // namespace kelomed

@@ -70,8 +70,8 @@ int BuildSelftestText(const ToolDef& tool, char16_t* text, int capacity) {
     char16_t verdict[kVerdictCapacity];
     char16_t reportCopy[kReportCapacity];
     std::int32_t level = 0;
-    ComputeTool(tool, inputs, report, kReportCapacity, verdict, kVerdictCapacity, level,
-                reportCopy, kReportCapacity);
+    ComputeTool(tool, inputs, report, kReportCapacity, verdict, kVerdictCapacity, level, reportCopy,
+                kReportCapacity);
 
     FormatText(text, capacity, u"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
     char16_t levelLine[kLevelLineCapacity];

@@ -12,15 +12,17 @@ namespace {
 constexpr int kValueTextCapacity = 128;
 constexpr int kLineCapacity = 256;
 
-bool IsPresent(const char16_t* text) { return text != nullptr && text[0] != 0; }
+bool IsPresent(const char16_t* text) {
+    return text != nullptr && text[0] != 0;
+}
 
 int BoundedOutputCount(const ToolDef& tool) {
     return tool.outputCount < kMaxOutputs ? tool.outputCount : kMaxOutputs;
 }
 
 // Appends one line per output; returns whether any output failed.
-bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values,
-                       char16_t* report, int reportCapacity) {
+bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values, char16_t* report,
+                       int reportCapacity) {
     const int count = BoundedOutputCount(tool);
     bool anyFailed = false;
     for (int i = 0; i < count; ++i) {

@@ -39,9 +39,9 @@ int FormatDayNumber(std::int64_t dayNumber, char16_t* out, int outCapacity) {
     const std::int64_t day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
     const std::int64_t month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
     const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-    const int length = FormatText(out, outCapacity, u"%04lld-%02lld-%02lld",
-                                  static_cast<long long>(year), static_cast<long long>(month),
-                                  static_cast<long long>(day));
+    const int length =
+        FormatText(out, outCapacity, u"%04lld-%02lld-%02lld", static_cast<long long>(year),
+                   static_cast<long long>(month), static_cast<long long>(day));
     return length < outCapacity ? length : -1;
 }
 

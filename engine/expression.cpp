@@ -10,13 +10,21 @@ namespace {
 constexpr int kNameCapacity = 64;
 constexpr double kOneThird = 0.3333333333333333;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 bool IsHexDigit(char c) {
     return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
-bool IsNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-bool IsNameChar(char c) { return IsNameStart(c) || IsDigit(c); }
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsNameStart(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+bool IsNameChar(char c) {
+    return IsNameStart(c) || IsDigit(c);
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // The decimal (or, for hex, binary) exponent of the leading digit of a
 // number that std::from_chars found out of range: positive means overflow.
@@ -65,7 +73,7 @@ long long LeadingExponent(const char* begin, const char* end, bool hex) {
 }
 
 class Parser {
-public:
+  public:
     Parser(const ToolDef& tool, const char* text, const double* inputs, const double* outputs)
         : tool_(tool), cursor_(text), inputs_(inputs), outputs_(outputs) {}
 
@@ -77,18 +85,18 @@ public:
         return value;
     }
 
-private:
+  private:
     // Counts one level of recursion; past the limit the caller gives up on
     // the operand with the error flag set.
     class DepthGuard {
-    public:
+      public:
         explicit DepthGuard(Parser& parser) : parser_(parser) { ++parser_.depth_; }
         ~DepthGuard() { --parser_.depth_; }
         DepthGuard(const DepthGuard&) = delete;
         DepthGuard& operator=(const DepthGuard&) = delete;
         bool TooDeep() const { return parser_.depth_ > kMaxExpressionDepth; }
 
-    private:
+      private:
         Parser& parser_;
     };
 
@@ -279,9 +287,8 @@ private:
                          (IsHexDigit(begin[2]) || (begin[2] == '.' && IsHexDigit(begin[3])));
         const char* digits = hex ? begin + 2 : begin;
         double value = 0;
-        const auto result = std::from_chars(digits, end, value,
-                                            hex ? std::chars_format::hex
-                                                : std::chars_format::general);
+        const auto result = std::from_chars(
+            digits, end, value, hex ? std::chars_format::hex : std::chars_format::general);
         if (result.ec == std::errc::invalid_argument) {
             // Nothing readable (a lone "."): the text stays and is left over.
             error_ = true;

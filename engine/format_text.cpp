@@ -13,7 +13,7 @@ constexpr int kMaxPrecision = 60;
 constexpr int kMaxWidth = 64;
 
 class BoundedWriter {
-public:
+  public:
     BoundedWriter(char16_t* out, int capacity) : out_(out), capacity_(capacity) {}
 
     void Put(char16_t unit) {
@@ -36,7 +36,7 @@ public:
         return total_;
     }
 
-private:
+  private:
     char16_t* out_;
     int capacity_;
     int total_ = 0;
@@ -225,8 +225,7 @@ int FormatTextArgs(char16_t* out, int capacity, const char16_t* format, const Fo
             }
             case u's':
                 ++nextArg;
-                PutText(writer, directive,
-                        arg.type == FormatArg::Type::Text ? arg.text : nullptr);
+                PutText(writer, directive, arg.type == FormatArg::Type::Text ? arg.text : nullptr);
                 break;
             case u'f':
             case u'e':

@@ -24,7 +24,8 @@ struct FormatArg {
     constexpr FormatArg(double value) : type(Type::Real), real(value) {}
     constexpr FormatArg(const char16_t* value) : type(Type::Text), text(value) {}
     constexpr FormatArg(char16_t value) : type(Type::Unit), integer(value) {}
-    constexpr FormatArg(char value) : type(Type::Unit), integer(static_cast<unsigned char>(value)) {}
+    constexpr FormatArg(char value)
+        : type(Type::Unit), integer(static_cast<unsigned char>(value)) {}
 };
 
 // Formats into `out` (first capacity - 1 units kept, always terminated when

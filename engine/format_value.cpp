@@ -14,7 +14,9 @@ namespace {
 // be cut and read as a wrong number; such values print in exponent form.
 constexpr int kLongestFixedText = 79;
 
-bool CodeIs(const char* code, const char* name) { return std::strcmp(code, name) == 0; }
+bool CodeIs(const char* code, const char* name) {
+    return std::strcmp(code, name) == 0;
+}
 
 const char16_t* FixedFormatOf(const char* code) {
     if (CodeIs(code, "f0") || CodeIs(code, "int")) {

@@ -37,13 +37,13 @@ struct InputField {
 struct OutputField {
     const char* key;
     const char16_t* label;
-    const char16_t* unit;        // null or empty: a line without unit
+    const char16_t* unit;  // null or empty: a line without unit
     const char* expression;
-    const char* format;          // null: "f2"
+    const char* format;  // null: "f2"
 };
 
 struct VerdictRule {
-    const char* condition;       // empty: matches always
+    const char* condition;  // empty: matches always
     std::int32_t level;
     const char16_t* verdict;
 };
@@ -51,10 +51,10 @@ struct VerdictRule {
 struct ToolDef {
     std::int32_t id;
     const char16_t* title;
-    const char16_t* subtitle;    // may be null
+    const char16_t* subtitle;  // may be null
     const char16_t* category;
     const char16_t* reference;
-    const char16_t* note;        // may be null
+    const char16_t* note;  // may be null
     std::int32_t inputCount;
     const InputField* inputs;
     std::int32_t outputCount;

@@ -5,8 +5,12 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 int EncodedSize(char32_t code) {
     if (code < 0x80) {
@@ -94,7 +98,8 @@ int Utf16ToUtf8(const char16_t* text, char* out, int outCapacity) {
     for (int i = 0; text[i] != 0; ++i) {
         char32_t code = text[i];
         if (IsHighSurrogate(code) && IsLowSurrogate(text[i + 1])) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<char32_t>(text[i + 1]) - 0xDC00);
+            code =
+                0x10000 + ((code - 0xD800) << 10) + (static_cast<char32_t>(text[i + 1]) - 0xDC00);
             ++i;
         } else if (IsHighSurrogate(code) || IsLowSurrogate(code)) {
             code = kReplacement;

@@ -38,7 +38,7 @@ run_stage() {
     fi
     echo "== $preset: test"
     ctest --preset "$preset" >"$logs/$preset-test.log" 2>&1
-    grep -E "tests passed|\*\*\*|Failed|Not Run" "$logs/$preset-test.log" | tail -20
+    grep -E "tests passed|\*\*\*Failed|\(Failed\)|Not Run|Timeout" "$logs/$preset-test.log" | tail -20
     local summary total bad
     summary=$(grep -E "tests passed, [0-9]+ tests? failed out of [0-9]+" "$logs/$preset-test.log" | tail -1)
     if [ -z "$summary" ]; then

@@ -15,7 +15,9 @@ struct PathCase {
     const char* path;  // null: no self-test
 };
 
-void PrintTo(const PathCase& c, std::ostream* os) { *os << testing::Utf8Of(c.commandLine); }
+void PrintTo(const PathCase& c, std::ostream* os) {
+    *os << testing::Utf8Of(c.commandLine);
+}
 
 class SelftestPath : public ::testing::TestWithParam<PathCase> {};
 

@@ -83,8 +83,9 @@ TEST(Tool48, ZeroDilutionFailsTwoOutputsButStillReports) {
 TEST(FormulaTool, LaterOutputsReadZeroEarlierOutputsTheirValue) {
     const double inputs[] = {0.2, 60, 4, 50, 0};
     const Result result = Compute(testing::kProbeTool, inputs);
-    EXPECT_EQ(result.report,
-              "浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n两倍：160\r\n提前：1\r\n之后：5\r\n影子：99\r\n");
+    EXPECT_EQ(
+        result.report,
+        "浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n两倍：160\r\n提前：1\r\n之后：5\r\n影子：99\r\n");
     // No rules: the fallback verdict.
     EXPECT_EQ(result.verdict, "请核对输入参数后重新计算");
     EXPECT_EQ(result.level, 0);
@@ -94,14 +95,24 @@ TEST(FormulaTool, FailedConditionsAreSkippedAndEmptyVerdictFallsBack) {
     static constexpr InputField inputs[] = {{"a", u"甲", u"", 1}};
     static constexpr OutputField outputs[] = {{"y", u"乙", u"", "a/0", "f2"}};
     static constexpr VerdictRule rules[] = {
-        {"y>1 || 1/0", 3, u"不应匹配"},   // fails: skipped
-        {"nosuch", 2, u"也不应匹配"},     // fails: skipped
-        {"a==1", 2, u""},                 // matches with an empty text
+        {"y>1 || 1/0", 3, u"不应匹配"},  // fails: skipped
+        {"nosuch", 2, u"也不应匹配"},    // fails: skipped
+        {"a==1", 2, u""},                // matches with an empty text
         {"", 1, u"太迟"},
     };
-    static constexpr ToolDef tool = {7, u"t", nullptr, u"c", u"r", nullptr,
-                                     InputCountOf(inputs), inputs, OutputCountOf(outputs), outputs,
-                                     RuleCountOf(rules), rules, ToolKind::Formula};
+    static constexpr ToolDef tool = {7,
+                                     u"t",
+                                     nullptr,
+                                     u"c",
+                                     u"r",
+                                     nullptr,
+                                     InputCountOf(inputs),
+                                     inputs,
+                                     OutputCountOf(outputs),
+                                     outputs,
+                                     RuleCountOf(rules),
+                                     rules,
+                                     ToolKind::Formula};
     const double values[] = {1};
     const Result result = Compute(tool, values);
     EXPECT_EQ(result.report, "乙：0.00\r\n（部分结果无法计算，请检查输入是否合理）\r\n");
@@ -113,9 +124,19 @@ TEST(FormulaTool, NonFiniteOutputPrintsDashes) {
     static constexpr InputField inputs[] = {{"a", u"甲", u"", 1}};
     static constexpr OutputField outputs[] = {{"big", u"大", u"单位", "10^400", "f0"},
                                               {"d", u"日期", nullptr, "a*11016", "date"}};
-    static constexpr ToolDef tool = {7, u"t", nullptr, u"c", u"r", nullptr,
-                                     InputCountOf(inputs), inputs, OutputCountOf(outputs), outputs,
-                                     0, nullptr, ToolKind::Formula};
+    static constexpr ToolDef tool = {7,
+                                     u"t",
+                                     nullptr,
+                                     u"c",
+                                     u"r",
+                                     nullptr,
+                                     InputCountOf(inputs),
+                                     inputs,
+                                     OutputCountOf(outputs),
+                                     outputs,
+                                     0,
+                                     nullptr,
+                                     ToolKind::Formula};
     const double values[] = {1};
     EXPECT_EQ(Compute(tool, values).report,
               "大：-- 单位\r\n日期：2000-02-29\r\n（部分结果无法计算，请检查输入是否合理）\r\n");

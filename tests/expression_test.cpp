@@ -18,7 +18,9 @@ struct ExpressionCase {
 };
 
 // dose 0.5, w 60, drug 4, dil 50, x 0; outputs conc 80, rate 7, twice 3 ...
-void PrintTo(const ExpressionCase& c, std::ostream* os) { *os << c.text; }
+void PrintTo(const ExpressionCase& c, std::ostream* os) {
+    *os << c.text;
+}
 
 class Expression : public ::testing::TestWithParam<ExpressionCase> {};
 
@@ -77,9 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Syntax: operators that are not in the language leave text over.
         ExpressionCase{"2**3", 2, 1}, ExpressionCase{"dose=1", 0.5, 1},
         ExpressionCase{"1<2<3", 1, 1}, ExpressionCase{"dose & w", 0.5, 1},
-        ExpressionCase{"dose | w", 0.5, 1}, ExpressionCase{".", 0, 1},
-        ExpressionCase{"", 0, 1}, ExpressionCase{"   ", 0, 1}, ExpressionCase{"(1+2", 3, 1},
-        ExpressionCase{"1+", 1, 1}, ExpressionCase{"1 ? 2 3", 2, 1}, ExpressionCase{")", 0, 1},
+        ExpressionCase{"dose | w", 0.5, 1}, ExpressionCase{".", 0, 1}, ExpressionCase{"", 0, 1},
+        ExpressionCase{"   ", 0, 1}, ExpressionCase{"(1+2", 3, 1}, ExpressionCase{"1+", 1, 1},
+        ExpressionCase{"1 ? 2 3", 2, 1}, ExpressionCase{")", 0, 1},
         // Names: unknown, case-sensitive.
         ExpressionCase{"Dose", 0, 1}, ExpressionCase{"pi", 0, 1},
         // Division and domain errors give 0 at once.
@@ -113,9 +115,9 @@ TEST(Expression, NaNFollowsTheLogicalRules) {
     const struct {
         const char* text;
         double value;
-    } cases[] = {{"dose ? 1 : 2", 1}, {"dose || 0", 1}, {"dose && 1", 1}, {"!dose", 0},
-                 {"dose < 1", 0},     {"dose == dose", 0}, {"dose != dose", 1},
-                 {"min(dose, 3)", 3}, {"max(dose, 3)", 3}, {"sign(dose)", 0}};
+    } cases[] = {{"dose ? 1 : 2", 1}, {"dose || 0", 1},    {"dose && 1", 1},    {"!dose", 0},
+                 {"dose < 1", 0},     {"dose == dose", 0}, {"dose != dose", 1}, {"min(dose, 3)", 3},
+                 {"max(dose, 3)", 3}, {"sign(dose)", 0}};
     for (const auto& c : cases) {
         int failed = -1;
         EXPECT_EQ(EvaluateExpression(kProbeTool, c.text, inputs, outputs, failed), c.value)
@@ -131,8 +133,8 @@ TEST(Expression, NamesLongerThan63CharactersFail) {
     static constexpr char longKey[] =
         "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabc";  // 63
     static constexpr InputField inputs[] = {{longKey, u"长", u"", 0}};
-    static constexpr ToolDef tool = {1,       u"t", nullptr, u"c", u"r", nullptr, 1,
-                                     inputs,  0,    nullptr, 0,    nullptr, ToolKind::Formula};
+    static constexpr ToolDef tool = {1,      u"t", nullptr, u"c", u"r",    nullptr,          1,
+                                     inputs, 0,    nullptr, 0,    nullptr, ToolKind::Formula};
     const double values[] = {7};
     const double outputs[16] = {};
     int failed = -1;
@@ -153,22 +155,22 @@ TEST(Expression, DeepNestingFailsCleanlyInsteadOfOverflowing) {
     const std::string shallow = std::string(200, '(') + "1" + std::string(200, ')');
     EXPECT_EQ(EvaluateExpression(kProbeTool, shallow.c_str(), inputs, outputs, failed), 1);
     EXPECT_EQ(failed, 0);
-    for (const std::string& deep :
-         {std::string(100000, '(') + "1" + std::string(100000, ')'), std::string(100000, '-') + "1",
-          std::string(50000, '!') + "1", [] {
-              std::string chain;
-              for (int i = 0; i < 50000; ++i) {
-                  chain += "2^";
-              }
-              return chain + "1";
-          }(),
-          [] {
-              std::string chain;
-              for (int i = 0; i < 50000; ++i) {
-                  chain += "1?1:";
-              }
-              return chain + "1";
-          }()}) {
+    for (const std::string& deep : {std::string(100000, '(') + "1" + std::string(100000, ')'),
+                                    std::string(100000, '-') + "1", std::string(50000, '!') + "1",
+                                    [] {
+                                        std::string chain;
+                                        for (int i = 0; i < 50000; ++i) {
+                                            chain += "2^";
+                                        }
+                                        return chain + "1";
+                                    }(),
+                                    [] {
+                                        std::string chain;
+                                        for (int i = 0; i < 50000; ++i) {
+                                            chain += "1?1:";
+                                        }
+                                        return chain + "1";
+                                    }()}) {
         failed = 0;
         EvaluateExpression(kProbeTool, deep.c_str(), inputs, outputs, failed);
         EXPECT_EQ(failed, 1) << deep.substr(0, 12);

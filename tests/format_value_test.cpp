@@ -19,7 +19,9 @@ struct ValueCase {
     const char* expected;
 };
 
-void PrintTo(const ValueCase& c, std::ostream* os) { *os << (c.code ? c.code : "null") << " " << c.value; }
+void PrintTo(const ValueCase& c, std::ostream* os) {
+    *os << (c.code ? c.code : "null") << " " << c.value;
+}
 
 class ValueFormat : public ::testing::TestWithParam<ValueCase> {};
 
@@ -34,19 +36,21 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, ValueFormat,
-    ::testing::Values(ValueCase{"f0", 2.5, "2"}, ValueCase{"f0", 720.0000107288361, "720"},
-                      ValueCase{"f1", 80, "80.0"}, ValueCase{"f2", 9.00000013411045, "9.00"},
-                      ValueCase{"f2", 0.125, "0.12"}, ValueCase{"f3", 1.0005, "1.000"},
-                      ValueCase{"int", 2.7, "3"}, ValueCase{"int", -2.5, "-2"},
-                      ValueCase{"pct", 12.25, "12.2%"}, ValueCase{nullptr, 1.005, "1.00"},
-                      ValueCase{"f4", 3.14159, "3.14"}, ValueCase{"F1", 3.14159, "3.14"},
-                      ValueCase{"date", 0, "1970-01-01"}, ValueCase{"date", -1, "1969-12-31"},
-                      ValueCase{"date", 11016.9, "2000-02-29"}, ValueCase{"date", -0.9, "1970-01-01"},
-                      ValueCase{"f1", std::nan(""), "--"}, ValueCase{"date", kInfinity, "--"},
-                      ValueCase{"pct", -kInfinity, "--"}, ValueCase{"date", 1e300, "--"},
-                      // Too long for fixed point: exponent form rather than a cut number.
-                      ValueCase{"f2", 1e80, "1e+80"}, ValueCase{"pct", -2.5e100, "-2.5e+100%"},
-                      ValueCase{"f0", 1e70, "10000000000000000725314363815292351261583744096465219555182101554790400"}));
+    ::testing::Values(
+        ValueCase{"f0", 2.5, "2"}, ValueCase{"f0", 720.0000107288361, "720"},
+        ValueCase{"f1", 80, "80.0"}, ValueCase{"f2", 9.00000013411045, "9.00"},
+        ValueCase{"f2", 0.125, "0.12"}, ValueCase{"f3", 1.0005, "1.000"},
+        ValueCase{"int", 2.7, "3"}, ValueCase{"int", -2.5, "-2"}, ValueCase{"pct", 12.25, "12.2%"},
+        ValueCase{nullptr, 1.005, "1.00"}, ValueCase{"f4", 3.14159, "3.14"},
+        ValueCase{"F1", 3.14159, "3.14"}, ValueCase{"date", 0, "1970-01-01"},
+        ValueCase{"date", -1, "1969-12-31"}, ValueCase{"date", 11016.9, "2000-02-29"},
+        ValueCase{"date", -0.9, "1970-01-01"}, ValueCase{"f1", std::nan(""), "--"},
+        ValueCase{"date", kInfinity, "--"}, ValueCase{"pct", -kInfinity, "--"},
+        ValueCase{"date", 1e300, "--"},
+        // Too long for fixed point: exponent form rather than a cut number.
+        ValueCase{"f2", 1e80, "1e+80"}, ValueCase{"pct", -2.5e100, "-2.5e+100%"},
+        ValueCase{"f0", 1e70,
+                  "10000000000000000725314363815292351261583744096465219555182101554790400"}));
 
 TEST(ValueFormat, StaysWithinSmallCapacities) {
     char16_t out[4] = {u'x', u'x', u'x', u'x'};

@@ -40,9 +40,19 @@ TEST(Selftest, FailingOutputExitsTwoAndStillWritesEveryLine) {
         {"huge", u"三", u"", "10^999", "f0"},
     };
     static constexpr VerdictRule rules[] = {{"late>0", 1, u"已计算"}};
-    static constexpr ToolDef tool = {5,      u"测试工具", nullptr, u"分类", u"依据", nullptr,
-                                     InputCountOf(inputs), inputs, OutputCountOf(outputs), outputs,
-                                     RuleCountOf(rules), rules, ToolKind::Formula};
+    static constexpr ToolDef tool = {5,
+                                     u"测试工具",
+                                     nullptr,
+                                     u"分类",
+                                     u"依据",
+                                     nullptr,
+                                     InputCountOf(inputs),
+                                     inputs,
+                                     OutputCountOf(outputs),
+                                     outputs,
+                                     RuleCountOf(rules),
+                                     rules,
+                                     ToolKind::Formula};
     TempFile file("failing.txt");
     EXPECT_EQ(RunSelftest(tool, file.widePath().c_str()), kSelftestOutputsFailed);
     EXPECT_EQ(file.Read(),

@@ -15,7 +15,7 @@ namespace kelomed::testing {
 // A path under GoogleTest's temporary folder, unique per test, removed on
 // destruction.
 class TempFile {
-public:
+  public:
     explicit TempFile(const std::string& name) {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path_ = ::testing::TempDir() + "kelomed-" + info->test_suite_name() + "-" + info->name() +
@@ -36,7 +36,7 @@ public:
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-private:
+  private:
     std::string path_;
 };
 

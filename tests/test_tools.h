@@ -8,8 +8,10 @@ namespace kelomed::testing {
 // Inputs dose, w, drug, dil, x (x also names an output, which it shadows);
 // outputs conc, rate, twice (reads conc), early (reads the later "late"), late, x.
 inline constexpr InputField kProbeInputs[] = {
-    {"dose", u"目标剂量", u"ug/kg/min", 0.2}, {"w", u"体重", u"kg", 60},
-    {"drug", u"药量", u"mg", 4},            {"dil", u"稀释至", u"ml", 50},
+    {"dose", u"目标剂量", u"ug/kg/min", 0.2},
+    {"w", u"体重", u"kg", 60},
+    {"drug", u"药量", u"mg", 4},
+    {"dil", u"稀释至", u"ml", 50},
     {"x", u"x", u"", 0},
 };
 inline constexpr OutputField kProbeOutputs[] = {
@@ -21,9 +23,19 @@ inline constexpr OutputField kProbeOutputs[] = {
     {"x", u"影子", u"", "99", "f0"},
 };
 inline constexpr ToolDef kProbeTool = {
-    900, u"探针", nullptr, u"测试", u"无", nullptr,
-    InputCountOf(kProbeInputs), kProbeInputs, OutputCountOf(kProbeOutputs), kProbeOutputs,
-    0, nullptr, ToolKind::Formula,
+    900,
+    u"探针",
+    nullptr,
+    u"测试",
+    u"无",
+    nullptr,
+    InputCountOf(kProbeInputs),
+    kProbeInputs,
+    OutputCountOf(kProbeOutputs),
+    kProbeOutputs,
+    0,
+    nullptr,
+    ToolKind::Formula,
 };
 
 }  // namespace kelomed::testing

@@ -50,7 +50,9 @@ struct FormatCase {
     const char* expected;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* os) { *os << testing::Utf8Of(c.format); }
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << testing::Utf8Of(c.format);
+}
 
 class FormatDirective : public ::testing::TestWithParam<FormatCase> {};
 
@@ -69,16 +71,21 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{u"%.0f", -2.5, "-2"}, FormatCase{u"%.0f", 0.5, "0"},
         FormatCase{u"%.2f", 0.125, "0.12"}, FormatCase{u"%.2f", 0.375, "0.38"},
         FormatCase{u"%.2f", 1.005, "1.00"}, FormatCase{u"%.1f", 0.05, "0.1"},
-        FormatCase{u"%.1f", 0.25, "0.2"}, FormatCase{u"%.3f", 2.0005, "2.001"}, FormatCase{u"%.3f", 1.0005, "1.000"},
-        FormatCase{u"%.2f", 9.00000013411045, "9.00"}, FormatCase{u"%.1f", -0.0, "-0.0"},
-        FormatCase{u"%.1f%%", 12.25, "12.2%"}, FormatCase{u"%.0f", 1e21, "1000000000000000000000"},
+        FormatCase{u"%.1f", 0.25, "0.2"}, FormatCase{u"%.3f", 2.0005, "2.001"},
+        FormatCase{u"%.3f", 1.0005, "1.000"}, FormatCase{u"%.2f", 9.00000013411045, "9.00"},
+        FormatCase{u"%.1f", -0.0, "-0.0"}, FormatCase{u"%.1f%%", 12.25, "12.2%"},
+        FormatCase{u"%.0f", 1e21, "1000000000000000000000"},
         FormatCase{u"%.0f", 1.7976931348623157e308,
-                   "1797693134862315708145274237317043567980705675258449965989174768031572607800285387605895586327668781"
-                   "7154045895351438246423432132688946418276846754670353751698604991057655128207624549009038932894407586"
-                   "8508455133942304583236903222948165808559332123348274797826204144723168738177180919299881250404026184124858368"},
+                   "1797693134862315708145274237317043567980705675258449965989174768031572607800285"
+                   "387605895586327668781"
+                   "7154045895351438246423432132688946418276846754670353751698604991057655128207624"
+                   "549009038932894407586"
+                   "8508455133942304583236903222948165808559332123348274797826204144723168738177180"
+                   "919299881250404026184124858368"},
         FormatCase{u"%.6g", 0.0000125, "1.25e-05"}, FormatCase{u"%g", 60.0, "60"},
-        FormatCase{u"%g", 0.20000000298023224, "0.2"}, FormatCase{u"%.6g", 1234567.0, "1.23457e+06"},
-        FormatCase{u"%g", 100000.0, "100000"}, FormatCase{u"%g", 1e-5, "1e-05"},
+        FormatCase{u"%g", 0.20000000298023224, "0.2"},
+        FormatCase{u"%.6g", 1234567.0, "1.23457e+06"}, FormatCase{u"%g", 100000.0, "100000"},
+        FormatCase{u"%g", 1e-5, "1e-05"},
         FormatCase{u"%.2f", std::numeric_limits<double>::infinity(), "inf"},
         FormatCase{u"%d", -42, "-42"}, FormatCase{u"%02d", 7, "07"}, FormatCase{u"%03d", 48, "048"},
         FormatCase{u"%04d", -5, "-005"}, FormatCase{u"%02d", 123, "123"},
@@ -115,7 +122,9 @@ TEST(Utf8, EncodesPairsAndReplacesUnpairedSurrogates) {
     EXPECT_EQ(std::string(out, 4), "\xF0\x9F\x98\x80");
     const char16_t lone[] = {u'a', 0xD800, u'b', 0xDC00, 0};
     ASSERT_EQ(Utf16ToUtf8(lone, out, 32), 8);
-    EXPECT_EQ(std::string(out, 8), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    EXPECT_EQ(std::string(out, 8),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD");
     const char16_t highAtEnd[] = {0xDBFF, 0};
     ASSERT_EQ(Utf16ToUtf8(highAtEnd, out, 32), 3);
     EXPECT_EQ(std::string(out, 3), "\xEF\xBF\xBD");
@@ -129,7 +138,9 @@ TEST(Utf8, RefusesWhenTheWholeTextDoesNotFit) {
 
 TEST(Utf8, DecodingReplacesInvalidSequences) {
     char16_t out[16];
-    const std::string bytes = "a\xC3(\xE4\xBD\xA0\xED\xA0\x80" "b";
+    const std::string bytes =
+        "a\xC3(\xE4\xBD\xA0\xED\xA0\x80"
+        "b";
     Utf8ToUtf16(bytes.data(), static_cast<int>(bytes.size()), out, 16);
     EXPECT_EQ(out[0], u'a');
     EXPECT_EQ(out[1], 0xFFFD);

@@ -42,6 +42,8 @@ constexpr ToolDef kTool = {
 
 }  // namespace
 
-const ToolDef& GetTool() { return kTool; }
+const ToolDef& GetTool() {
+    return kTool;
+}
 
 }  // namespace kelomed

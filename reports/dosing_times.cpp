@@ -1,0 +1,56 @@
+#include <cmath>
+
+#include "engine/text_buffer.h"
+#include "reports/generators.h"
+#include "reports/report_line.h"
+
+namespace kelomed {
+namespace {
+
+constexpr int kEntryCapacity = 64;
+
+// Whole days past day 1; saturates far beyond any real course instead of
+// overflowing.
+long long WholeDays(double hours) {
+    const double days = hours / 24;
+    return days < 9.0e15 ? static_cast<long long>(days) : 9000000000000000LL;
+}
+
+}  // namespace
+
+std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, char16_t* report,
+                                 int reportCapacity, char16_t* verdict, int verdictCapacity) {
+    double start = FindInputValue(tool, inputs, "start");
+    double interval = FindInputValue(tool, inputs, "interval");
+    const std::int32_t times = ClampCount(FindWholeInput(tool, inputs, "times"), 1, 30);
+    // A start that is not a finite hour counts as midnight, like a negative one;
+    // an interval that is not a finite positive number of hours counts as 8.
+    if (!(start >= 0) || !std::isfinite(start)) {
+        start = 0;
+    }
+    if (!(interval > 0) || !std::isfinite(interval)) {
+        interval = 8;
+    }
+    AppendReportLine(report, reportCapacity, u"首剂时间 %.0f:00，间隔 %.0f 小时，共 %d 次：", start,
+                     interval, times);
+    for (std::int32_t dose = 0; dose < times; ++dose) {
+        const double hours = start + dose * interval;
+        const double clock = std::fmod(hours, 24.0);
+        const int hour = static_cast<int>(clock);
+        const int minute = static_cast<int>((clock - hour) * 60);
+        char16_t entry[kEntryCapacity];
+        FormatText(entry, kEntryCapacity, u"第%lld天 %02d:%02d", 1 + WholeDays(hours), hour,
+                   minute);
+        AppendText(report, reportCapacity, entry);
+        if (dose + 1 < times) {
+            AppendText(report, reportCapacity, u"  |  ");
+        }
+    }
+    AppendText(report, reportCapacity, u"\r\n");
+    AppendReportLine(report, reportCapacity,
+                     u"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。");
+    WriteVerdict(verdict, verdictCapacity, u"给药时间表已生成，注意首剂与夜间给药时间");
+    return 0;
+}
+
+}  // namespace kelomed

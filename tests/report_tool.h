@@ -1,0 +1,75 @@
+// Builds report-kind tools for tests from a kind and a list of input keys.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/compute.h"
+#include "engine/tool_model.h"
+#include "tests/test_text.h"
+
+namespace kelomed::testing {
+
+struct ReportResult {
+    std::string report;
+    std::string verdict;
+    std::int32_t level = -1;
+
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> lines;
+        std::size_t begin = 0;
+        for (std::size_t end; (end = report.find("\r\n", begin)) != std::string::npos;
+             begin = end + 2) {
+            lines.push_back(report.substr(begin, end - begin));
+        }
+        if (begin < report.size()) {
+            lines.push_back(report.substr(begin));
+        }
+        return lines;
+    }
+};
+
+class ReportTool {
+  public:
+    ReportTool(ToolKind kind, std::vector<const char*> keys) : keys_(std::move(keys)) {
+        for (const char* key : keys_) {
+            inputs_.push_back({key, u"项", u"", 0});
+        }
+        tool_ = {100 + kind,
+                 u"报告工具",
+                 nullptr,
+                 u"报告",
+                 u"依据",
+                 nullptr,
+                 static_cast<std::int32_t>(inputs_.size()),
+                 inputs_.data(),
+                 0,
+                 nullptr,
+                 0,
+                 nullptr,
+                 kind};
+    }
+
+    const ToolDef& tool() const { return tool_; }
+
+    ReportResult Compute(std::vector<double> values, int reportCapacity = 8192,
+                         int verdictCapacity = 512) const {
+        values.resize(16);
+        std::vector<char16_t> report(static_cast<std::size_t>(reportCapacity));
+        std::vector<char16_t> verdict(static_cast<std::size_t>(verdictCapacity));
+        std::vector<char16_t> copy(8192);
+        ReportResult result;
+        ComputeTool(tool_, values.data(), report.data(), reportCapacity, verdict.data(),
+                    verdictCapacity, result.level, copy.data(), 8192);
+        result.report = Utf8Of(report.data());
+        result.verdict = Utf8Of(verdict.data());
+        return result;
+    }
+
+  private:
+    std::vector<const char*> keys_;
+    std::vector<InputField> inputs_;
+    ToolDef tool_{};
+};
+
+}  // namespace kelomed::testing

@@ -3,11 +3,11 @@
 # The prefix is created on first use, with the UI fonts mapped to an installed
 # CJK font so Chinese text renders.
 set -eu
-prefix=$1
+mkdir -p "$1"
+prefix=$(cd "$1" && pwd)
 shift
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
-mkdir -p "$prefix"
 (
     flock 9
     if [ ! -f "$prefix/.kelomed-ready" ]; then

@@ -1,0 +1,39 @@
+// The five commands behind the window's buttons, over the window state and
+// a view of the window.
+#pragma once
+
+#include "app/window_state.h"
+#include "app/window_view.h"
+
+namespace kelomed {
+
+enum CommandId : int {
+    kComputeCommand = 1001,
+    kSaveCommand = 1002,
+    kCopyCommand = 1003,
+    kResetCommand = 1004,
+    kAboutCommand = 1005,
+};
+
+// The product's address shown in the header and the About box.
+inline constexpr char16_t kProductAddress[] = u"www.kelomed.example";
+
+// Sets up the state for `tool`: no result, level 0, the ready status text.
+void InitializeWindowState(WindowState& state, const ToolDef& tool);
+
+// Reads every field; refuses the first that is not a number (warning, focus
+// on it, nothing else changes); otherwise computes and shows the result.
+void RunComputeCommand(WindowState& state, WindowView& view);
+
+// Puts the title and the copy text on the clipboard.
+void RunCopyCommand(WindowState& state, WindowView& view);
+
+// Restores the defaults and clears the result.
+void RunResetCommand(WindowState& state, WindowView& view);
+
+void RunAboutCommand(const WindowState& state, WindowView& view);
+
+// Formats a default value as the field shows it ("%.6g").
+void FormatFieldValue(double value, char16_t* text, int capacity);
+
+}  // namespace kelomed

@@ -1,0 +1,76 @@
+// The window: fonts, brushes, controls, painting and the message loop.
+#pragma once
+
+#include <windows.h>
+
+#include "app/window_state.h"
+#include "app/window_view.h"
+#include "engine/tool_model.h"
+
+namespace kelomed {
+
+inline constexpr int kClientWidth = 1020;
+inline constexpr int kClientHeight = 720;
+inline constexpr int kButtonCount = 5;
+
+enum GuiFont {
+    kTitleFont,
+    kHeaderFont,
+    kLabelFont,
+    kFieldFont,
+    kVerdictFont,
+    kResultFont,
+    kButtonFont,
+    kSmallFont,
+    kFontCount
+};
+
+// Handles of the one main window; created once, never released.
+struct GuiHandles {
+    HINSTANCE instance = nullptr;
+    HWND main = nullptr;
+    HWND fields[kMaxInputs] = {};
+    HWND result = nullptr;
+    HWND verdict = nullptr;
+    HWND note = nullptr;
+    HWND buttons[kButtonCount] = {};
+    HFONT fonts[kFontCount] = {};
+    HBRUSH whiteBrush = nullptr;
+    HBRUSH backgroundBrush = nullptr;
+};
+
+// Runs the window for `tool` until it is closed: 0, or 1 when the main window
+// cannot be created.
+int RunGui(HINSTANCE instance, const ToolDef& tool);
+
+// Painting of the main window and its owner-drawn buttons.
+void PaintMainWindow(const GuiHandles& gui, const WindowState& state, HDC dc, int clientWidth,
+                     int clientHeight);
+void DrawButton(const GuiHandles& gui, const DRAWITEMSTRUCT& item);
+COLORREF VerdictColour(int level);
+
+// The commands' view of the real controls.
+class Win32View final : public WindowView {
+  public:
+    explicit Win32View(const GuiHandles& gui) : gui_(gui) {}
+    int ReadField(int index, char16_t* text, int capacity) override;
+    void SetField(int index, const char16_t* text) override;
+    void SetResultText(const char16_t* text) override;
+    void SetVerdictText(const char16_t* text) override;
+    void SetNoteText(const char16_t* text) override;
+    void ShowMessage(const char16_t* text, const char16_t* caption, MessageIcon icon) override;
+    void FocusField(int index) override;
+    void FocusMainWindow() override;
+    void RedrawVerdict() override;
+    void RedrawMainWindow() override;
+    bool PutOnClipboard(const char16_t* text) override;
+
+  private:
+    const GuiHandles& gui_;
+};
+
+inline const wchar_t* Wide(const char16_t* text) {
+    return reinterpret_cast<const wchar_t*>(text);
+}
+
+}  // namespace kelomed

@@ -1,0 +1,248 @@
+#include <windowsx.h>
+
+#include "app/commands.h"
+#include "app/gui_windows.h"
+#include "app/record_command.h"
+#include "engine/format_text.h"
+
+namespace kelomed {
+namespace {
+
+constexpr wchar_t kClassName[] = L"KeloMedToolWnd";
+constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kFieldIdBase = 2000;
+constexpr int kResultBoxId = 3000;
+constexpr int kTrackingWidth = 1036;
+constexpr int kTrackingHeight = 780;
+constexpr int kReferenceCapacity = 512;
+constexpr int kFieldValueCapacity = 64;
+constexpr COLORREF kDarkText = RGB(0x2C, 0x38, 0x42);
+constexpr COLORREF kQuietText = RGB(0x78, 0x84, 0x8E);
+
+// The one window's state and handles: the window procedure is the only
+// dispatch point, so they live here.
+WindowState state;
+GuiHandles gui;
+
+struct FontSpec {
+    const wchar_t* face;
+    int height;
+    int weight;
+};
+
+constexpr FontSpec kFontSpecs[kFontCount] = {
+    {L"Microsoft YaHei UI", 27, FW_BOLD},   {L"Microsoft YaHei UI", 14, FW_NORMAL},
+    {L"Microsoft YaHei UI", 14, FW_NORMAL}, {L"Microsoft YaHei UI", 15, FW_NORMAL},
+    {L"Microsoft YaHei UI", 21, FW_BOLD},   {L"Consolas", 15, FW_NORMAL},
+    {L"Microsoft YaHei UI", 15, FW_NORMAL}, {L"Microsoft YaHei UI", 12, FW_NORMAL},
+};
+
+struct ButtonSpec {
+    int id;
+    int left;
+    int width;
+    const wchar_t* caption;
+};
+
+constexpr ButtonSpec kButtons[kButtonCount] = {
+    {kComputeCommand, 20, 152, L"计算 (F5)"}, {kSaveCommand, 184, 132, L"保存记录"},
+    {kCopyCommand, 328, 132, L"复制结果"},    {kResetCommand, 472, 132, L"清空重填"},
+    {kAboutCommand, 616, 110, L"关于"},
+};
+
+void CreateFontsAndBrushes() {
+    for (int i = 0; i < kFontCount; ++i) {
+        gui.fonts[i] =
+            CreateFontW(-kFontSpecs[i].height, 0, 0, 0, kFontSpecs[i].weight, FALSE, FALSE, FALSE,
+                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                        DEFAULT_PITCH | FF_DONTCARE, kFontSpecs[i].face);
+    }
+    gui.whiteBrush = CreateSolidBrush(RGB(0xFF, 0xFF, 0xFF));
+    gui.backgroundBrush = CreateSolidBrush(RGB(0xF4, 0xF7, 0xF9));
+}
+
+HWND CreateControl(const wchar_t* className, const char16_t* text, DWORD style, DWORD extendedStyle,
+                   int id, int left, int top, int width, int height, GuiFont font) {
+    HWND control = CreateWindowExW(
+        extendedStyle, className, Wide(text), WS_CHILD | WS_VISIBLE | style, left, top, width,
+        height, gui.main, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), gui.instance, nullptr);
+    if (control != nullptr && font != kFontCount) {
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(gui.fonts[font]), TRUE);
+    }
+    return control;
+}
+
+bool IsPresent(const char16_t* text) {
+    return text != nullptr && text[0] != 0;
+}
+
+void CreateControls() {
+    const ToolDef& tool = *state.tool;
+    const int inputCount = tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs;
+    for (int j = 0; j < inputCount; ++j) {
+        const InputField& input = tool.inputs[j];
+        const int y = 150 + 34 * j;
+        CreateControl(L"STATIC", input.label, SS_RIGHT, 0, 0, 24, y + 1, 184, 22, kLabelFont);
+        char16_t value[kFieldValueCapacity];
+        FormatFieldValue(input.defaultValue, value, kFieldValueCapacity);
+        gui.fields[j] = CreateControl(L"EDIT", value, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+                                      kFieldIdBase + j, 216, y - 4, 152, 27, kFieldFont);
+        if (IsPresent(input.unit)) {
+            CreateControl(L"STATIC", input.unit, 0, 0, 0, 374, y, 78, 22, kSmallFont);
+        }
+    }
+    gui.verdict = CreateControl(L"STATIC", u"填写左侧参数，点击“计算”", 0, 0, 0, 492, 142, 492, 46,
+                                kVerdictFont);
+    gui.result =
+        CreateControl(L"EDIT", u"", WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
+                      WS_EX_CLIENTEDGE, kResultBoxId, 492, 196, 492, 232, kResultFont);
+    gui.note = CreateControl(L"STATIC", IsPresent(tool.note) ? tool.note : u"", 0, 0, 0, 492, 444,
+                             492, 120, kSmallFont);
+    char16_t reference[kReferenceCapacity];
+    FormatText(reference, kReferenceCapacity, u"参考依据：%ls", tool.reference);
+    CreateControl(L"STATIC", reference, 0, 0, 0, 492, 576, 492, 56, kSmallFont);
+    for (int i = 0; i < kButtonCount; ++i) {
+        gui.buttons[i] = CreateControl(
+            L"BUTTON", reinterpret_cast<const char16_t*>(kButtons[i].caption), BS_OWNERDRAW, 0,
+            kButtons[i].id, kButtons[i].left, 668, kButtons[i].width, 40, kFontCount);
+    }
+}
+
+LRESULT OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    PaintMainWindow(gui, state, dc, client.right, client.bottom);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+LRESULT OnControlColourStatic(HDC dc, HWND control) {
+    SetBkMode(dc, TRANSPARENT);
+    if (control == gui.verdict) {
+        SetTextColor(dc, VerdictColour(state.level));
+    } else if (control == gui.result || control == gui.note) {
+        SetTextColor(dc, kDarkText);
+    } else {
+        SetTextColor(dc, kQuietText);
+    }
+    return reinterpret_cast<LRESULT>(gui.whiteBrush);
+}
+
+LRESULT OnControlColourEdit(HDC dc) {
+    SetTextColor(dc, kDarkText);
+    SetBkColor(dc, RGB(0xFF, 0xFF, 0xFF));
+    return reinterpret_cast<LRESULT>(gui.whiteBrush);
+}
+
+LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Win32View view(gui);
+    switch (LOWORD(wParam)) {
+        case kComputeCommand:
+            RunComputeCommand(state, view);
+            return 0;
+        case kSaveCommand:
+            RunSaveCommand(state, view);
+            return 0;
+        case kCopyCommand:
+            RunCopyCommand(state, view);
+            return 0;
+        case kResetCommand:
+            RunResetCommand(state, view);
+            return 0;
+        case kAboutCommand:
+            RunAboutCommand(state, view);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            gui.main = window;
+            CreateControls();
+            return 0;
+        case WM_PAINT:
+            return OnPaint(window);
+        case WM_ERASEBKGND:
+            return 1;  // the painting covers the whole client area
+        case WM_GETMINMAXINFO: {
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            limits->ptMinTrackSize = {kTrackingWidth, kTrackingHeight};
+            limits->ptMaxTrackSize = {kTrackingWidth, kTrackingHeight};
+            return 0;
+        }
+        case WM_DRAWITEM:
+            DrawButton(gui, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return 1;
+        case WM_CTLCOLOREDIT:
+            return OnControlColourEdit(reinterpret_cast<HDC>(wParam));
+        case WM_CTLCOLORSTATIC:
+            return OnControlColourStatic(reinterpret_cast<HDC>(wParam),
+                                         reinterpret_cast<HWND>(lParam));
+        case WM_COMMAND:
+            return OnCommand(window, message, wParam, lParam);
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+bool IsComputeKey(const MSG& message) {
+    return message.message == WM_KEYDOWN &&
+           (message.wParam == VK_RETURN || message.wParam == VK_F5) &&
+           IsChild(gui.main, message.hwnd);
+}
+
+}  // namespace
+
+int RunGui(HINSTANCE instance, const ToolDef& tool) {
+    gui.instance = instance;
+    InitializeWindowState(state, tool);
+    CreateFontsAndBrushes();
+
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = gui.backgroundBrush;
+    windowClass.lpszClassName = kClassName;
+    RegisterClassW(&windowClass);
+
+    RECT outer = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRect(&outer, kWindowStyle, FALSE);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    x = x < 0 ? 0 : x;
+    y = y < 0 ? 0 : y;
+    HWND window = CreateWindowExW(0, kClassName, Wide(tool.title), kWindowStyle, x, y, width,
+                                  height, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        return 1;
+    }
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    SetFocus(gui.fields[0] != nullptr ? gui.fields[0] : window);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsComputeKey(message)) {
+            Win32View view(gui);
+            RunComputeCommand(state, view);
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+}  // namespace kelomed

@@ -1,0 +1,39 @@
+// File-system seams of the record store, with a Windows and a POSIX body.
+#pragma once
+
+namespace kelomed {
+
+#ifdef _WIN32
+inline constexpr char16_t kPathSeparator = u'\\';
+// "C:\" is never created.
+inline constexpr int kFirstCreatableIndex = 3;
+#else
+inline constexpr char16_t kPathSeparator = u'/';
+inline constexpr int kFirstCreatableIndex = 1;
+#endif
+
+struct LocalTime {
+    int year;
+    int month;
+    int day;
+    int hour;
+    int minute;
+    int second;
+};
+
+// The user's local (non-roaming) application-data folder; false when the
+// platform cannot say.
+bool ReadLocalAppDataFolder(char16_t* folder, int capacity);
+
+LocalTime ReadLocalTime();
+
+// Creates one directory; an existing one is no error.
+bool CreateFolder(const char16_t* path);
+
+bool FileExists(const char16_t* path);
+
+// Appends `size` bytes with one write. True only when the file was opened,
+// every byte written and the file closed without error.
+bool AppendToFile(const char16_t* path, const char* bytes, int size);
+
+}  // namespace kelomed

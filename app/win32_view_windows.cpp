@@ -1,0 +1,83 @@
+#include <cstring>
+
+#include "app/gui_windows.h"
+#include "engine/text_buffer.h"
+
+namespace kelomed {
+
+int Win32View::ReadField(int index, char16_t* text, int capacity) {
+    HWND field = gui_.fields[index];
+    const int length = GetWindowTextLengthW(field);
+    CopyText(text, capacity, u"");
+    if (capacity > 0) {
+        GetWindowTextW(field, reinterpret_cast<wchar_t*>(text), capacity);
+    }
+    return length;
+}
+
+void Win32View::SetField(int index, const char16_t* text) {
+    SetWindowTextW(gui_.fields[index], Wide(text));
+}
+
+void Win32View::SetResultText(const char16_t* text) {
+    SetWindowTextW(gui_.result, Wide(text));
+}
+
+void Win32View::SetVerdictText(const char16_t* text) {
+    SetWindowTextW(gui_.verdict, Wide(text));
+}
+
+void Win32View::SetNoteText(const char16_t* text) {
+    SetWindowTextW(gui_.note, Wide(text));
+}
+
+void Win32View::ShowMessage(const char16_t* text, const char16_t* caption, MessageIcon icon) {
+    MessageBoxW(gui_.main, Wide(text), Wide(caption),
+                icon == MessageIcon::Warning ? MB_ICONWARNING : MB_ICONINFORMATION);
+}
+
+void Win32View::FocusField(int index) {
+    SetFocus(gui_.fields[index]);
+}
+
+void Win32View::FocusMainWindow() {
+    SetFocus(gui_.main);
+}
+
+void Win32View::RedrawVerdict() {
+    InvalidateRect(gui_.verdict, nullptr, TRUE);
+}
+
+void Win32View::RedrawMainWindow() {
+    InvalidateRect(gui_.main, nullptr, FALSE);
+}
+
+bool Win32View::PutOnClipboard(const char16_t* text) {
+    // The block is prepared before the clipboard is emptied, so a failure
+    // leaves what was there before.
+    const SIZE_T bytes = (static_cast<SIZE_T>(TextLength(text)) + 1) * sizeof(char16_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (block == nullptr) {
+        return false;
+    }
+    void* memory = GlobalLock(block);
+    if (memory == nullptr) {
+        GlobalFree(block);
+        return false;
+    }
+    std::memcpy(memory, text, bytes);
+    GlobalUnlock(block);
+    if (!OpenClipboard(gui_.main)) {
+        GlobalFree(block);
+        return false;
+    }
+    EmptyClipboard();
+    const bool placed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    if (!placed) {
+        GlobalFree(block);
+    }
+    CloseClipboard();
+    return placed;
+}
+
+}  // namespace kelomed

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/commands.h"
+#include "app/field_text.h"
+#include "engine/tool_model.h"
+#include "tests/recording_view.h"
+#include "tests/report_tool.h"
+
+namespace kelomed {
+namespace {
+
+using testing::RecordingView;
+using testing::Utf8Of;
+
+struct FieldCase {
+    const char16_t* text;
+    bool accepted;
+    double value;
+};
+
+void PrintTo(const FieldCase& c, std::ostream* os) {
+    *os << testing::Utf8Of(c.text);
+}
+
+class FieldText : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(FieldText, IsWhollyOneNumberOrRefused) {
+    const FieldCase& c = GetParam();
+    double value = -99;
+    EXPECT_EQ(ParseFieldText(c.text, value), c.accepted);
+    EXPECT_EQ(value, c.accepted ? c.value : -99);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FieldText,
+    ::testing::Values(
+        FieldCase{u"", true, 0}, FieldCase{u"   ", true, 0}, FieldCase{u"0.2", true, 0.2},
+        FieldCase{u"  60  ", true, 60}, FieldCase{u"-1.5", true, -1.5}, FieldCase{u"+3", true, 3},
+        FieldCase{u".5", true, 0.5}, FieldCase{u"5.", true, 5}, FieldCase{u"1e3", true, 1000},
+        FieldCase{u"2.5E-2", true, 0.025}, FieldCase{u"０.５", true, 0.5},
+        FieldCase{u"１２", true, 12}, FieldCase{u"－３．５", true, -3.5},
+        FieldCase{u"\u3000４\u3000", true, 4}, FieldCase{u"1e-400", false, 0},
+        FieldCase{u"inf", false, 0}, FieldCase{u"nan", false, 0}, FieldCase{u"1e999", false, 0},
+        FieldCase{u"abc", false, 0}, FieldCase{u"12abc", false, 0}, FieldCase{u"1,5", false, 0},
+        FieldCase{u"0x1A", false, 0}, FieldCase{u"--1", false, 0}, FieldCase{u"+-1", false, 0},
+        FieldCase{u"-", false, 0}, FieldCase{u".", false, 0}, FieldCase{u"1e", false, 0},
+        FieldCase{u"1 2", false, 0}, FieldCase{u"１，５", false, 0}, FieldCase{u"5。", false, 0}));
+
+TEST(FieldText, TooLongTextIsRefusedNotCut) {
+    std::u16string digits = u"0." + std::u16string(125, u'1');
+    double value = 0;
+    EXPECT_TRUE(ParseFieldText(digits.c_str(), value));
+    digits += u"1";
+    EXPECT_FALSE(ParseFieldText(digits.c_str(), value));
+}
+
+class Commands : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        state_ = std::make_unique<WindowState>();
+        InitializeWindowState(*state_, GetTool());
+        view_.fields = {u"0.2", u"60", u"4", u"50"};
+    }
+
+    WindowState& state() { return *state_; }
+
+    std::unique_ptr<WindowState> state_;
+    RecordingView view_;
+};
+
+TEST_F(Commands, StartsReadyWithoutResult) {
+    EXPECT_EQ(Utf8Of(state().statusText), "就绪：填写参数后按 F5 或点击“计算”");
+    EXPECT_FALSE(HasResult(state()));
+}
+
+TEST_F(Commands, ComputeShowsResultAndKeepsCopyText) {
+    RunComputeCommand(state(), view_);
+    EXPECT_TRUE(view_.messages.empty());
+    EXPECT_EQ(view_.result, "浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n每小时药量：720 ug/h\r\n");
+    EXPECT_EQ(view_.verdictText, "泵速计算完成，中心静脉输注");
+    EXPECT_EQ(Utf8Of(state().copyText), view_.result + "—— 泵速计算完成，中心静脉输注");
+    EXPECT_EQ(Utf8Of(state().statusText), "计算完成  去甲肾上腺素配置与剂量");
+    EXPECT_EQ(state().inputs[0], 0.2);
+    EXPECT_EQ(state().level, 0);
+    EXPECT_TRUE(view_.mainFocused);
+    EXPECT_GE(view_.verdictRedraws, 1);
+
+    view_.fields[0] = u"1.5";
+    RunComputeCommand(state(), view_);
+    EXPECT_EQ(state().level, 3);
+    EXPECT_EQ(view_.verdictText, "剂量超过 1ug/kg/min，休克加重，评估联合用药");
+}
+
+TEST_F(Commands, RefusedFieldChangesNothingAndReportsTheFirst) {
+    RunComputeCommand(state(), view_);
+    const std::string before = Utf8Of(state().reportCopy);
+    view_.fields = {u"1.5", u"12abc", u"inf", u"50"};
+    view_.result = "untouched";
+    RunComputeCommand(state(), view_);
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].text, "第 2 项“体重”请输入数字。");
+    EXPECT_EQ(view_.messages[0].caption, "输入有误");
+    EXPECT_EQ(view_.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(view_.focusedField, 1);
+    EXPECT_EQ(view_.result, "untouched");
+    EXPECT_EQ(Utf8Of(state().reportCopy), before);
+    // The kept inputs still belong to the result on screen.
+    EXPECT_EQ(state().inputs[0], 0.2);
+    EXPECT_EQ(state().inputs[1], 60);
+}
+
+TEST_F(Commands, FieldLongerThanItsBufferIsRefused) {
+    view_.fields[3] = u"5" + std::u16string(200, u'0');
+    RunComputeCommand(state(), view_);
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].text, "第 4 项“稀释至”请输入数字。");
+}
+
+TEST_F(Commands, CopyNeedsAResultAndReportsClipboardFailure) {
+    RunCopyCommand(state(), view_);
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].text, "请先点击“计算”生成结果。");
+    EXPECT_EQ(view_.messages[0].caption, "提示");
+    EXPECT_EQ(view_.messages[0].icon, MessageIcon::Information);
+
+    RunComputeCommand(state(), view_);
+    RunCopyCommand(state(), view_);
+    EXPECT_EQ(view_.clipboard,
+              "去甲肾上腺素配置与剂量\r\n浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n每小时药量：720 "
+              "ug/h\r\n—— 泵速计算完成，中心静脉输注");
+    EXPECT_EQ(Utf8Of(state().statusText), "结果已复制到剪贴板");
+
+    view_.clipboardWorks = false;
+    RunCopyCommand(state(), view_);
+    EXPECT_EQ(Utf8Of(state().statusText), "复制失败，请重试");
+}
+
+TEST_F(Commands, ResetRestoresDefaultsAndDropsTheResult) {
+    view_.fields = {u"1.5", u"70", u"8", u"100"};
+    RunComputeCommand(state(), view_);
+    RunResetCommand(state(), view_);
+    EXPECT_EQ(view_.fields, (std::vector<std::u16string>{u"0.2", u"60", u"4", u"50"}));
+    EXPECT_EQ(view_.result, "");
+    EXPECT_EQ(view_.verdictText, "填写左侧参数，点击“计算”");
+    EXPECT_EQ(view_.note, "首选中心静脉；外渗可致皮肤坏死，需酚妥拉明局部封闭。");
+    EXPECT_EQ(Utf8Of(state().statusText), "已恢复默认值");
+    EXPECT_EQ(state().level, 0);
+    EXPECT_FALSE(HasResult(state()));
+    view_.messages.clear();
+    RunCopyCommand(state(), view_);
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].text, "请先点击“计算”生成结果。");
+}
+
+TEST_F(Commands, AboutHoldsNineLines) {
+    RunAboutCommand(state(), view_);
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].caption, "关于本工具");
+    EXPECT_EQ(view_.messages[0].text,
+              "去甲肾上腺素配置与剂量\r\n\r\n分类：重症用药\r\n"
+              "参考依据：去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置\r\n\r\n"
+              "本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
+              "具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
+              "版本 V1.0    官网：www.kelomed.example");
+}
+
+TEST(CommandsForReportKinds, CopyTextIsTheReportAlone) {
+    const testing::ReportTool rota(NurseRota, {"nurses", "days"});
+    auto state = std::make_unique<WindowState>();
+    InitializeWindowState(*state, rota.tool());
+    RecordingView view;
+    view.fields = {u"40", u"31"};
+    RunComputeCommand(*state, view);
+    const std::u16string copy = state->copyText;
+    EXPECT_EQ(copy.size(), 1023u);
+    EXPECT_EQ(copy, std::u16string(state->reportCopy).substr(0, 1023));
+}
+
+}  // namespace
+}  // namespace kelomed

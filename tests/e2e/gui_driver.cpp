@@ -1,0 +1,333 @@
+// End-to-end driver of the Windows program, run under Wine in a private X
+// display. "scenarios PROGRAM" runs every scenario against a fresh window;
+// the other verbs serve the shell script that types through the X server.
+#include <shlobj.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/gui_probe.h"
+
+namespace kelomed::e2e {
+namespace {
+
+constexpr int kCompute = 1001;
+constexpr int kSave = 1002;
+constexpr int kCopy = 1003;
+constexpr int kReset = 1004;
+constexpr int kAbout = 1005;
+
+const std::wstring kTitle = L"去甲肾上腺素配置与剂量";
+const std::wstring kDefaultReport =
+    L"浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n每小时药量：720 ug/h\r\n";
+const std::wstring kNormalVerdict = L"泵速计算完成，中心静脉输注";
+const std::wstring kHighVerdict = L"剂量超过 1ug/kg/min，休克加重，评估联合用药";
+const std::wstring kPrompt = L"填写左侧参数，点击“计算”";
+
+std::string Utf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size,
+                        nullptr, nullptr);
+    return bytes;
+}
+
+void Print(const std::wstring& text) {
+    const std::string bytes = Utf8(text);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+}
+
+class Checks {
+  public:
+    void Expect(bool ok, const std::wstring& what, const std::wstring& detail = L"") {
+        if (ok) {
+            ++passed_;
+            Print(L"PASS " + what + L"\n");
+        } else {
+            ++failed_;
+            Print(L"FAIL " + what + (detail.empty() ? L"" : L": " + detail) + L"\n");
+        }
+    }
+    void ExpectEqual(const std::wstring& actual, const std::wstring& expected,
+                     const std::wstring& what) {
+        Expect(actual == expected, what, L"got [" + actual + L"] expected [" + expected + L"]");
+    }
+    int failed() const { return failed_; }
+    void Summary() const { std::printf("gui: %d passed, %d failed\n", passed_, failed_); }
+
+  private:
+    int passed_ = 0;
+    int failed_ = 0;
+};
+
+std::wstring RecordFilePath() {
+    wchar_t folder[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder);
+    return std::wstring(folder) + L"\\KeloMedSuite\\records\\T048.csv";
+}
+
+bool ReadFileBytes(const std::wstring& path, std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    bytes.clear();
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        bytes.append(buffer, read);
+    }
+    CloseHandle(file);
+    return true;
+}
+
+void SetFields(const GuiProbe& gui, const std::vector<std::wstring>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        gui.SetText(gui.Field(static_cast<int>(i)), values[i]);
+    }
+}
+
+void ComputeWith(const GuiProbe& gui, WPARAM key, int fieldIndex) {
+    gui.PressKey(gui.Field(fieldIndex), key);
+    gui.Settle();
+}
+
+void StartupState(GuiProbe& gui, Checks& checks) {
+    checks.ExpectEqual(gui.Text(gui.main()), kTitle, L"window title");
+    checks.ExpectEqual(gui.Text(gui.Field(0)), L"0.2", L"default dose shows 0.2");
+    checks.ExpectEqual(gui.Text(gui.Field(1)), L"60", L"default weight");
+    checks.ExpectEqual(gui.Text(gui.Field(2)), L"4", L"default drug amount");
+    checks.ExpectEqual(gui.Text(gui.Field(3)), L"50", L"default dilution");
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kPrompt, L"verdict prompt at start");
+    checks.Expect(gui.Focused() == gui.Field(0), L"focus starts in the first field");
+}
+
+void NothingBeforeCompute(GuiProbe& gui, Checks& checks) {
+    gui.Click(kCopy);
+    MessageBoxText box = gui.TakeMessageBox();
+    checks.ExpectEqual(box.text, L"请先点击“计算”生成结果。", L"copy before compute refused");
+    checks.ExpectEqual(box.caption, L"提示", L"copy refusal caption");
+
+    const std::wstring record = RecordFilePath();
+    gui.Click(kSave);
+    box = gui.TakeMessageBox();
+    checks.ExpectEqual(box.text, L"请先点击“计算”生成结果，再保存记录。",
+                       L"save before compute refused");
+    checks.ExpectEqual(box.caption, L"提示", L"save refusal caption");
+    checks.Expect(GetFileAttributesW(record.c_str()) == INVALID_FILE_ATTRIBUTES,
+                  L"save before compute creates no file");
+}
+
+void ComputeByKeys(GuiProbe& gui, Checks& checks) {
+    ComputeWith(gui, VK_F5, 0);
+    checks.Expect(gui.NoMessageBox(), L"defaults compute without a message");
+    checks.ExpectEqual(gui.Text(gui.ResultBox()), kDefaultReport, L"F5 computes the defaults");
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kNormalVerdict, L"normal verdict");
+    checks.Expect(gui.Focused() == gui.main(), L"focus goes to the main window after compute");
+
+    // F5 aimed at the main window itself is not a child's key: nothing runs.
+    gui.SetText(gui.Field(0), L"1.5");
+    gui.PressKey(gui.main(), VK_F5);
+    gui.Settle();
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kNormalVerdict,
+                       L"F5 on the main window does nothing");
+
+    // Enter on a button computes instead of pressing that button.
+    gui.PressKey(GetDlgItem(gui.main(), kAbout), VK_RETURN);
+    gui.Settle();
+    checks.Expect(gui.NoMessageBox(), L"Enter on a button does not press it");
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kHighVerdict,
+                       L"dose 1.5 gives the level-3 verdict");
+
+    gui.Click(kCopy);
+    gui.Settle();
+    checks.Expect(gui.NoMessageBox(), L"copy after compute shows no box");
+    checks.ExpectEqual(ReadClipboardText(),
+                       kTitle + L"\r\n" +
+                           L"浓度：80.0 ug/ml\r\n泵速：67.50 ml/h\r\n每小时药量：5400 ug/h\r\n—— " +
+                           kHighVerdict,
+                       L"clipboard holds title, report and verdict");
+}
+
+void RefusedInputs(GuiProbe& gui, Checks& checks) {
+    SetFields(gui, {L"0.2", L"60", L"4", L"50"});
+    ComputeWith(gui, VK_F5, 0);
+    const std::wstring previous = gui.Text(gui.ResultBox());
+    for (const wchar_t* bad : {L"inf", L"nan", L"1e999", L"abc", L"12abc", L"1,5"}) {
+        gui.SetText(gui.Field(2), bad);
+        ComputeWith(gui, VK_RETURN, 2);
+        const MessageBoxText box = gui.TakeMessageBox();
+        const std::wstring what = std::wstring(L"\"") + bad + L"\" ";
+        checks.ExpectEqual(box.text, L"第 3 项“药量”请输入数字。", what + L"refused for field 3");
+        checks.ExpectEqual(box.caption, L"输入有误", what + L"caption");
+        checks.ExpectEqual(gui.Text(gui.ResultBox()), previous, what + L"keeps the result");
+        checks.Expect(gui.Focused() == gui.Field(2), what + L"puts the focus on the field");
+    }
+    gui.SetText(gui.Field(2), L"4");
+
+    gui.SetText(gui.Field(0), L"０.５");
+    ComputeWith(gui, VK_F5, 0);
+    checks.Expect(gui.NoMessageBox(), L"full-width number accepted");
+    checks.ExpectEqual(gui.Text(gui.ResultBox()),
+                       L"浓度：80.0 ug/ml\r\n泵速：22.50 ml/h\r\n每小时药量：1800 ug/h\r\n",
+                       L"full-width 0.5 computes as 0.5");
+
+    SetFields(gui, {L"0.2", L""});
+    ComputeWith(gui, VK_F5, 1);
+    checks.Expect(gui.NoMessageBox(), L"empty field accepted");
+    checks.ExpectEqual(gui.Text(gui.ResultBox()),
+                       L"浓度：80.0 ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：0 ug/h\r\n",
+                       L"empty field computes as 0");
+    gui.SetText(gui.Field(1), L"60");
+}
+
+void SaveRecords(GuiProbe& gui, Checks& checks) {
+    const std::wstring record = RecordFilePath();
+    DeleteFileW(record.c_str());
+    SetFields(gui, {L"0.2", L"60", L"4", L"50"});
+    ComputeWith(gui, VK_F5, 0);
+    for (int save = 1; save <= 2; ++save) {
+        gui.Click(kSave);
+        const MessageBoxText box = gui.TakeMessageBox();
+        checks.ExpectEqual(box.caption, L"已保存", L"save " + std::to_wstring(save) + L" saved");
+        checks.ExpectEqual(box.text, L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。",
+                           L"saved message");
+    }
+    std::string bytes;
+    checks.Expect(ReadFileBytes(record, bytes), L"record file exists");
+    const std::string header =
+        "\xEF\xBB\xBF" + Utf8(L"时间,工具,目标剂量,体重,药量,稀释至,结果\r\n");
+    const std::string body =
+        Utf8(L",去甲肾上腺素配置与剂量,目标剂量=0.2,体重=60,药量=4,稀释至=50,") +
+        Utf8(kDefaultReport) + "\r\n";
+    const std::size_t recordSize = 19 + body.size();
+    bool layout = bytes.size() == header.size() + 2 * recordSize &&
+                  bytes.compare(0, header.size(), header) == 0;
+    for (int i = 0; layout && i < 2; ++i) {
+        const std::size_t at = header.size() + i * recordSize;
+        layout = bytes[at + 4] == '-' && bytes[at + 10] == ' ' && bytes[at + 13] == ':' &&
+                 bytes.compare(at + 19, body.size(), body) == 0;
+    }
+    checks.Expect(layout, L"two saves: one BOM and header, two records",
+                  std::to_wstring(bytes.size()) + L" bytes");
+
+    // A program holding the file without sharing makes the save fail, visibly.
+    HANDLE held = CreateFileW(record.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    checks.Expect(held != INVALID_HANDLE_VALUE, L"driver holds the record file");
+    gui.Click(kSave);
+    const MessageBoxText box = gui.TakeMessageBox();
+    checks.ExpectEqual(box.caption, L"保存失败", L"locked file: failure box");
+    checks.Expect(box.text.find(record) != std::wstring::npos, L"failure box names the file",
+                  box.text);
+    CloseHandle(held);
+    std::string after;
+    ReadFileBytes(record, after);
+    checks.Expect(after == bytes, L"locked file left unchanged");
+}
+
+void ResetAndAbout(GuiProbe& gui, Checks& checks) {
+    SetFields(gui, {L"9", L"9", L"9", L"9"});
+    gui.Click(kReset);
+    gui.Settle();
+    checks.ExpectEqual(gui.Text(gui.Field(0)) + L"," + gui.Text(gui.Field(3)), L"0.2,50",
+                       L"reset restores the defaults");
+    checks.ExpectEqual(gui.Text(gui.ResultBox()), L"", L"reset empties the result");
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kPrompt, L"reset restores the prompt");
+    gui.Click(kCopy);
+    checks.ExpectEqual(gui.TakeMessageBox().text, L"请先点击“计算”生成结果。",
+                       L"copy after reset refused");
+
+    gui.Click(kAbout);
+    const MessageBoxText box = gui.TakeMessageBox();
+    checks.ExpectEqual(box.caption, L"关于本工具", L"about caption");
+    checks.ExpectEqual(box.text,
+                       kTitle +
+                           L"\r\n\r\n分类：重症用药\r\n"
+                           L"参考依据：去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置\r\n\r\n"
+                           L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
+                           L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
+                           L"版本 V1.0    官网：www.kelomed.example",
+                       L"about box holds its nine lines");
+}
+
+int RunScenarios(const std::wstring& program) {
+    Checks checks;
+    GuiProbe gui;
+    if (!gui.Launch(program)) {
+        std::printf("FAIL the window did not open\ngui: 0 passed, 1 failed\n");
+        return 1;
+    }
+    DeleteFileW(RecordFilePath().c_str());
+    StartupState(gui, checks);
+    NothingBeforeCompute(gui, checks);
+    ComputeByKeys(gui, checks);
+    RefusedInputs(gui, checks);
+    SaveRecords(gui, checks);
+    ResetAndAbout(gui, checks);
+    gui.Close();
+    checks.Summary();
+    return checks.failed() == 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace kelomed::e2e
+
+int wmain(int argc, wchar_t** argv) {
+    using namespace kelomed::e2e;
+    const std::wstring verb = argc > 1 ? argv[1] : L"";
+    if (verb == L"scenarios" && argc > 2) {
+        return RunScenarios(argv[2]);
+    }
+    GuiProbe gui;
+    if (verb == L"open" && argc > 2) {
+        // Opens the window and computes the defaults, for a screenshot.
+        if (!gui.Launch(argv[2])) {
+            return 1;
+        }
+        gui.PressKey(gui.Field(0), VK_F5);
+        gui.Settle();
+        return gui.Text(gui.ResultBox()) == kDefaultReport ? 0 : 1;
+    }
+    if (!gui.Attach()) {
+        std::printf("no window\n");
+        return 1;
+    }
+    if (verb == L"clear-field" && argc > 2) {
+        gui.SetText(gui.Field(_wtoi(argv[2])), L"");
+        return 0;
+    }
+    if (verb == L"field-point" && argc > 2) {
+        const POINT centre = gui.FieldCentre(_wtoi(argv[2]));
+        std::printf("%ld %ld\n", centre.x, centre.y);
+        return 0;
+    }
+    if (verb == L"client-rect") {
+        RECT client;
+        GetClientRect(gui.main(), &client);
+        POINT origin = {0, 0};
+        ClientToScreen(gui.main(), &origin);
+        std::printf("%ldx%ld+%ld+%ld\n", client.right, client.bottom, origin.x, origin.y);
+        return 0;
+    }
+    if (verb == L"expect-high-dose") {
+        const bool ok = gui.Text(gui.VerdictLabel()) == kHighVerdict &&
+                        gui.Text(gui.ResultBox()).find(L"泵速：67.50 ml/h") != std::wstring::npos;
+        Print(std::wstring(ok ? L"PASS" : L"FAIL") + L" typed keys: verdict [" +
+              gui.Text(gui.VerdictLabel()) + L"]\n");
+        return ok ? 0 : 1;
+    }
+    if (verb == L"close") {
+        gui.Close();
+        return 0;
+    }
+    std::printf(
+        "usage: gui_driver scenarios|open PROGRAM | clear-field N | field-point N | "
+        "client-rect | expect-high-dose | close\n");
+    return 2;
+}

@@ -1,0 +1,189 @@
+#include "tests/e2e/gui_probe.h"
+
+namespace kelomed::e2e {
+namespace {
+
+constexpr wchar_t kClassName[] = L"KeloMedToolWnd";
+constexpr UINT kSendTimeoutMs = 3000;
+constexpr int kMessageTextId = 0xFFFF;
+
+struct BoxSearch {
+    DWORD thread;
+    HWND found;
+};
+
+BOOL CALLBACK FindBoxOfThread(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<BoxSearch*>(parameter);
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
+        GetWindowThreadProcessId(window, nullptr) == search->thread) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct LabelSearch {
+    HWND main;
+    HWND found;
+};
+
+BOOL CALLBACK FindVerdictLabel(HWND child, LPARAM parameter) {
+    auto* search = reinterpret_cast<LabelSearch*>(parameter);
+    RECT box;
+    GetWindowRect(child, &box);
+    MapWindowPoints(nullptr, search->main, reinterpret_cast<POINT*>(&box), 2);
+    if (box.left == 492 && box.top == 142) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+bool GuiProbe::Launch(const std::wstring& program) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring commandLine = L"\"" + program + L"\"";
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        return false;
+    }
+    WaitForInputIdle(process_.hProcess, 10000);
+    for (int i = 0; i < 200 && main_ == nullptr; ++i) {
+        Attach();
+        if (main_ == nullptr) {
+            Sleep(50);
+        }
+    }
+    return main_ != nullptr;
+}
+
+bool GuiProbe::Attach() {
+    main_ = FindWindowW(kClassName, nullptr);
+    thread_ = main_ != nullptr ? GetWindowThreadProcessId(main_, nullptr) : 0;
+    return main_ != nullptr;
+}
+
+void GuiProbe::Close() {
+    if (main_ != nullptr) {
+        PostMessageW(main_, WM_CLOSE, 0, 0);
+    }
+    if (process_.hProcess != nullptr) {
+        WaitForSingleObject(process_.hProcess, 10000);
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+        process_ = {};
+    }
+    main_ = nullptr;
+}
+
+HWND GuiProbe::VerdictLabel() const {
+    LabelSearch search{main_, nullptr};
+    EnumChildWindows(main_, FindVerdictLabel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND GuiProbe::Focused() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(thread_, &info);
+    return info.hwndFocus;
+}
+
+std::wstring GuiProbe::Text(HWND control) const {
+    wchar_t buffer[8192] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(control, WM_GETTEXT, 8192, reinterpret_cast<LPARAM>(buffer),
+                        SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
+    return buffer;
+}
+
+void GuiProbe::SetText(HWND control, const std::wstring& text) const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
+}
+
+void GuiProbe::PressKey(HWND control, WPARAM key) const {
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, 0xC0000001);
+}
+
+void GuiProbe::Click(int commandId) const {
+    PostMessageW(main_, WM_COMMAND, MAKEWPARAM(commandId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(main_, commandId)));
+}
+
+void GuiProbe::Settle() const {
+    // A sent message is handled only once the posted ones before it are.
+    for (int i = 0; i < 3; ++i) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &ignored);
+        Sleep(30);
+    }
+}
+
+HWND GuiProbe::FindBox() const {
+    BoxSearch search{thread_, nullptr};
+    EnumWindows(FindBoxOfThread, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+MessageBoxText GuiProbe::TakeMessageBox(int timeoutMs) const {
+    MessageBoxText result;
+    HWND box = nullptr;
+    for (int waited = 0; waited < timeoutMs && box == nullptr; waited += 50) {
+        box = FindBox();
+        if (box == nullptr) {
+            Sleep(50);
+        }
+    }
+    if (box == nullptr) {
+        return result;
+    }
+    Sleep(100);
+    result.shown = true;
+    result.caption = Text(box);
+    result.text = Text(GetDlgItem(box, kMessageTextId));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    for (int waited = 0; waited < 5000 && IsWindow(box); waited += 50) {
+        Sleep(50);
+    }
+    Settle();
+    return result;
+}
+
+bool GuiProbe::NoMessageBox() const {
+    return FindBox() == nullptr;
+}
+
+POINT GuiProbe::FieldCentre(int index) const {
+    RECT box;
+    GetWindowRect(Field(index), &box);
+    return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+}
+
+std::wstring ReadClipboardText() {
+    std::wstring text;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (OpenClipboard(nullptr)) {
+            HANDLE data = GetClipboardData(CF_UNICODETEXT);
+            if (data != nullptr) {
+                const auto* units = static_cast<const wchar_t*>(GlobalLock(data));
+                if (units != nullptr) {
+                    text = units;
+                    GlobalUnlock(data);
+                }
+            }
+            CloseClipboard();
+            return text;
+        }
+        Sleep(50);
+    }
+    return text;
+}
+
+}  // namespace kelomed::e2e

@@ -1,0 +1,61 @@
+// Reaching into the calculator's window from a second process, as a person
+// at the keyboard would: find the window, type, press keys, click, read.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace kelomed::e2e {
+
+inline constexpr int kFieldIdBase = 2000;
+inline constexpr int kResultBoxId = 3000;
+
+struct MessageBoxText {
+    bool shown = false;
+    std::wstring caption;
+    std::wstring text;
+};
+
+class GuiProbe {
+  public:
+    // Starts the program and waits for its main window.
+    bool Launch(const std::wstring& program);
+    // Attaches to a window that is already open.
+    bool Attach();
+    void Close();
+
+    HWND main() const { return main_; }
+    HWND Field(int index) const { return GetDlgItem(main_, kFieldIdBase + index); }
+    HWND ResultBox() const { return GetDlgItem(main_, kResultBoxId); }
+    HWND VerdictLabel() const;
+    HWND Focused() const;
+
+    std::wstring Text(HWND control) const;
+    void SetText(HWND control, const std::wstring& text) const;
+    // Posts a key-down to a control: it passes the program's message loop
+    // as a real key press does.
+    void PressKey(HWND control, WPARAM key) const;
+    void Click(int commandId) const;
+    // Waits until the program is idle again (its queue drained).
+    void Settle() const;
+
+    // Waits for a message box of the program, reads it and presses OK.
+    MessageBoxText TakeMessageBox(int timeoutMs = 5000) const;
+    // True when no message box is open.
+    bool NoMessageBox() const;
+
+    // Centre of a field in screen coordinates (for real mouse input).
+    POINT FieldCentre(int index) const;
+
+  private:
+    HWND FindBox() const;
+
+    PROCESS_INFORMATION process_{};
+    HWND main_ = nullptr;
+    DWORD thread_ = 0;
+};
+
+std::wstring ReadClipboardText();
+
+}  // namespace kelomed::e2e

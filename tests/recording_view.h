@@ -1,0 +1,68 @@
+// A window view that records what the commands did, for native tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/window_view.h"
+#include "tests/test_text.h"
+
+namespace kelomed::testing {
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    MessageIcon icon;
+};
+
+class RecordingView final : public WindowView {
+  public:
+    std::vector<std::u16string> fields;
+    std::string result;
+    std::string verdictText;
+    std::string note;
+    std::vector<ShownMessage> messages;
+    int focusedField = -1;
+    bool mainFocused = false;
+    int verdictRedraws = 0;
+    int mainRedraws = 0;
+    bool clipboardWorks = true;
+    std::string clipboard;
+
+    int ReadField(int index, char16_t* text, int capacity) override {
+        const std::u16string& value = fields.at(static_cast<std::size_t>(index));
+        int i = 0;
+        for (; i < capacity - 1 && i < static_cast<int>(value.size()); ++i) {
+            text[i] = value[static_cast<std::size_t>(i)];
+        }
+        text[i] = 0;
+        return static_cast<int>(value.size());
+    }
+    void SetField(int index, const char16_t* text) override {
+        fields.at(static_cast<std::size_t>(index)) = text;
+    }
+    void SetResultText(const char16_t* text) override { result = Utf8Of(text); }
+    void SetVerdictText(const char16_t* text) override { verdictText = Utf8Of(text); }
+    void SetNoteText(const char16_t* text) override { note = Utf8Of(text); }
+    void ShowMessage(const char16_t* text, const char16_t* caption, MessageIcon icon) override {
+        messages.push_back({Utf8Of(text), Utf8Of(caption), icon});
+    }
+    void FocusField(int index) override {
+        focusedField = index;
+        mainFocused = false;
+    }
+    void FocusMainWindow() override {
+        mainFocused = true;
+        focusedField = -1;
+    }
+    void RedrawVerdict() override { ++verdictRedraws; }
+    void RedrawMainWindow() override { ++mainRedraws; }
+    bool PutOnClipboard(const char16_t* text) override {
+        if (clipboardWorks) {
+            clipboard = Utf8Of(text);
+        }
+        return clipboardWorks;
+    }
+};
+
+}  // namespace kelomed::testing

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native unit tests, the same tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build
-# (unit tests, self-test, imports) under Wine. Ends with "N passed, N failed".
+# (unit tests, self-test, imports, the window end to end) under Wine, and
+# each fuzz target for a bounded time. Ends with "N passed, N failed".
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -53,7 +54,7 @@ run_stage() {
     failed=$((failed + bad))
 }
 
-for preset in native sanitize windows; do
+for preset in native sanitize fuzz windows; do
     run_stage "$preset"
 done
 

@@ -1,0 +1,141 @@
+// Proves the compute path allocates nothing: every global allocation
+// function of this test binary counts while a compute runs.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+
+#include "engine/compute.h"
+#include "engine/local_date.h"
+#include "engine/tool_model.h"
+
+namespace {
+
+std::atomic<bool> counting{false};
+std::atomic<long> allocations{0};
+
+void* Allocate(std::size_t size) {
+    if (counting.load()) {
+        allocations.fetch_add(1);
+    }
+    void* memory = std::malloc(size == 0 ? 1 : size);
+    if (memory == nullptr) {
+        throw std::bad_alloc();
+    }
+    return memory;
+}
+
+void* AllocateAligned(std::size_t size, std::align_val_t alignment) {
+    if (counting.load()) {
+        allocations.fetch_add(1);
+    }
+    const auto align = static_cast<std::size_t>(alignment);
+    void* memory = std::aligned_alloc(align, (size + align - 1) / align * align);
+    if (memory == nullptr) {
+        throw std::bad_alloc();
+    }
+    return memory;
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return Allocate(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return Allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return Allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+void* operator new(std::size_t size, std::align_val_t alignment) {
+    return AllocateAligned(size, alignment);
+}
+void* operator new[](std::size_t size, std::align_val_t alignment) {
+    return AllocateAligned(size, alignment);
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::align_val_t) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, std::align_val_t) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t, std::align_val_t) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept {
+    std::free(memory);
+}
+
+namespace kelomed {
+namespace {
+
+constexpr InputField kEveryKey[] = {
+    {"nurses", u"a", u"", 40},  {"days", u"b", u"", 31},  {"start", u"c", u"", 8.1},
+    {"interval", u"d", u"", 8}, {"times", u"e", u"", 30}, {"kind", u"f", u"", 1},
+    {"drugA", u"g", u"", 2},    {"drugB", u"h", u"", 1},  {"gap", u"i", u"", 7},
+    {"beds", u"j", u"", 30},    {"bed", u"k", u"", 12},   {"dose", u"l", u"", 2.5},
+    {"volume", u"m", u"", 250}, {"gtt", u"n", u"", 40},   {"panel", u"o", u"", 2},
+};
+
+TEST(NoAllocation, ComputeToolAllocatesNothingForAnyKind) {
+    static char16_t report[8192];
+    static char16_t verdict[512];
+    static char16_t copy[8192];
+    double inputs[16] = {};
+    for (int i = 0; i < 15; ++i) {
+        inputs[i] = kEveryKey[i].defaultValue;
+    }
+    // The allocation counter itself works.
+    counting = true;
+    delete new int(1);
+    counting = false;
+    ASSERT_EQ(allocations.exchange(0), 1);
+
+    for (std::int32_t kind = -1; kind <= 12; ++kind) {
+        ToolDef tool = GetTool();
+        const double tool48Inputs[] = {0.2, 60, 4, 0};  // a failing output too
+        const double* values = tool48Inputs;
+        if (kind != 0) {
+            tool.kind = static_cast<ToolKind>(kind);
+            tool.inputs = kEveryKey;
+            tool.inputCount = 15;
+            values = inputs;
+        }
+        std::int32_t level = 0;
+        ReadLocalDate();  // the platform may set up its time zone once
+        counting = true;
+        ComputeTool(tool, values, report, 8192, verdict, 512, level, copy, 8192);
+        counting = false;
+        EXPECT_EQ(allocations.exchange(0), 0) << "kind " << kind;
+        EXPECT_NE(report[0], 0) << "kind " << kind;
+    }
+}
+
+}  // namespace
+}  // namespace kelomed

@@ -24,6 +24,7 @@ int BoundedOutputCount(const ToolDef& tool) {
 bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values, char16_t* report,
                        int reportCapacity) {
     const int count = BoundedOutputCount(tool);
+    TextWriter reportWriter(report, reportCapacity);
     bool anyFailed = false;
     for (int i = 0; i < count; ++i) {
         int failed = 0;
@@ -34,14 +35,18 @@ bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values
         const OutputField& output = tool.outputs[i];
         char16_t valueText[kValueTextCapacity];
         FormatValue(output.format, values[i], valueText, kValueTextCapacity);
-        char16_t line[kLineCapacity];
+        // "label：value unit" and CR LF, cut to 255 units like any line.
+        char16_t line[kLineCapacity] = {};
+        TextWriter lineWriter(line, kLineCapacity);
+        lineWriter.Append(output.label);
+        lineWriter.Append(u'：');
+        lineWriter.Append(valueText);
         if (IsPresent(output.unit)) {
-            FormatText(line, kLineCapacity, u"%ls：%ls %ls\r\n", output.label, valueText,
-                       output.unit);
-        } else {
-            FormatText(line, kLineCapacity, u"%ls：%ls\r\n", output.label, valueText);
+            lineWriter.Append(u' ');
+            lineWriter.Append(output.unit);
         }
-        AppendText(report, reportCapacity, line);
+        lineWriter.Append(u"\r\n");
+        reportWriter.Append(line);
     }
     return anyFailed;
 }

@@ -72,10 +72,28 @@ long long LeadingExponent(const char* begin, const char* end, bool hex) {
     return position + exponent;
 }
 
+// A name as it stands in the expression text.
+struct Name {
+    const char* text;
+    int length;
+
+    bool Is(const char* key) const {
+        int i = 0;
+        while (i < length && key[i] == text[i]) {
+            ++i;
+        }
+        return i == length && key[i] == 0;
+    }
+};
+
 class Parser {
   public:
     Parser(const ToolDef& tool, const char* text, const double* inputs, const double* outputs)
-        : tool_(tool), cursor_(text), inputs_(inputs), outputs_(outputs) {}
+        : tool_(tool),
+          cursor_(text),
+          end_(text + std::strlen(text)),
+          inputs_(inputs),
+          outputs_(outputs) {}
 
     double ParseAll(int& failed) {
         const double value = Conditional();
@@ -106,12 +124,22 @@ class Parser {
         }
     }
 
-    // Skips blanks and consumes `token` when it comes next.
-    bool Accept(const char* token) {
+    // Skips blanks and consumes `c` when it comes next.
+    bool Accept(char c) {
         SkipBlanks();
-        const std::size_t length = std::strlen(token);
-        if (std::strncmp(cursor_, token, length) == 0) {
-            cursor_ += length;
+        if (*cursor_ == c) {
+            ++cursor_;
+            return true;
+        }
+        return false;
+    }
+
+    // Skips blanks and consumes the two characters `first` `second` when
+    // they come next.
+    bool AcceptPair(char first, char second) {
+        SkipBlanks();
+        if (cursor_[0] == first && cursor_[1] == second) {
+            cursor_ += 2;
             return true;
         }
         return false;
@@ -129,11 +157,11 @@ class Parser {
             return 0;
         }
         const double condition = Or();
-        if (!Accept("?")) {
+        if (!Accept('?')) {
             return condition;
         }
         const double whenTrue = Conditional();
-        if (!Accept(":")) {
+        if (!Accept(':')) {
             error_ = true;
         }
         const double whenFalse = Conditional();
@@ -142,7 +170,7 @@ class Parser {
 
     double Or() {
         double value = And();
-        while (Accept("||")) {
+        while (AcceptPair('|', '|')) {
             const double right = And();
             value = (value != 0 || right != 0) ? 1 : 0;
         }
@@ -151,32 +179,37 @@ class Parser {
 
     double And() {
         double value = Comparison();
-        while (Accept("&&")) {
+        while (AcceptPair('&', '&')) {
             const double right = Comparison();
             value = (value != 0 && right != 0) ? 1 : 0;
         }
         return value;
     }
 
+    // The operators are tried in the order <=, >=, ==, !=, <, >.
     double Comparison() {
         const double left = Sum();
-        if (Accept("<=")) {
-            return left <= Sum() ? 1 : 0;
+        SkipBlanks();
+        const char first = cursor_[0];
+        const bool equalsFollows = cursor_[1] == '=';
+        if ((first == '<' || first == '>' || first == '=' || first == '!') && equalsFollows) {
+            cursor_ += 2;
+            const double right = Sum();
+            switch (first) {
+                case '<':
+                    return left <= right ? 1 : 0;
+                case '>':
+                    return left >= right ? 1 : 0;
+                case '=':
+                    return left == right ? 1 : 0;
+                default:
+                    return left != right ? 1 : 0;
+            }
         }
-        if (Accept(">=")) {
-            return left >= Sum() ? 1 : 0;
-        }
-        if (Accept("==")) {
-            return left == Sum() ? 1 : 0;
-        }
-        if (Accept("!=")) {
-            return left != Sum() ? 1 : 0;
-        }
-        if (Accept("<")) {
-            return left < Sum() ? 1 : 0;
-        }
-        if (Accept(">")) {
-            return left > Sum() ? 1 : 0;
+        if (first == '<' || first == '>') {
+            ++cursor_;
+            const double right = Sum();
+            return (first == '<' ? left < right : left > right) ? 1 : 0;
         }
         return left;
     }
@@ -184,9 +217,9 @@ class Parser {
     double Sum() {
         double value = Term();
         for (;;) {
-            if (Accept("+")) {
+            if (Accept('+')) {
                 value += Term();
-            } else if (Accept("-")) {
+            } else if (Accept('-')) {
                 value -= Term();
             } else {
                 return value;
@@ -223,7 +256,7 @@ class Parser {
             return 0;
         }
         const double base = Unary();
-        if (!Accept("^")) {
+        if (!Accept('^')) {
             return base;
         }
         const double exponent = Power();
@@ -241,7 +274,7 @@ class Parser {
         if (c == '(') {
             ++cursor_;
             const double value = Conditional();
-            if (!Accept(")")) {
+            if (!Accept(')')) {
                 error_ = true;
             }
             return value;
@@ -262,12 +295,12 @@ class Parser {
             return Number();
         }
         if (IsNameStart(c)) {
-            char name[kNameCapacity];
-            int length = 0;
-            while (IsNameChar(*cursor_) && length < kNameCapacity - 1) {
-                name[length++] = *cursor_++;
+            // At most 63 characters make the name; the rest stays in the text.
+            Name name{cursor_, 0};
+            while (IsNameChar(*cursor_) && name.length < kNameCapacity - 1) {
+                ++name.length;
+                ++cursor_;
             }
-            name[length] = 0;
             if (Peek('(')) {
                 ++cursor_;
                 return Call(name);
@@ -282,7 +315,7 @@ class Parser {
     // included, but through std::from_chars so every platform agrees.
     double Number() {
         const char* begin = cursor_;
-        const char* end = begin + std::strlen(begin);
+        const char* end = end_;
         const bool hex = begin[0] == '0' && (begin[1] == 'x' || begin[1] == 'X') &&
                          (IsHexDigit(begin[2]) || (begin[2] == '.' && IsHexDigit(begin[3])));
         const char* digits = hex ? begin + 2 : begin;
@@ -301,14 +334,14 @@ class Parser {
         return value;
     }
 
-    double Lookup(const char* name) {
+    double Lookup(const Name& name) {
         for (int i = 0; i < tool_.inputCount; ++i) {
-            if (std::strcmp(tool_.inputs[i].key, name) == 0) {
+            if (name.Is(tool_.inputs[i].key)) {
                 return inputs_[i];
             }
         }
         for (int i = 0; i < tool_.outputCount && i < kMaxOutputs; ++i) {
-            if (std::strcmp(tool_.outputs[i].key, name) == 0) {
+            if (name.Is(tool_.outputs[i].key)) {
                 return outputs_[i];
             }
         }
@@ -316,18 +349,18 @@ class Parser {
         return 0;
     }
 
-    double Call(const char* name) {
+    double Call(const Name& name) {
         const double first = Conditional();
-        const bool twoArguments = Accept(",");
+        const bool twoArguments = Accept(',');
         const double second = twoArguments ? Conditional() : 0;
-        if (!Accept(")")) {
+        if (!Accept(')')) {
             error_ = true;
         }
         return twoArguments ? Apply(name, first, second) : Apply(name, first);
     }
 
-    double Apply(const char* name, double x) {
-        auto is = [name](const char* candidate) { return std::strcmp(name, candidate) == 0; };
+    double Apply(const Name& name, double x) {
+        auto is = [&name](const char* candidate) { return name.Is(candidate); };
         if (is("sqrt")) {
             return x < 0 ? DomainError() : std::sqrt(x);
         }
@@ -361,8 +394,8 @@ class Parser {
         return DomainError();
     }
 
-    double Apply(const char* name, double a, double b) {
-        auto is = [name](const char* candidate) { return std::strcmp(name, candidate) == 0; };
+    double Apply(const Name& name, double a, double b) {
+        auto is = [&name](const char* candidate) { return name.Is(candidate); };
         if (is("min")) {
             return a < b ? a : b;
         }
@@ -385,6 +418,7 @@ class Parser {
 
     const ToolDef& tool_;
     const char* cursor_;
+    const char* end_;
     const double* inputs_;
     const double* outputs_;
     bool error_ = false;

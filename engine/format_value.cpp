@@ -51,12 +51,9 @@ void FormatValue(const char* code, double value, char16_t* out, int outCapacity)
         FormatDayNumber(static_cast<std::int64_t>(value), out, outCapacity);
         return;
     }
-    const char16_t* format = FixedFormatOf(effective);
-    if (FormatText(nullptr, 0, format, value) > kLongestFixedText) {
+    if (FormatText(out, outCapacity, FixedFormatOf(effective), value) > kLongestFixedText) {
         FormatText(out, outCapacity, CodeIs(effective, "pct") ? u"%.6g%%" : u"%.6g", value);
-        return;
     }
-    FormatText(out, outCapacity, format, value);
 }
 
 }  // namespace kelomed

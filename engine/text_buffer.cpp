@@ -63,4 +63,26 @@ bool TextEquals(const char16_t* left, const char16_t* right) {
     return *a == *b;
 }
 
+TextWriter::TextWriter(char16_t* text, int capacity)
+    : text_(text),
+      capacity_(text != nullptr ? capacity : 0),
+      length_(capacity_ > 0 ? TextLengthBounded(text, capacity_ - 1) : 0) {}
+
+void TextWriter::Append(const char16_t* source, int count) {
+    if (capacity_ <= 0) {
+        return;
+    }
+    if (source != nullptr) {
+        for (int i = 0; i < count && source[i] != 0 && length_ < capacity_ - 1; ++i) {
+            text_[length_++] = source[i];
+        }
+    }
+    text_[length_] = 0;
+}
+
+void TextWriter::Append(char16_t unit) {
+    const char16_t text[2] = {unit, 0};
+    Append(text, 1);
+}
+
 }  // namespace kelomed

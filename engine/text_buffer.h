@@ -27,4 +27,27 @@ int AppendText(char16_t* destination, int capacity, const char16_t* source);
 // True when both texts hold the same units (null counts as empty).
 bool TextEquals(const char16_t* left, const char16_t* right);
 
+// A text being written: it keeps its length, so appends do not measure the
+// text again. Every append is bounded by the capacity and leaves the text
+// terminated.
+class TextWriter {
+  public:
+    // Continues the terminated text already in `text`.
+    TextWriter(char16_t* text, int capacity);
+
+    // Appends at most `count` units of `source` (stopping at its terminator),
+    // as many as fit.
+    void Append(const char16_t* source, int count = kUnbounded);
+    void Append(char16_t unit);
+
+    int length() const { return length_; }
+
+  private:
+    static constexpr int kUnbounded = 0x7FFFFFFF;
+
+    char16_t* text_;
+    int capacity_;
+    int length_;
+};
+
 }  // namespace kelomed

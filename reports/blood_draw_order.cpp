@@ -27,16 +27,17 @@ const char16_t* ThisDrawLine(std::int32_t kind) {
 
 std::int32_t GenerateBloodDrawOrder(const ToolDef& tool, const double* inputs, char16_t* report,
                                     int reportCapacity, char16_t* verdict, int verdictCapacity) {
+    ReportWriter writer(report, reportCapacity);
     const std::int32_t kind = FindWholeInput(tool, inputs, "kind");
-    AppendReportLine(report, reportCapacity, u"标准采血顺序（按添加剂，避免交叉污染）：");
-    AppendReportLine(report, reportCapacity, u"1 血培养瓶（需氧/厌氧）");
-    AppendReportLine(report, reportCapacity, u"2 凝血管 淡蓝（枸橼酸钠，凝血 PT/APTT）");
-    AppendReportLine(report, reportCapacity, u"3 促凝/血清管 红或金黄（生化、免疫）");
-    AppendReportLine(report, reportCapacity, u"4 肝素管 绿（血气、部分生化）");
-    AppendReportLine(report, reportCapacity, u"5 EDTA 紫（血常规、糖化、血型）");
-    AppendReportLine(report, reportCapacity, u"6 氟化钠 灰（血糖、乳酸）");
-    AppendReportLine(report, reportCapacity, u"");
-    AppendReportLine(report, reportCapacity, ThisDrawLine(kind));
+    AppendReportLine(writer, u"标准采血顺序（按添加剂，避免交叉污染）：");
+    AppendReportLine(writer, u"1 血培养瓶（需氧/厌氧）");
+    AppendReportLine(writer, u"2 凝血管 淡蓝（枸橼酸钠，凝血 PT/APTT）");
+    AppendReportLine(writer, u"3 促凝/血清管 红或金黄（生化、免疫）");
+    AppendReportLine(writer, u"4 肝素管 绿（血气、部分生化）");
+    AppendReportLine(writer, u"5 EDTA 紫（血常规、糖化、血型）");
+    AppendReportLine(writer, u"6 氟化钠 灰（血糖、乳酸）");
+    AppendReportLine(writer, u"");
+    AppendReportLine(writer, ThisDrawLine(kind));
     WriteVerdict(verdict, verdictCapacity, u"按标准顺序采血可减少溶血与交叉污染");
     return 0;
 }

@@ -18,20 +18,21 @@ constexpr const char16_t* kGroups[][3] = {
 
 std::int32_t GenerateCriticalValues(const ToolDef& tool, const double* inputs, char16_t* report,
                                     int reportCapacity, char16_t* verdict, int verdictCapacity) {
+    ReportWriter writer(report, reportCapacity);
     const std::int32_t kind = FindWholeInput(tool, inputs, "kind");
-    AppendReportLine(report, reportCapacity, u"常见检验危急值（参考，需以本院文件为准）：");
+    AppendReportLine(writer, u"常见检验危急值（参考，需以本院文件为准）：");
     if (kind >= 1 && kind <= 6) {
         for (const char16_t* line : kGroups[kind - 1]) {
             if (line != nullptr) {
-                AppendReportLine(report, reportCapacity, line);
+                AppendReportLine(writer, line);
             }
         }
     } else {
-        AppendReportLine(report, reportCapacity, u"请查阅本院《危急值报告目录》");
+        AppendReportLine(writer, u"请查阅本院《危急值报告目录》");
     }
-    AppendReportLine(report, reportCapacity, u"");
+    AppendReportLine(writer, u"");
     AppendReportLine(
-        report, reportCapacity,
+        writer,
         u"处置要求：核实标本→15 分钟内电话报告临床→记录报告与接听人→医师 30 分钟内处理并记录。");
     WriteVerdict(verdict, verdictCapacity, u"危急值必须闭环：报告、接收、处理、记录");
     return 0;

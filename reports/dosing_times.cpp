@@ -1,6 +1,5 @@
 #include <cmath>
 
-#include "engine/text_buffer.h"
 #include "reports/generators.h"
 #include "reports/report_line.h"
 
@@ -20,6 +19,7 @@ long long WholeDays(double hours) {
 
 std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, char16_t* report,
                                  int reportCapacity, char16_t* verdict, int verdictCapacity) {
+    ReportWriter writer(report, reportCapacity);
     double start = FindInputValue(tool, inputs, "start");
     double interval = FindInputValue(tool, inputs, "interval");
     const std::int32_t times = ClampCount(FindWholeInput(tool, inputs, "times"), 1, 30);
@@ -31,8 +31,8 @@ std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, char
     if (!(interval > 0) || !std::isfinite(interval)) {
         interval = 8;
     }
-    AppendReportLine(report, reportCapacity, u"首剂时间 %.0f:00，间隔 %.0f 小时，共 %d 次：", start,
-                     interval, times);
+    AppendReportLine(writer, u"首剂时间 %.0f:00，间隔 %.0f 小时，共 %d 次：", start, interval,
+                     times);
     for (std::int32_t dose = 0; dose < times; ++dose) {
         const double hours = start + dose * interval;
         const double clock = std::fmod(hours, 24.0);
@@ -41,14 +41,13 @@ std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, char
         char16_t entry[kEntryCapacity];
         FormatText(entry, kEntryCapacity, u"第%lld天 %02d:%02d", 1 + WholeDays(hours), hour,
                    minute);
-        AppendText(report, reportCapacity, entry);
+        writer.Append(entry);
         if (dose + 1 < times) {
-            AppendText(report, reportCapacity, u"  |  ");
+            writer.Append(u"  |  ");
         }
     }
-    AppendText(report, reportCapacity, u"\r\n");
-    AppendReportLine(report, reportCapacity,
-                     u"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。");
+    writer.Append(u"\r\n");
+    AppendReportLine(writer, u"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。");
     WriteVerdict(verdict, verdictCapacity, u"给药时间表已生成，注意首剂与夜间给药时间");
     return 0;
 }

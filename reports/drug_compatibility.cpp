@@ -58,18 +58,16 @@ const CompatibilityRule& FindRule(std::int32_t a, std::int32_t b) {
 
 std::int32_t GenerateDrugCompatibility(const ToolDef& tool, const double* inputs, char16_t* report,
                                        int reportCapacity, char16_t* verdict, int verdictCapacity) {
+    ReportWriter writer(report, reportCapacity);
     const std::int32_t a = FindWholeInput(tool, inputs, "drugA");
     const std::int32_t b = FindWholeInput(tool, inputs, "drugB");
-    AppendReportLine(report, reportCapacity, u"待查：%d 号 %ls  +  %d 号 %ls", a, DrugName(a), b,
-                     DrugName(b));
-    AppendReportLine(report, reportCapacity, u"");
-    AppendReportLine(report, reportCapacity,
-                     u"编号：1头孢曲松 2葡萄糖酸钙 3万古霉素 4呋塞米 5氨溴索");
-    AppendReportLine(report, reportCapacity,
-                     u"      6奥美拉唑 7维生素C 8胰岛素 9碳酸氢钠 10多巴胺");
-    AppendReportLine(report, reportCapacity, u"");
+    AppendReportLine(writer, u"待查：%d 号 %ls  +  %d 号 %ls", a, DrugName(a), b, DrugName(b));
+    AppendReportLine(writer, u"");
+    AppendReportLine(writer, u"编号：1头孢曲松 2葡萄糖酸钙 3万古霉素 4呋塞米 5氨溴索");
+    AppendReportLine(writer, u"      6奥美拉唑 7维生素C 8胰岛素 9碳酸氢钠 10多巴胺");
+    AppendReportLine(writer, u"");
     const CompatibilityRule& rule = FindRule(a, b);
-    AppendReportLine(report, reportCapacity, rule.conclusion);
+    AppendReportLine(writer, rule.conclusion);
     WriteVerdict(verdict, verdictCapacity, rule.verdict);
     return rule.level;
 }

@@ -5,6 +5,7 @@ namespace kelomed {
 
 std::int32_t GenerateHighAlertDrugs(const ToolDef& tool, const double* inputs, char16_t* report,
                                     int reportCapacity, char16_t* verdict, int verdictCapacity) {
+    ReportWriter writer(report, reportCapacity);
     const std::int32_t kind = FindWholeInput(tool, inputs, "kind");
     const char16_t* group = u"麻醉与肌松药：丙泊酚、维库溴铵、琥珀胆碱、阿片类";
     const char16_t* points =
@@ -19,9 +20,9 @@ std::int32_t GenerateHighAlertDrugs(const ToolDef& tool, const double* inputs, c
         group = u"抗凝与化疗药：肝素、华法林、低分子肝素、化疗药物";
         points = u"要点：化疗药集中配置与防护、抗凝药监测 INR/APTT、出血风险宣教。";
     }
-    AppendReportLine(report, reportCapacity, u"高警示药品类别与要点：");
-    AppendReportLine(report, reportCapacity, group);
-    AppendReportLine(report, reportCapacity, points);
+    AppendReportLine(writer, u"高警示药品类别与要点：");
+    AppendReportLine(writer, group);
+    AppendReportLine(writer, points);
     WriteVerdict(verdict, verdictCapacity, u"高警示药品须专区、专标识、双人核对");
     return 0;
 }

@@ -31,10 +31,11 @@ constexpr LabPanel kUrinePanel = {
 
 std::int32_t GenerateLabPanels(const ToolDef& tool, const double* inputs, char16_t* report,
                                int reportCapacity, char16_t* verdict, int verdictCapacity) {
+    ReportWriter writer(report, reportCapacity);
     const std::int32_t panel = FindWholeInput(tool, inputs, "panel");
     const LabPanel& chosen = panel >= 1 && panel <= 5 ? kPanels[panel - 1] : kUrinePanel;
-    AppendReportLine(report, reportCapacity, chosen.contents);
-    AppendReportLine(report, reportCapacity, chosen.caution);
+    AppendReportLine(writer, chosen.contents);
+    AppendReportLine(writer, chosen.caution);
     WriteVerdict(verdict, verdictCapacity, u"套餐与采血管已列出，按顺序采血");
     return 0;
 }

@@ -6,9 +6,9 @@
 
 namespace kelomed {
 
-void AppendReportText(char16_t* report, int capacity, const char16_t* line) {
-    AppendUnits(report, capacity, line, kReportLineCapacity - 1);
-    AppendText(report, capacity, u"\r\n");
+void ReportWriter::AppendLine(const char16_t* line) {
+    Append(line, kReportLineCapacity - 1);
+    Append(u"\r\n");
 }
 
 double FindInputValue(const ToolDef& tool, const double* inputs, const char* key) {

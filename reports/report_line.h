@@ -5,27 +5,44 @@
 #include <cstdint>
 
 #include "engine/format_text.h"
+#include "engine/text_buffer.h"
 #include "engine/tool_model.h"
 
 namespace kelomed {
 
 inline constexpr int kReportLineCapacity = 512;
 
-// Appends `line` (cut to its first 511 units) and CR LF to the report, each
-// bounded by the capacity, so a full report is cut exactly where it ends.
-void AppendReportText(char16_t* report, int capacity, const char16_t* line);
+// A report being written. Appends are bounded by the capacity (the report
+// never exceeds capacity - 1 units) and the length is kept, so a long report
+// is not measured again at every append.
+class ReportWriter : public TextWriter {
+  public:
+    using TextWriter::TextWriter;
+
+    // Appends `line` cut to its first 511 units, then CR LF, each bounded,
+    // so a full report is cut exactly where it ends (CR alone when one unit
+    // is left).
+    void AppendLine(const char16_t* line);
+};
 
 // Formats one line printf-style into 512 units and appends it with CR LF. A
 // line without arguments is literal text: a percent sign prints as itself.
 template <typename... Args>
-void AppendReportLine(char16_t* report, int capacity, const char16_t* format, const Args&... args) {
+void AppendReportLine(ReportWriter& writer, const char16_t* format, const Args&... args) {
     if constexpr (sizeof...(Args) == 0) {
-        AppendReportText(report, capacity, format);
+        writer.AppendLine(format);
     } else {
         char16_t line[kReportLineCapacity];
         FormatText(line, kReportLineCapacity, format, args...);
-        AppendReportText(report, capacity, line);
+        writer.AppendLine(line);
     }
+}
+
+// The same for a report given by its buffer and capacity.
+template <typename... Args>
+void AppendReportLine(char16_t* report, int capacity, const char16_t* format, const Args&... args) {
+    ReportWriter writer(report, capacity);
+    AppendReportLine(writer, format, args...);
 }
 
 // The input value of the first input with this key, or 0 when none has it.

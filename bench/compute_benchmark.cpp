@@ -1,0 +1,169 @@
+// Speed of the compute path, as ratios measured in one run:
+//  - ComputeTool for tool 48 against a hand-written computation that formats
+//    the same three lines directly (the practical limit; target within 3x);
+//  - EvaluateExpression per expression of tool 48;
+//  - every report kind.
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/compute.h"
+#include "engine/expression.h"
+#include "engine/tool_model.h"
+
+namespace {
+
+using kelomed::ToolDef;
+
+char16_t report[4096];
+char16_t verdict[512];
+char16_t reportCopy[8192];
+
+const double kTool48Inputs[] = {0.20000000298023224, 60, 4, 50};
+
+void ComputeTool48(benchmark::State& state) {
+    const ToolDef& tool = kelomed::GetTool();
+    for (auto _ : state) {
+        std::int32_t level = 0;
+        kelomed::ComputeTool(tool, kTool48Inputs, report, 4096, verdict, 512, level, reportCopy,
+                             8192);
+        benchmark::DoNotOptimize(report);
+        benchmark::DoNotOptimize(level);
+    }
+}
+BENCHMARK(ComputeTool48);
+
+// Writes "label：value unit\r\n" with the value through std::to_chars.
+char16_t* AppendLine(char16_t* out, const char16_t* label, double value, int precision,
+                     const char16_t* unit) {
+    while (*label != 0) {
+        *out++ = *label++;
+    }
+    *out++ = u'：';
+    char digits[64];
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, precision);
+    for (const char* p = digits; p != result.ptr; ++p) {
+        *out++ = static_cast<char16_t>(*p);
+    }
+    *out++ = u' ';
+    while (*unit != 0) {
+        *out++ = *unit++;
+    }
+    *out++ = u'\r';
+    *out++ = u'\n';
+    return out;
+}
+
+void HandWrittenBaseline(benchmark::State& state) {
+    for (auto _ : state) {
+        double dose = kTool48Inputs[0];
+        double weight = kTool48Inputs[1];
+        double drug = kTool48Inputs[2];
+        double dilution = kTool48Inputs[3];
+        benchmark::DoNotOptimize(dose);
+        benchmark::DoNotOptimize(weight);
+        benchmark::DoNotOptimize(drug);
+        benchmark::DoNotOptimize(dilution);
+        const double concentration = drug * 1000 / dilution;
+        const double hourly = dose * weight * 60;
+        char16_t* out = report;
+        out = AppendLine(out, u"浓度", concentration, 1, u"ug/ml");
+        out = AppendLine(out, u"泵速", hourly / concentration, 2, u"ml/h");
+        out = AppendLine(out, u"每小时药量", hourly, 0, u"ug/h");
+        *out = 0;
+        benchmark::DoNotOptimize(report);
+    }
+}
+BENCHMARK(HandWrittenBaseline);
+
+void Evaluate(benchmark::State& state, const char* expression) {
+    const ToolDef& tool = kelomed::GetTool();
+    const double outputs[16] = {80, 9, 720};
+    for (auto _ : state) {
+        int failed = 0;
+        benchmark::DoNotOptimize(
+            kelomed::EvaluateExpression(tool, expression, kTool48Inputs, outputs, failed));
+    }
+}
+BENCHMARK_CAPTURE(Evaluate, conc, "drug*1000/dil");
+BENCHMARK_CAPTURE(Evaluate, rate, "dose*w*60/(drug*1000/dil)");
+BENCHMARK_CAPTURE(Evaluate, ug_h, "dose*w*60");
+BENCHMARK_CAPTURE(Evaluate, rule, "dose>1");
+
+constexpr kelomed::InputField kEveryKey[] = {
+    {"nurses", u"a", u"", 40},  {"days", u"b", u"", 31},  {"start", u"c", u"", 8},
+    {"interval", u"d", u"", 8}, {"times", u"e", u"", 30}, {"kind", u"f", u"", 1},
+    {"drugA", u"g", u"", 2},    {"drugB", u"h", u"", 1},  {"gap", u"i", u"", 7},
+    {"beds", u"j", u"", 30},    {"bed", u"k", u"", 12},   {"dose", u"l", u"", 2.5},
+    {"volume", u"m", u"", 250}, {"gtt", u"n", u"", 40},   {"panel", u"o", u"", 2},
+};
+
+void Report(benchmark::State& state) {
+    ToolDef tool = kelomed::GetTool();
+    tool.kind = static_cast<kelomed::ToolKind>(state.range(0));
+    tool.inputs = kEveryKey;
+    tool.inputCount = 15;
+    double inputs[16] = {};
+    for (int i = 0; i < 15; ++i) {
+        inputs[i] = kEveryKey[i].defaultValue;
+    }
+    for (auto _ : state) {
+        std::int32_t level = 0;
+        kelomed::ComputeTool(tool, inputs, report, 4096, verdict, 512, level, reportCopy, 8192);
+        benchmark::DoNotOptimize(report);
+    }
+}
+BENCHMARK(Report)->DenseRange(1, 11);
+
+// Collects CPU time per iteration by name, so ratios come from one run.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+                nanoseconds_[run.benchmark_name()] =
+                    run.GetAdjustedCPUTime() * (run.time_unit == benchmark::kNanosecond ? 1 : 1);
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    double At(const std::string& name) const {
+        const auto found = nanoseconds_.find(name);
+        return found == nanoseconds_.end() ? 0 : found->second;
+    }
+
+  private:
+    std::map<std::string, double> nanoseconds_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double compute = reporter.At("ComputeTool48");
+    const double baseline = reporter.At("HandWrittenBaseline");
+    if (compute > 0 && baseline > 0) {
+        std::printf("\nratio ComputeTool(tool 48) / hand-written baseline: %.2f (target <= 3)\n",
+                    compute / baseline);
+        const double expressions = reporter.At("Evaluate/conc") + reporter.At("Evaluate/rate") +
+                                   reporter.At("Evaluate/ug_h") + reporter.At("Evaluate/rule");
+        std::printf("share of ComputeTool spent evaluating its four expressions: %.0f%%\n",
+                    100 * expressions / compute);
+        for (int kind = 1; kind <= 11; ++kind) {
+            const double generator = reporter.At("Report/" + std::to_string(kind));
+            std::printf("ratio report kind %2d / ComputeTool(tool 48): %.2f\n", kind,
+                        generator / compute);
+        }
+    }
+    benchmark::Shutdown();
+    return 0;
+}

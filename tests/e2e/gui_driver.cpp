@@ -4,6 +4,7 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -275,6 +276,49 @@ int RunScenarios(const std::wstring& program) {
     return checks.failed() == 0 ? 0 : 1;
 }
 
+// Launches PROGRAM `runs` times and measures, each time, the milliseconds
+// from process creation until its window of `windowClass` exists and the
+// program waits for input; prints the median and the fastest run.
+int MeasureStartup(const std::wstring& program, const std::wstring& windowClass, int runs) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> milliseconds;
+    for (int run = 0; run < runs; ++run) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        std::wstring commandLine = L"\"" + program + L"\"";
+        LARGE_INTEGER begin;
+        QueryPerformanceCounter(&begin);
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &process)) {
+            return 1;
+        }
+        HWND window = nullptr;
+        for (int waited = 0; waited < 20000 && window == nullptr; ++waited) {
+            window = FindWindowW(windowClass.c_str(), nullptr);
+            if (window == nullptr) {
+                Sleep(1);
+            }
+        }
+        WaitForInputIdle(process.hProcess, 10000);
+        LARGE_INTEGER end;
+        QueryPerformanceCounter(&end);
+        if (window == nullptr) {
+            return 1;
+        }
+        milliseconds.push_back(1000.0 * static_cast<double>(end.QuadPart - begin.QuadPart) /
+                               static_cast<double>(frequency.QuadPart));
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        WaitForSingleObject(process.hProcess, 10000);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    std::printf("%.1f %.1f\n", milliseconds[milliseconds.size() / 2], milliseconds.front());
+    return 0;
+}
+
 }  // namespace
 }  // namespace kelomed::e2e
 
@@ -283,6 +327,9 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring verb = argc > 1 ? argv[1] : L"";
     if (verb == L"scenarios" && argc > 2) {
         return RunScenarios(argv[2]);
+    }
+    if (verb == L"startup-time" && argc > 4) {
+        return MeasureStartup(argv[2], argv[3], _wtoi(argv[4]));
     }
     GuiProbe gui;
     if (verb == L"open" && argc > 2) {
@@ -328,6 +375,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf(
         "usage: gui_driver scenarios|open PROGRAM | clear-field N | field-point N | "
-        "client-rect | expect-high-dose | close\n");
+        "client-rect | expect-high-dose | close | startup-time PROGRAM CLASS RUNS\n");
     return 2;
 }

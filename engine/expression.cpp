@@ -191,7 +191,7 @@ class Parser {
         const double left = Sum();
         SkipBlanks();
         const char first = cursor_[0];
-        const bool equalsFollows = cursor_[1] == '=';
+        const bool equalsFollows = first != 0 && cursor_[1] == '=';
         if ((first == '<' || first == '>' || first == '=' || first == '!') && equalsFollows) {
             cursor_ += 2;
             const double right = Sum();

@@ -1,7 +1,6 @@
 #include "engine/compute.h"
 
 #include "engine/expression.h"
-#include "engine/format_text.h"
 #include "engine/format_value.h"
 #include "engine/text_buffer.h"
 #include "reports/report_dispatch.h"

@@ -16,10 +16,6 @@ constexpr int kAboutCapacity = 1400;
 constexpr int kFieldValueCapacity = 64;
 constexpr int kClipboardCapacity = kCopyTextCapacity + 512;
 
-int BoundedInputCount(const ToolDef& tool) {
-    return tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs;
-}
-
 void SetStatus(WindowState& state, WindowView& view, const char16_t* text) {
     CopyText(state.statusText, kStatusTextCapacity, text);
     view.RedrawMainWindow();
@@ -49,8 +45,9 @@ void RunComputeCommand(WindowState& state, WindowView& view) {
     double values[kMaxInputs] = {};
     for (int i = 0; i < inputCount; ++i) {
         char16_t text[kFieldReadCapacity];
-        const int length = view.ReadField(i, text, kFieldReadCapacity);
-        if (length >= kFieldReadCapacity || !ParseFieldText(text, values[i])) {
+        // One unit more than a field may hold: an overlong text is refused, not cut.
+        view.ReadField(i, text, kFieldReadCapacity);
+        if (!ParseFieldText(text, values[i])) {
             char16_t message[kMessageCapacity];
             FormatText(message, kMessageCapacity, u"第 %d 项“%ls”请输入数字。", i + 1,
                        tool.inputs[i].label);
@@ -67,7 +64,6 @@ void RunComputeCommand(WindowState& state, WindowView& view) {
     char16_t verdict[kVerdictCapacity];
     ComputeTool(tool, state.inputs, report, kReportCapacity, verdict, kVerdictCapacity, state.level,
                 state.reportCopy, kReportCopyCapacity);
-    CopyText(state.copyText, kCopyTextCapacity, u"");
     view.SetResultText(report);
     view.SetVerdictText(verdict);
     if (tool.kind == ToolKind::Formula) {

@@ -33,7 +33,6 @@ struct GuiHandles {
     HWND result = nullptr;
     HWND verdict = nullptr;
     HWND note = nullptr;
-    HWND buttons[kButtonCount] = {};
     HFONT fonts[kFontCount] = {};
     HBRUSH whiteBrush = nullptr;
     HBRUSH backgroundBrush = nullptr;
@@ -53,7 +52,7 @@ COLORREF VerdictColour(int level);
 class Win32View final : public WindowView {
   public:
     explicit Win32View(const GuiHandles& gui) : gui_(gui) {}
-    int ReadField(int index, char16_t* text, int capacity) override;
+    void ReadField(int index, char16_t* text, int capacity) override;
     void SetField(int index, const char16_t* text) override;
     void SetResultText(const char16_t* text) override;
     void SetVerdictText(const char16_t* text) override;

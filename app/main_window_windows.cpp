@@ -4,6 +4,7 @@
 #include "app/gui_windows.h"
 #include "app/record_command.h"
 #include "engine/format_text.h"
+#include "engine/text_buffer.h"
 
 namespace kelomed {
 namespace {
@@ -72,13 +73,9 @@ HWND CreateControl(const wchar_t* className, const char16_t* text, DWORD style, 
     return control;
 }
 
-bool IsPresent(const char16_t* text) {
-    return text != nullptr && text[0] != 0;
-}
-
 void CreateControls() {
     const ToolDef& tool = *state.tool;
-    const int inputCount = tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs;
+    const int inputCount = BoundedInputCount(tool);
     for (int j = 0; j < inputCount; ++j) {
         const InputField& input = tool.inputs[j];
         const int y = 150 + 34 * j;
@@ -87,7 +84,7 @@ void CreateControls() {
         FormatFieldValue(input.defaultValue, value, kFieldValueCapacity);
         gui.fields[j] = CreateControl(L"EDIT", value, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
                                       kFieldIdBase + j, 216, y - 4, 152, 27, kFieldFont);
-        if (IsPresent(input.unit)) {
+        if (HasText(input.unit)) {
             CreateControl(L"STATIC", input.unit, 0, 0, 0, 374, y, 78, 22, kSmallFont);
         }
     }
@@ -96,15 +93,15 @@ void CreateControls() {
     gui.result =
         CreateControl(L"EDIT", u"", WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
                       WS_EX_CLIENTEDGE, kResultBoxId, 492, 196, 492, 232, kResultFont);
-    gui.note = CreateControl(L"STATIC", IsPresent(tool.note) ? tool.note : u"", 0, 0, 0, 492, 444,
+    gui.note = CreateControl(L"STATIC", HasText(tool.note) ? tool.note : u"", 0, 0, 0, 492, 444,
                              492, 120, kSmallFont);
     char16_t reference[kReferenceCapacity];
     FormatText(reference, kReferenceCapacity, u"参考依据：%ls", tool.reference);
     CreateControl(L"STATIC", reference, 0, 0, 0, 492, 576, 492, 56, kSmallFont);
     for (int i = 0; i < kButtonCount; ++i) {
-        gui.buttons[i] = CreateControl(
-            L"BUTTON", reinterpret_cast<const char16_t*>(kButtons[i].caption), BS_OWNERDRAW, 0,
-            kButtons[i].id, kButtons[i].left, 668, kButtons[i].width, 40, kFontCount);
+        CreateControl(L"BUTTON", reinterpret_cast<const char16_t*>(kButtons[i].caption),
+                      BS_OWNERDRAW, 0, kButtons[i].id, kButtons[i].left, 668, kButtons[i].width, 40,
+                      kFontCount);
     }
 }
 

@@ -1,4 +1,5 @@
-// File-system seams of the record store, with a Windows and a POSIX body.
+// Platform seams of the record store: the path separator, the local
+// application-data folder and the local time, with a Windows and a POSIX body.
 #pragma once
 
 namespace kelomed {
@@ -26,14 +27,5 @@ struct LocalTime {
 bool ReadLocalAppDataFolder(char16_t* folder, int capacity);
 
 LocalTime ReadLocalTime();
-
-// Creates one directory; an existing one is no error.
-bool CreateFolder(const char16_t* path);
-
-bool FileExists(const char16_t* path);
-
-// Appends `size` bytes with one write. True only when the file was opened,
-// every byte written and the file closed without error.
-bool AppendToFile(const char16_t* path, const char* bytes, int size);
 
 }  // namespace kelomed

@@ -1,8 +1,3 @@
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -15,15 +10,6 @@ namespace kelomed {
 namespace {
 
 constexpr int kNativePathCapacity = 4096;
-
-bool NativePath(const char16_t* path, char* native) {
-    const int length = Utf16ToUtf8(path, native, kNativePathCapacity - 1);
-    if (length <= 0) {
-        return false;
-    }
-    native[length] = 0;
-    return true;
-}
 
 }  // namespace
 
@@ -49,34 +35,6 @@ LocalTime ReadLocalTime() {
     localtime_r(&now, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
             local.tm_hour,        local.tm_min,     local.tm_sec};
-}
-
-bool CreateFolder(const char16_t* path) {
-    char native[kNativePathCapacity];
-    return NativePath(path, native) && (::mkdir(native, 0755) == 0 || errno == EEXIST);
-}
-
-bool FileExists(const char16_t* path) {
-    char native[kNativePathCapacity];
-    struct stat status {};
-    return NativePath(path, native) && ::stat(native, &status) == 0;
-}
-
-bool AppendToFile(const char16_t* path, const char* bytes, int size) {
-    char native[kNativePathCapacity];
-    if (!NativePath(path, native)) {
-        return false;
-    }
-    const int descriptor = ::open(native, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (descriptor < 0) {
-        return false;
-    }
-    ssize_t written = 0;
-    do {
-        written = ::write(descriptor, bytes, static_cast<std::size_t>(size));
-    } while (written < 0 && errno == EINTR);
-    const bool closed = ::close(descriptor) == 0;
-    return written == size && closed;
 }
 
 }  // namespace kelomed

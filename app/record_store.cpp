@@ -1,5 +1,7 @@
 #include "app/record_store.h"
 
+#include "app/files.h"
+
 #include "engine/format_text.h"
 #include "engine/text_buffer.h"
 #include "engine/utf8.h"
@@ -31,7 +33,7 @@ void CreateFolderLevels(const char16_t* folder) {
 
 void BuildRecordHeader(const ToolDef& tool, char16_t* header, int capacity) {
     CopyText(header, capacity, u"时间,工具");
-    for (int i = 0; i < tool.inputCount && i < kMaxInputs; ++i) {
+    for (int i = 0; i < BoundedInputCount(tool); ++i) {
         char16_t piece[kRecordPieceCapacity];
         FormatText(piece, kRecordPieceCapacity, u",%ls", tool.inputs[i].label);
         AppendText(header, capacity, piece);
@@ -43,7 +45,7 @@ void BuildRecordLine(const ToolDef& tool, const double* inputs, const char16_t* 
                      const LocalTime& time, char16_t* line, int capacity) {
     FormatText(line, capacity, u"%04d-%02d-%02d %02d:%02d:%02d,%ls", time.year, time.month,
                time.day, time.hour, time.minute, time.second, tool.title);
-    for (int i = 0; i < tool.inputCount && i < kMaxInputs; ++i) {
+    for (int i = 0; i < BoundedInputCount(tool); ++i) {
         char16_t piece[kRecordPieceCapacity];
         FormatText(piece, kRecordPieceCapacity, u",%ls=%g", tool.inputs[i].label, inputs[i]);
         AppendText(line, capacity, piece);

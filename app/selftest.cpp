@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/file_output.h"
+#include "app/files.h"
 #include "engine/compute.h"
 #include "engine/expression.h"
 #include "engine/format_text.h"
@@ -26,7 +26,7 @@ constexpr int kUtf8Capacity = kSelftestTextCapacity * kUtf8BytesPerUnit;
 // its expression; appends one OUT line per output and counts the failures.
 int AppendOutputLines(const ToolDef& tool, const double* inputs, char16_t* text, int capacity) {
     int errorCount = 0;
-    const int count = tool.outputCount < kMaxOutputs ? tool.outputCount : kMaxOutputs;
+    const int count = BoundedOutputCount(tool);
     for (int i = 0; i < count; ++i) {
         const OutputField& output = tool.outputs[i];
         const double zeroes[kMaxOutputs] = {};
@@ -62,7 +62,7 @@ void AppendDetailLine(const char16_t* report, char16_t* text, int capacity) {
 
 int BuildSelftestText(const ToolDef& tool, char16_t* text, int capacity) {
     double inputs[kMaxInputs] = {};
-    const int inputCount = tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs;
+    const int inputCount = BoundedInputCount(tool);
     for (int i = 0; i < inputCount; ++i) {
         inputs[i] = tool.inputs[i].defaultValue;
     }

@@ -5,14 +5,11 @@
 
 namespace kelomed {
 
-int Win32View::ReadField(int index, char16_t* text, int capacity) {
-    HWND field = gui_.fields[index];
-    const int length = GetWindowTextLengthW(field);
+void Win32View::ReadField(int index, char16_t* text, int capacity) {
     CopyText(text, capacity, u"");
     if (capacity > 0) {
-        GetWindowTextW(field, reinterpret_cast<wchar_t*>(text), capacity);
+        GetWindowTextW(gui_.fields[index], reinterpret_cast<wchar_t*>(text), capacity);
     }
-    return length;
 }
 
 void Win32View::SetField(int index, const char16_t* text) {

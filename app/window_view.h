@@ -11,8 +11,8 @@ class WindowView {
     virtual ~WindowView() = default;
 
     // Copies the text of input field `index` into `text` (first capacity - 1
-    // units) and returns its full length.
-    virtual int ReadField(int index, char16_t* text, int capacity) = 0;
+    // units).
+    virtual void ReadField(int index, char16_t* text, int capacity) = 0;
     virtual void SetField(int index, const char16_t* text) = 0;
     virtual void SetResultText(const char16_t* text) = 0;
     virtual void SetVerdictText(const char16_t* text) = 0;

@@ -11,14 +11,6 @@ namespace {
 constexpr int kValueTextCapacity = 128;
 constexpr int kLineCapacity = 256;
 
-bool IsPresent(const char16_t* text) {
-    return text != nullptr && text[0] != 0;
-}
-
-int BoundedOutputCount(const ToolDef& tool) {
-    return tool.outputCount < kMaxOutputs ? tool.outputCount : kMaxOutputs;
-}
-
 // Appends one line per output; returns whether any output failed.
 bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values, char16_t* report,
                        int reportCapacity) {
@@ -40,7 +32,7 @@ bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values
         lineWriter.Append(output.label);
         lineWriter.Append(u'：');
         lineWriter.Append(valueText);
-        if (IsPresent(output.unit)) {
+        if (HasText(output.unit)) {
             lineWriter.Append(u' ');
             lineWriter.Append(output.unit);
         }

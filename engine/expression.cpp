@@ -340,7 +340,7 @@ class Parser {
                 return inputs_[i];
             }
         }
-        for (int i = 0; i < tool_.outputCount && i < kMaxOutputs; ++i) {
+        for (int i = 0; i < BoundedOutputCount(tool_); ++i) {
             if (name.Is(tool_.outputs[i].key)) {
                 return outputs_[i];
             }

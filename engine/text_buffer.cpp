@@ -52,6 +52,10 @@ int AppendText(char16_t* destination, int capacity, const char16_t* source) {
     return AppendUnits(destination, capacity, source, capacity);
 }
 
+bool HasText(const char16_t* text) {
+    return text != nullptr && text[0] != 0;
+}
+
 bool TextEquals(const char16_t* left, const char16_t* right) {
     const char16_t empty[1] = {0};
     const char16_t* a = left != nullptr ? left : empty;

@@ -24,6 +24,9 @@ int AppendUnits(char16_t* destination, int capacity, const char16_t* source, int
 // Appends all of `source` that fits. Returns the number of units appended.
 int AppendText(char16_t* destination, int capacity, const char16_t* source);
 
+// True when the text is present and not empty.
+bool HasText(const char16_t* text);
+
 // True when both texts hold the same units (null counts as empty).
 bool TextEquals(const char16_t* left, const char16_t* right);
 

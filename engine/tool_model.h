@@ -86,4 +86,14 @@ constexpr std::int32_t RuleCountOf(const VerdictRule (&)[N]) {
 // The build's one tool.
 const ToolDef& GetTool();
 
+// The counts as far as the 16 places of the input vector and the output
+// values reach; a table checked by InputCountOf and OutputCountOf is within
+// them already.
+constexpr int BoundedInputCount(const ToolDef& tool) {
+    return tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs;
+}
+constexpr int BoundedOutputCount(const ToolDef& tool) {
+    return tool.outputCount < kMaxOutputs ? tool.outputCount : kMaxOutputs;
+}
+
 }  // namespace kelomed

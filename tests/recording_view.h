@@ -29,14 +29,13 @@ class RecordingView final : public WindowView {
     bool clipboardWorks = true;
     std::string clipboard;
 
-    int ReadField(int index, char16_t* text, int capacity) override {
+    void ReadField(int index, char16_t* text, int capacity) override {
         const std::u16string& value = fields.at(static_cast<std::size_t>(index));
         int i = 0;
         for (; i < capacity - 1 && i < static_cast<int>(value.size()); ++i) {
             text[i] = value[static_cast<std::size_t>(i)];
         }
         text[i] = 0;
-        return static_cast<int>(value.size());
     }
     void SetField(int index, const char16_t* text) override {
         fields.at(static_cast<std::size_t>(index)) = text;

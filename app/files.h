@@ -1,0 +1,19 @@
+// File-system operations, with a Windows and a POSIX body. Every write
+// reports success only when the file was opened, every byte written and the
+// file closed without error.
+#pragma once
+
+namespace kelomed {
+
+// Creates or truncates the file at `path` and writes `size` bytes.
+bool WriteWholeFile(const char16_t* path, const char* bytes, int size);
+
+// Appends `size` bytes to the file at `path`, creating it when missing.
+bool AppendToFile(const char16_t* path, const char* bytes, int size);
+
+// Creates one directory; an existing one is no error.
+bool CreateFolder(const char16_t* path);
+
+bool FileExists(const char16_t* path);
+
+}  // namespace kelomed

@@ -1,0 +1,46 @@
+#include <windows.h>
+
+#include "app/files.h"
+
+namespace kelomed {
+namespace {
+
+const wchar_t* Wide(const char16_t* path) {
+    return reinterpret_cast<const wchar_t*>(path);
+}
+
+// Readers may share the file; a program that holds it without sharing (a
+// spreadsheet editing it) makes the open fail, and the caller says so.
+bool WriteBytes(const char16_t* path, DWORD access, DWORD disposition, const char* bytes,
+                int size) {
+    HANDLE file = CreateFileW(Wide(path), access, FILE_SHARE_READ, nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const BOOL wrote =
+        size == 0 || WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr);
+    const BOOL closed = CloseHandle(file);
+    return wrote && closed && (size == 0 || written == static_cast<DWORD>(size));
+}
+
+}  // namespace
+
+bool WriteWholeFile(const char16_t* path, const char* bytes, int size) {
+    return WriteBytes(path, GENERIC_WRITE, CREATE_ALWAYS, bytes, size);
+}
+
+bool AppendToFile(const char16_t* path, const char* bytes, int size) {
+    return WriteBytes(path, FILE_APPEND_DATA, OPEN_ALWAYS, bytes, size);
+}
+
+bool CreateFolder(const char16_t* path) {
+    return CreateDirectoryW(Wide(path), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+bool FileExists(const char16_t* path) {
+    return GetFileAttributesW(Wide(path)) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace kelomed

@@ -15,6 +15,7 @@
 #include "engine/compute.h"
 #include "engine/expression.h"
 #include "engine/tool_model.h"
+#include "tests/every_report_key.h"
 
 namespace {
 
@@ -96,23 +97,11 @@ BENCHMARK_CAPTURE(Evaluate, rate, "dose*w*60/(drug*1000/dil)");
 BENCHMARK_CAPTURE(Evaluate, ug_h, "dose*w*60");
 BENCHMARK_CAPTURE(Evaluate, rule, "dose>1");
 
-constexpr kelomed::InputField kEveryKey[] = {
-    {"nurses", u"a", u"", 40},  {"days", u"b", u"", 31},  {"start", u"c", u"", 8},
-    {"interval", u"d", u"", 8}, {"times", u"e", u"", 30}, {"kind", u"f", u"", 1},
-    {"drugA", u"g", u"", 2},    {"drugB", u"h", u"", 1},  {"gap", u"i", u"", 7},
-    {"beds", u"j", u"", 30},    {"bed", u"k", u"", 12},   {"dose", u"l", u"", 2.5},
-    {"volume", u"m", u"", 250}, {"gtt", u"n", u"", 40},   {"panel", u"o", u"", 2},
-};
-
 void Report(benchmark::State& state) {
-    ToolDef tool = kelomed::GetTool();
-    tool.kind = static_cast<kelomed::ToolKind>(state.range(0));
-    tool.inputs = kEveryKey;
-    tool.inputCount = 15;
-    double inputs[16] = {};
-    for (int i = 0; i < 15; ++i) {
-        inputs[i] = kEveryKey[i].defaultValue;
-    }
+    const ToolDef tool =
+        kelomed::testing::EveryReportKeyTool(static_cast<std::int32_t>(state.range(0)));
+    double inputs[16];
+    kelomed::testing::FillEveryReportKey(inputs);
     for (auto _ : state) {
         std::int32_t level = 0;
         kelomed::ComputeTool(tool, inputs, report, 4096, verdict, 512, level, reportCopy, 8192);
@@ -127,8 +116,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                nanoseconds_[run.benchmark_name()] =
-                    run.GetAdjustedCPUTime() * (run.time_unit == benchmark::kNanosecond ? 1 : 1);
+                // Every benchmark here reports in nanoseconds, the default unit.
+                nanoseconds_[run.benchmark_name()] = run.GetAdjustedCPUTime();
             }
         }
         ConsoleReporter::ReportRuns(runs);

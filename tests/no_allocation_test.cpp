@@ -10,6 +10,7 @@
 #include "engine/compute.h"
 #include "engine/local_date.h"
 #include "engine/tool_model.h"
+#include "tests/every_report_key.h"
 
 namespace {
 
@@ -95,22 +96,12 @@ void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept {
 namespace kelomed {
 namespace {
 
-constexpr InputField kEveryKey[] = {
-    {"nurses", u"a", u"", 40},  {"days", u"b", u"", 31},  {"start", u"c", u"", 8.1},
-    {"interval", u"d", u"", 8}, {"times", u"e", u"", 30}, {"kind", u"f", u"", 1},
-    {"drugA", u"g", u"", 2},    {"drugB", u"h", u"", 1},  {"gap", u"i", u"", 7},
-    {"beds", u"j", u"", 30},    {"bed", u"k", u"", 12},   {"dose", u"l", u"", 2.5},
-    {"volume", u"m", u"", 250}, {"gtt", u"n", u"", 40},   {"panel", u"o", u"", 2},
-};
-
 TEST(NoAllocation, ComputeToolAllocatesNothingForAnyKind) {
     static char16_t report[8192];
     static char16_t verdict[512];
     static char16_t copy[8192];
-    double inputs[16] = {};
-    for (int i = 0; i < 15; ++i) {
-        inputs[i] = kEveryKey[i].defaultValue;
-    }
+    double inputs[16];
+    testing::FillEveryReportKey(inputs);
     // The allocation counter itself works.
     counting = true;
     delete new int(1);
@@ -118,15 +109,9 @@ TEST(NoAllocation, ComputeToolAllocatesNothingForAnyKind) {
     ASSERT_EQ(allocations.exchange(0), 1);
 
     for (std::int32_t kind = -1; kind <= 12; ++kind) {
-        ToolDef tool = GetTool();
         const double tool48Inputs[] = {0.2, 60, 4, 0};  // a failing output too
-        const double* values = tool48Inputs;
-        if (kind != 0) {
-            tool.kind = static_cast<ToolKind>(kind);
-            tool.inputs = kEveryKey;
-            tool.inputCount = 15;
-            values = inputs;
-        }
+        const ToolDef tool = kind == 0 ? GetTool() : testing::EveryReportKeyTool(kind);
+        const double* values = kind == 0 ? tool48Inputs : inputs;
         std::int32_t level = 0;
         ReadLocalDate();  // the platform may set up its time zone once
         counting = true;

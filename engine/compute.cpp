@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kValueTextCapacity = 128;
 constexpr int kLineCapacity = 256;
+constexpr char16_t kCheckInputsVerdict[] = u"请核对输入参数后重新计算";
 
 // Appends one line per output; returns whether any output failed.
 bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values, char16_t* report,
@@ -59,7 +60,7 @@ void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* valu
         }
     }
     if (verdictCapacity > 0 && verdict[0] == 0) {
-        CopyText(verdict, verdictCapacity, u"请核对输入参数后重新计算");
+        CopyText(verdict, verdictCapacity, kCheckInputsVerdict);
     }
 }
 
@@ -83,8 +84,13 @@ std::int32_t ComputeTool(const ToolDef& tool, const double* inputs, char16_t* re
     double values[kMaxOutputs] = {};
     if (AppendOutputLines(tool, inputs, values, report, reportCapacity)) {
         AppendText(report, reportCapacity, u"（部分结果无法计算，请检查输入是否合理）\r\n");
+        // A rule may read the failed value, so none is trusted: a result that
+        // could not be computed must never read as done.
+        CopyText(verdict, verdictCapacity, kCheckInputsVerdict);
+        level = kFailedComputeLevel;
+    } else {
+        ChooseVerdict(tool, inputs, values, verdict, verdictCapacity, level);
     }
-    ChooseVerdict(tool, inputs, values, verdict, verdictCapacity, level);
     CopyText(reportCopy, reportCopyCapacity, report);
     return level;
 }

@@ -70,14 +70,27 @@ TEST(Tool48, VerdictByDose) {
     }
 }
 
-TEST(Tool48, ZeroDilutionFailsTwoOutputsButStillReports) {
-    const double inputs[] = {0.2, 60, 4, 0};
-    const Result result = Compute(GetTool(), inputs);
-    EXPECT_EQ(result.report,
-              "浓度：0.0 ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：720 ug/h\r\n"
-              "（部分结果无法计算，请检查输入是否合理）\r\n");
-    EXPECT_EQ(result.verdict, "泵速计算完成，中心静脉输注");
-    EXPECT_EQ(result.level, 0);
+TEST(Tool48, FailedOutputAsksForTheInputsToBeChecked) {
+    const struct {
+        double inputs[4];
+        const char* report;
+    } cases[] = {
+        // Division by 0: the concentration and the rate fail.
+        {{0.2, 60, 4, 0}, "浓度：0.0 ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：720 ug/h\r\n"},
+        {{0.2, 60, 0, 50}, "浓度：0.0 ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：720 ug/h\r\n"},
+        // The concentration overflows; the rate divides by infinity and reads 0.
+        {{0.2, 60, 1e308, 50}, "浓度：-- ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：720 ug/h\r\n"},
+        // "dose>1" would match, but no rule is trusted over a failed output.
+        {{1.5, 60, 4, 0}, "浓度：0.0 ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：5400 ug/h\r\n"},
+    };
+    for (const auto& c : cases) {
+        const Result result = Compute(GetTool(), c.inputs);
+        EXPECT_EQ(result.report,
+                  std::string(c.report) + "（部分结果无法计算，请检查输入是否合理）\r\n");
+        EXPECT_EQ(result.verdict, "请核对输入参数后重新计算") << c.inputs[2];
+        EXPECT_EQ(result.level, 3) << c.inputs[2];
+        EXPECT_EQ(result.returned, 3) << c.inputs[2];
+    }
 }
 
 TEST(FormulaTool, LaterOutputsReadZeroEarlierOutputsTheirValue) {
@@ -93,31 +106,39 @@ TEST(FormulaTool, LaterOutputsReadZeroEarlierOutputsTheirValue) {
 
 TEST(FormulaTool, FailedConditionsAreSkippedAndEmptyVerdictFallsBack) {
     static constexpr InputField inputs[] = {{"a", u"甲", u"", 1}};
-    static constexpr OutputField outputs[] = {{"y", u"乙", u"", "a/0", "f2"}};
+    static constexpr OutputField outputs[] = {{"y", u"乙", u"", "a/2", "f2"}};
+    static constexpr OutputField failing[] = {{"y", u"乙", u"", "a/0", "f2"}};
     static constexpr VerdictRule rules[] = {
         {"y>1 || 1/0", 3, u"不应匹配"},  // fails: skipped
         {"nosuch", 2, u"也不应匹配"},    // fails: skipped
         {"a==1", 2, u""},                // matches with an empty text
         {"", 1, u"太迟"},
     };
-    static constexpr ToolDef tool = {7,
-                                     u"t",
-                                     nullptr,
-                                     u"c",
-                                     u"r",
-                                     nullptr,
-                                     InputCountOf(inputs),
-                                     inputs,
-                                     OutputCountOf(outputs),
-                                     outputs,
-                                     RuleCountOf(rules),
-                                     rules,
-                                     ToolKind::Formula};
+    ToolDef tool = {7,
+                    u"t",
+                    nullptr,
+                    u"c",
+                    u"r",
+                    nullptr,
+                    InputCountOf(inputs),
+                    inputs,
+                    OutputCountOf(outputs),
+                    outputs,
+                    RuleCountOf(rules),
+                    rules,
+                    ToolKind::Formula};
     const double values[] = {1};
-    const Result result = Compute(tool, values);
-    EXPECT_EQ(result.report, "乙：0.00\r\n（部分结果无法计算，请检查输入是否合理）\r\n");
+    Result result = Compute(tool, values);
+    EXPECT_EQ(result.report, "乙：0.50\r\n");
     EXPECT_EQ(result.verdict, "请核对输入参数后重新计算");
     EXPECT_EQ(result.level, 2);
+
+    // A failed output: the rules are not scanned, whatever they would match.
+    tool.outputs = failing;
+    result = Compute(tool, values);
+    EXPECT_EQ(result.report, "乙：0.00\r\n（部分结果无法计算，请检查输入是否合理）\r\n");
+    EXPECT_EQ(result.verdict, "请核对输入参数后重新计算");
+    EXPECT_EQ(result.level, 3);
 }
 
 TEST(FormulaTool, NonFiniteOutputPrintsDashes) {

@@ -39,6 +39,7 @@ TEST(Selftest, FailingOutputExitsTwoAndStillWritesEveryLine) {
         {"late", u"二", nullptr, "1/first", "f2"},
         {"huge", u"三", u"", "10^999", "f0"},
     };
+    // Would match, but "huge" fails in the compute too: no rule is trusted then.
     static constexpr VerdictRule rules[] = {{"late>0", 1, u"已计算"}};
     static constexpr ToolDef tool = {5,
                                      u"测试工具",
@@ -57,11 +58,11 @@ TEST(Selftest, FailingOutputExitsTwoAndStillWritesEveryLine) {
     EXPECT_EQ(RunSelftest(tool, file.widePath().c_str()), kSelftestOutputsFailed);
     EXPECT_EQ(file.Read(),
               "TOOL|5|测试工具|分类\r\n"
-              "LEVEL|1\r\n"
+              "LEVEL|3\r\n"
               "OUT|一|4.0|单位\r\n"
               "OUT|二|0.00|\r\n"
               "OUT|三|--|\r\n"
-              "VERDICT|已计算\r\n"
+              "VERDICT|请核对输入参数后重新计算\r\n"
               "DETAIL|一：4.0 单位 二：0.25 三：-- （部分结果无法计算，请检查输入是否合理） \r\n"
               "ERRORS|2\r\n");
 }

@@ -21,6 +21,38 @@ void SetStatus(WindowState& state, WindowView& view, const char16_t* text) {
     view.RedrawMainWindow();
 }
 
+// Shows why field `index` was refused and puts the focus on it.
+void RefuseField(WindowView& view, int index, const char16_t* message) {
+    view.ShowMessage(message, u"输入有误", MessageIcon::Warning);
+    view.FocusField(index);
+}
+
+// Reads every field in order into `values`; the first that is not a number
+// or not above its lower bound is refused, and false is returned.
+bool ReadInputFields(const ToolDef& tool, WindowView& view, double* values) {
+    for (int i = 0; i < BoundedInputCount(tool); ++i) {
+        const InputField& input = tool.inputs[i];
+        char16_t text[kFieldReadCapacity];
+        // One unit more than a field may hold: an overlong text is refused, not cut.
+        view.ReadField(i, text, kFieldReadCapacity);
+        char16_t message[kMessageCapacity];
+        if (!ParseFieldText(text, values[i])) {
+            FormatText(message, kMessageCapacity, u"第 %d 项“%ls”请输入数字。", i + 1, input.label);
+            RefuseField(view, i, message);
+            return false;
+        }
+        if (!(values[i] > input.lowerBound)) {
+            char16_t bound[kFieldValueCapacity];
+            FormatFieldValue(input.lowerBound, bound, kFieldValueCapacity);
+            FormatText(message, kMessageCapacity, u"第 %d 项“%ls”须大于 %ls。", i + 1, input.label,
+                       bound);
+            RefuseField(view, i, message);
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool HasResult(const WindowState& state) {
@@ -39,24 +71,13 @@ void FormatFieldValue(double value, char16_t* text, int capacity) {
 
 void RunComputeCommand(WindowState& state, WindowView& view) {
     const ToolDef& tool = *state.tool;
-    const int inputCount = BoundedInputCount(tool);
-    // Values are committed only when every field reads, so the kept inputs
-    // always belong to the result on screen.
+    // Values are committed only when every field is accepted, so the kept
+    // inputs always belong to the result on screen.
     double values[kMaxInputs] = {};
-    for (int i = 0; i < inputCount; ++i) {
-        char16_t text[kFieldReadCapacity];
-        // One unit more than a field may hold: an overlong text is refused, not cut.
-        view.ReadField(i, text, kFieldReadCapacity);
-        if (!ParseFieldText(text, values[i])) {
-            char16_t message[kMessageCapacity];
-            FormatText(message, kMessageCapacity, u"第 %d 项“%ls”请输入数字。", i + 1,
-                       tool.inputs[i].label);
-            view.ShowMessage(message, u"输入有误", MessageIcon::Warning);
-            view.FocusField(i);
-            return;
-        }
+    if (!ReadInputFields(tool, view, values)) {
+        return;
     }
-    for (int i = 0; i < inputCount; ++i) {
+    for (int i = 0; i < BoundedInputCount(tool); ++i) {
         state.inputs[i] = values[i];
     }
 

@@ -21,8 +21,9 @@ inline constexpr char16_t kProductAddress[] = u"www.kelomed.example";
 // Sets up the state for `tool`: no result, level 0, the ready status text.
 void InitializeWindowState(WindowState& state, const ToolDef& tool);
 
-// Reads every field; refuses the first that is not a number (warning, focus
-// on it, nothing else changes); otherwise computes and shows the result.
+// Reads every field; refuses the first that is not a number or not above its
+// input's lower bound (warning, focus on it, nothing else changes); otherwise
+// computes and shows the result.
 void RunComputeCommand(WindowState& state, WindowView& view);
 
 // Puts the title and the copy text on the clipboard.

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 namespace kelomed {
 
@@ -27,11 +28,17 @@ enum ToolKind : std::int32_t {
     LabPanels = 11,
 };
 
+// The lower bound of an input that has none: every finite value passes.
+inline constexpr double kNoLowerBound = -std::numeric_limits<double>::infinity();
+
 struct InputField {
     const char* key;
     const char16_t* label;
     const char16_t* unit;
     double defaultValue;
+    // The window accepts only values greater than this (a body weight or a
+    // dilution volume of 0 is not a usable input).
+    double lowerBound = kNoLowerBound;
 };
 
 struct OutputField {
@@ -70,6 +77,18 @@ template <std::size_t N>
 constexpr std::int32_t InputCountOf(const InputField (&)[N]) {
     static_assert(N <= kMaxInputs, "a tool holds at most 16 inputs");
     return static_cast<std::int32_t>(N);
+}
+
+// True when every default lies above its input's lower bound, so the
+// defaults that the window restores are never refused by it.
+template <std::size_t N>
+constexpr bool DefaultsAreAccepted(const InputField (&inputs)[N]) {
+    for (const InputField& input : inputs) {
+        if (!(input.defaultValue > input.lowerBound)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 template <std::size_t N>

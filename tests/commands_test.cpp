@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/field_text.h"
@@ -94,21 +96,62 @@ TEST_F(Commands, ComputeShowsResultAndKeepsCopyText) {
 }
 
 TEST_F(Commands, RefusedFieldChangesNothingAndReportsTheFirst) {
+    const struct {
+        std::vector<std::u16string> fields;
+        const char* message;
+        int focus;
+    } cases[] = {
+        {{u"1.5", u"12abc", u"inf", u"50"}, "第 2 项“体重”请输入数字。", 1},
+        // Each input of tool 48 must be greater than 0; an empty field reads 0.
+        {{u"0", u"60", u"4", u"50"}, "第 1 项“目标剂量”须大于 0。", 0},
+        {{u"-0.2", u"60", u"4", u"50"}, "第 1 项“目标剂量”须大于 0。", 0},
+        {{u"0.2", u"", u"4", u"50"}, "第 2 项“体重”须大于 0。", 1},
+        {{u"0.2", u"60", u"-0", u"50"}, "第 3 项“药量”须大于 0。", 2},
+        {{u"0.2", u"60", u"4", u"0"}, "第 4 项“稀释至”须大于 0。", 3},
+        // Fields are checked in order, whichever way the first one is bad.
+        {{u"0", u"abc", u"4", u"50"}, "第 1 项“目标剂量”须大于 0。", 0},
+        {{u"0.2", u"abc", u"0", u"50"}, "第 2 项“体重”请输入数字。", 1},
+    };
     RunComputeCommand(state(), view_);
-    const std::string before = Utf8Of(state().reportCopy);
-    view_.fields = {u"1.5", u"12abc", u"inf", u"50"};
-    view_.result = "untouched";
+    const std::string report = Utf8Of(state().reportCopy);
+    const std::string copy = Utf8Of(state().copyText);
+    const std::string status = Utf8Of(state().statusText);
+    for (const auto& c : cases) {
+        view_.fields = c.fields;
+        view_.result = "untouched";
+        view_.verdictText = "untouched";
+        view_.messages.clear();
+        RunComputeCommand(state(), view_);
+        ASSERT_EQ(view_.messages.size(), 1u) << c.message;
+        EXPECT_EQ(view_.messages[0].text, c.message);
+        EXPECT_EQ(view_.messages[0].caption, "输入有误");
+        EXPECT_EQ(view_.messages[0].icon, MessageIcon::Warning);
+        EXPECT_EQ(view_.focusedField, c.focus) << c.message;
+        EXPECT_EQ(view_.result, "untouched");
+        EXPECT_EQ(view_.verdictText, "untouched");
+        EXPECT_EQ(Utf8Of(state().reportCopy), report);
+        EXPECT_EQ(Utf8Of(state().copyText), copy);
+        EXPECT_EQ(Utf8Of(state().statusText), status);
+        EXPECT_EQ(state().level, 0);
+        // The kept inputs still belong to the result on screen.
+        EXPECT_EQ(state().inputs[0], 0.2);
+        EXPECT_EQ(state().inputs[1], 60);
+        EXPECT_EQ(state().inputs[2], 4);
+        EXPECT_EQ(state().inputs[3], 50);
+    }
+}
+
+TEST_F(Commands, FailedComputeShowsItsReportWithTheWarningVerdict) {
+    view_.fields[2] = u"1e308";
     RunComputeCommand(state(), view_);
-    ASSERT_EQ(view_.messages.size(), 1u);
-    EXPECT_EQ(view_.messages[0].text, "第 2 项“体重”请输入数字。");
-    EXPECT_EQ(view_.messages[0].caption, "输入有误");
-    EXPECT_EQ(view_.messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(view_.focusedField, 1);
-    EXPECT_EQ(view_.result, "untouched");
-    EXPECT_EQ(Utf8Of(state().reportCopy), before);
-    // The kept inputs still belong to the result on screen.
-    EXPECT_EQ(state().inputs[0], 0.2);
-    EXPECT_EQ(state().inputs[1], 60);
+    EXPECT_TRUE(view_.messages.empty());
+    EXPECT_EQ(view_.result,
+              "浓度：-- ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：720 ug/h\r\n"
+              "（部分结果无法计算，请检查输入是否合理）\r\n");
+    EXPECT_EQ(view_.verdictText, "请核对输入参数后重新计算");
+    EXPECT_EQ(state().level, 3);
+    EXPECT_EQ(Utf8Of(state().copyText), view_.result + "—— 请核对输入参数后重新计算");
+    EXPECT_GE(view_.verdictRedraws, 1);
 }
 
 TEST_F(Commands, FieldLongerThanItsBufferIsRefused) {

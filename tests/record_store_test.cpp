@@ -121,9 +121,12 @@ TEST_F(SaveCommand, FailureIsNeverReportedAsSaved) {
 TEST_F(SaveCommand, RecordUsesTheInputsOfTheLastAcceptedCompute) {
     RunComputeCommand(*state_, view_);
     view_.fields = {u"0.3", u"abc", u"4", u"50"};
-    RunComputeCommand(*state_, view_);  // refused at the weight
+    RunComputeCommand(*state_, view_);  // refused at the weight: not a number
     Save(folder_.root().c_str());
-    EXPECT_EQ(folder_.Read(), std::string(kHeader) + kRecord);
+    view_.fields = {u"0.3", u"60", u"4", u"0"};
+    RunComputeCommand(*state_, view_);  // refused at the dilution: not above 0
+    Save(folder_.root().c_str());
+    EXPECT_EQ(folder_.Read(), std::string(kHeader) + kRecord + kRecord);
 }
 
 TEST(RecordLine, ValuesUseShortestNotationAndTheReportIsCut) {

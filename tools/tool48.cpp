@@ -5,13 +5,15 @@ namespace kelomed {
 namespace {
 
 // The first default is the single-precision 0.2 widened to double, as the
-// family's stored records and reference results were computed with it.
+// family's stored records and reference results were computed with it. A
+// dose, weight, amount or volume of 0 or less gives no usable pump setting.
 constexpr InputField kInputs[] = {
-    {"dose", u"目标剂量", u"ug/kg/min", 0.20000000298023224},
-    {"w", u"体重", u"kg", 60},
-    {"drug", u"药量", u"mg", 4},
-    {"dil", u"稀释至", u"ml", 50},
+    {"dose", u"目标剂量", u"ug/kg/min", 0.20000000298023224, 0},
+    {"w", u"体重", u"kg", 60, 0},
+    {"drug", u"药量", u"mg", 4, 0},
+    {"dil", u"稀释至", u"ml", 50, 0},
 };
+static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
 
 constexpr OutputField kOutputs[] = {
     {"conc", u"浓度", u"ug/ml", "drug*1000/dil", "f1"},

@@ -13,8 +13,6 @@ constexpr wchar_t kClassName[] = L"KeloMedToolWnd";
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kFieldIdBase = 2000;
 constexpr int kResultBoxId = 3000;
-constexpr int kTrackingWidth = 1036;
-constexpr int kTrackingHeight = 780;
 constexpr int kReferenceCapacity = 512;
 constexpr int kFieldValueCapacity = 64;
 constexpr COLORREF kDarkText = RGB(0x2C, 0x38, 0x42);
@@ -60,6 +58,13 @@ void CreateFontsAndBrushes() {
     }
     gui.whiteBrush = CreateSolidBrush(RGB(0xFF, 0xFF, 0xFF));
     gui.backgroundBrush = CreateSolidBrush(RGB(0xF4, 0xF7, 0xF9));
+}
+
+// The outer size whose client area is exactly the 1020 x 720 of the layout.
+SIZE OuterWindowSize() {
+    RECT outer = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRect(&outer, kWindowStyle, FALSE);
+    return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
 HWND CreateControl(const wchar_t* className, const char16_t* text, DWORD style, DWORD extendedStyle,
@@ -167,9 +172,12 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         case WM_ERASEBKGND:
             return 1;  // the painting covers the whole client area
         case WM_GETMINMAXINFO: {
+            // Tracking limits equal to the outer size: the window cannot be
+            // resized, and the client area stays the layout's own.
+            const SIZE outer = OuterWindowSize();
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            limits->ptMinTrackSize = {kTrackingWidth, kTrackingHeight};
-            limits->ptMaxTrackSize = {kTrackingWidth, kTrackingHeight};
+            limits->ptMinTrackSize = {outer.cx, outer.cy};
+            limits->ptMaxTrackSize = {outer.cx, outer.cy};
             return 0;
         }
         case WM_DRAWITEM:
@@ -212,16 +220,13 @@ int RunGui(HINSTANCE instance, const ToolDef& tool) {
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);
 
-    RECT outer = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRect(&outer, kWindowStyle, FALSE);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    const SIZE outer = OuterWindowSize();
+    int x = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
     x = x < 0 ? 0 : x;
     y = y < 0 ? 0 : y;
-    HWND window = CreateWindowExW(0, kClassName, Wide(tool.title), kWindowStyle, x, y, width,
-                                  height, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, kClassName, Wide(tool.title), kWindowStyle, x, y, outer.cx,
+                                  outer.cy, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return 1;
     }

@@ -26,6 +26,8 @@ const std::wstring kDefaultReport =
 const std::wstring kNormalVerdict = L"泵速计算完成，中心静脉输注";
 const std::wstring kHighVerdict = L"剂量超过 1ug/kg/min，休克加重，评估联合用药";
 const std::wstring kPrompt = L"填写左侧参数，点击“计算”";
+const std::wstring kCheckInputs = L"请核对输入参数后重新计算";
+const std::wstring kLabels[] = {L"目标剂量", L"体重", L"药量", L"稀释至"};
 
 std::string Utf8(const std::wstring& text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
@@ -106,6 +108,10 @@ void StartupState(GuiProbe& gui, Checks& checks) {
     checks.ExpectEqual(gui.Text(gui.Field(3)), L"50", L"default dilution");
     checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kPrompt, L"verdict prompt at start");
     checks.Expect(gui.Focused() == gui.Field(0), L"focus starts in the first field");
+    RECT client;
+    GetClientRect(gui.main(), &client);
+    checks.ExpectEqual(std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom),
+                       L"1020x720", L"client area is the layout's 1020 x 720");
 }
 
 void NothingBeforeCompute(GuiProbe& gui, Checks& checks) {
@@ -171,20 +177,45 @@ void RefusedInputs(GuiProbe& gui, Checks& checks) {
     }
     gui.SetText(gui.Field(2), L"4");
 
+    // Every input of tool 48 must be greater than 0; an empty field reads 0.
+    for (int field = 0; field < 4; ++field) {
+        const std::wstring defaults[] = {L"0.2", L"60", L"4", L"50"};
+        for (const wchar_t* bad : {L"-0.2", L"0", L""}) {
+            gui.SetText(gui.Field(field), bad);
+            ComputeWith(gui, VK_F5, field);
+            const MessageBoxText box = gui.TakeMessageBox();
+            const std::wstring position = std::to_wstring(field + 1);
+            const std::wstring what = L"\"" + std::wstring(bad) + L"\" in field " + position + L" ";
+            checks.ExpectEqual(box.text,
+                               L"第 " + position + L" 项“" + kLabels[field] + L"”须大于 0。",
+                               what + L"refused");
+            checks.ExpectEqual(box.caption, L"输入有误", what + L"caption");
+            checks.ExpectEqual(gui.Text(gui.ResultBox()), previous, what + L"keeps the result");
+            checks.Expect(gui.Focused() == gui.Field(field), what + L"puts the focus on the field");
+        }
+        gui.SetText(gui.Field(field), defaults[field]);
+    }
+
     gui.SetText(gui.Field(0), L"０.５");
     ComputeWith(gui, VK_F5, 0);
     checks.Expect(gui.NoMessageBox(), L"full-width number accepted");
     checks.ExpectEqual(gui.Text(gui.ResultBox()),
                        L"浓度：80.0 ug/ml\r\n泵速：22.50 ml/h\r\n每小时药量：1800 ug/h\r\n",
                        L"full-width 0.5 computes as 0.5");
+    gui.SetText(gui.Field(0), L"0.2");
+}
 
-    SetFields(gui, {L"0.2", L""});
-    ComputeWith(gui, VK_F5, 1);
-    checks.Expect(gui.NoMessageBox(), L"empty field accepted");
+void FailedCompute(GuiProbe& gui, Checks& checks) {
+    SetFields(gui, {L"0.2", L"60", L"1e308", L"50"});
+    ComputeWith(gui, VK_F5, 2);
+    checks.Expect(gui.NoMessageBox(), L"an overflowing amount is a number: no message");
     checks.ExpectEqual(gui.Text(gui.ResultBox()),
-                       L"浓度：80.0 ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：0 ug/h\r\n",
-                       L"empty field computes as 0");
-    gui.SetText(gui.Field(1), L"60");
+                       L"浓度：-- ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：720 ug/h\r\n"
+                       L"（部分结果无法计算，请检查输入是否合理）\r\n",
+                       L"failed compute shows its report and the notice");
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kCheckInputs,
+                       L"failed compute asks for the inputs to be checked");
+    gui.SetText(gui.Field(2), L"4");
 }
 
 void SaveRecords(GuiProbe& gui, Checks& checks) {
@@ -269,6 +300,7 @@ int RunScenarios(const std::wstring& program) {
     NothingBeforeCompute(gui, checks);
     ComputeByKeys(gui, checks);
     RefusedInputs(gui, checks);
+    FailedCompute(gui, checks);
     SaveRecords(gui, checks);
     ResetAndAbout(gui, checks);
     gui.Close();
@@ -345,8 +377,8 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("no window\n");
         return 1;
     }
-    if (verb == L"clear-field" && argc > 2) {
-        gui.SetText(gui.Field(_wtoi(argv[2])), L"");
+    if (verb == L"set-field" && argc > 2) {
+        gui.SetText(gui.Field(_wtoi(argv[2])), argc > 3 ? argv[3] : L"");
         return 0;
     }
     if (verb == L"field-point" && argc > 2) {
@@ -362,6 +394,13 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%ldx%ld+%ld+%ld\n", client.right, client.bottom, origin.x, origin.y);
         return 0;
     }
+    if (verb == L"failed-compute") {
+        // Leaves the window showing a failed compute, for the colour check.
+        gui.SetText(gui.Field(2), L"1e308");
+        gui.PressKey(gui.Field(2), VK_F5);
+        gui.Settle();
+        return gui.Text(gui.VerdictLabel()) == kCheckInputs ? 0 : 1;
+    }
     if (verb == L"expect-high-dose") {
         const bool ok = gui.Text(gui.VerdictLabel()) == kHighVerdict &&
                         gui.Text(gui.ResultBox()).find(L"泵速：67.50 ml/h") != std::wstring::npos;
@@ -374,7 +413,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     std::printf(
-        "usage: gui_driver scenarios|open PROGRAM | clear-field N | field-point N | "
-        "client-rect | expect-high-dose | close | startup-time PROGRAM CLASS RUNS\n");
+        "usage: gui_driver scenarios|open PROGRAM | set-field N [TEXT] | field-point N | "
+        "client-rect | failed-compute | expect-high-dose | close | "
+        "startup-time PROGRAM CLASS RUNS\n");
     return 2;
 }

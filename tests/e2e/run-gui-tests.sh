@@ -55,8 +55,29 @@ else
     failed=1
 fi
 
+# A failed compute paints its verdict in the warning red (#BE1E2D), not in
+# the green of a finished one (#008060): count those pixels in the verdict
+# label (client 492,142, 492 x 46) of the screen.
+if drive failed-compute; then
+    read -r origin_x origin_y < <(drive client-rect | sed -E 's/^[0-9]+x[0-9]+\+([0-9]+)\+([0-9]+)$/\1 \2/')
+    label="492x46+$((origin_x + 492))+$((origin_y + 142))"
+    pixels=$(xwd -root -silent -display ":$display" | convert xwd:- -crop "$label" +repage txt:-)
+    red=$(grep -ci '#BE1E2D' <<<"$pixels" || true)
+    green=$(grep -ci '#008060' <<<"$pixels" || true)
+    if [ "$red" -ge 20 ] && [ "$green" -eq 0 ]; then
+        echo "PASS failed compute paints the verdict red ($red red pixels, no green)"
+    else
+        echo "FAIL failed compute verdict colour: $red red and $green green pixels"
+        failed=1
+    fi
+    drive set-field 2 4
+else
+    echo "FAIL failed compute does not show the check-inputs verdict"
+    failed=1
+fi
+
 # Real keystrokes: click into the dose field, type 1.5 and press Enter.
-drive clear-field 0
+drive set-field 0
 read -r x y < <(drive field-point 0)
 xdotool mousemove "$x" "$y" click 1
 sleep 0.5

@@ -1,0 +1,63 @@
+// The double-double core of exp, shared by exp and pow.
+#pragma once
+
+#include "engine/math/double_double.h"
+#include "engine/math/tables.h"
+
+namespace kelomed::math {
+
+// Above this exp overflows (ln of the largest double plus half an ulp is
+// 709.78271289338...), below the other it rounds to 0 (ln 2^-1075 is
+// -745.13321910194...); nearer to them the core decides.
+inline constexpr double kOverflowBound = 709.79;
+inline constexpr double kUnderflowBound = -745.14;
+
+// exp(xh + xl) = 2^exponent (hi + lo), hi in [0.99, 2.01] and |lo| below
+// 2^-30, with an absolute error of hi + lo below kExpCoreError.
+struct ScaledDoubleDouble {
+    double hi;
+    double lo;
+    int exponent;
+};
+inline constexpr double kExpCoreError = 0x1p-76;
+
+// exp(k ln(2)/256 + rh + rl) for |rh| <= ln(2)/512 (and a little more),
+// |rl| <= 2^-52 |rh| + 2^-58.
+template <class Products>
+ScaledDoubleDouble ExpOfReduced(int k, double rh, double rl) {
+    // exp(r) - 1 = r + r^2/2 + r^3 (1/6 + r/24 + ... + r^4/5040) + ...; the
+    // first omitted term is below 2^-91, the roundings of the cubic part
+    // below 2^-82. The polynomial goes in pairs (Estrin) for a short chain.
+    const DoubleDouble square = Products::Square(rh);
+    const double polynomial =
+        (1.0 / 6 + rh * (1.0 / 24)) +
+        square.hi * ((1.0 / 120 + rh * (1.0 / 720)) + square.hi * (1.0 / 5040));
+    const double cubic = (rh * square.hi) * polynomial;
+    const DoubleDouble p = FastTwoSum(rh, 0.5 * square.hi);
+    const double pLow = p.lo + (0.5 * square.lo + (rl + (rh * rl + cubic)));
+    // 2^(j/256) (1 + p).
+    const DoubleDouble& power = kExpTable[k & 255];
+    const DoubleDouble product = Products::Product(power.hi, p.hi);
+    const DoubleDouble sum = FastTwoSum(power.hi, product.hi);
+    const double low = sum.lo + (product.lo + (power.lo + (power.hi * pLow + power.lo * p.hi)));
+    return {sum.hi, low, k >> 8};
+}
+
+// |xh| <= 746, |xl| <= ulp(xh).
+template <class Products>
+ScaledDoubleDouble ExpCore(double xh, double xl) {
+    // k = round(x 256 / ln 2) by the 1.5 2^52 shifter; |k| < 2^19, so k times
+    // either of the first two parts of ln(2)/256 is exact, and so is the
+    // first subtraction (the operands are within a factor 2).
+    const double shifter = 0x1.8p52;
+    const double k = (xh * kExpStepInverse + shifter) - shifter;
+    const double reduced = xh - k * kExpStep1;
+    const DoubleDouble r = TwoSum(reduced, -k * kExpStep2);
+    ScaledDoubleDouble e = ExpOfReduced<Products>(static_cast<int>(k), r.hi, r.lo - k * kExpStep3);
+    // exp(x + xl) = exp(x) (1 + xl + xl^2/2 + ...); |xl| < 2^-43, so the
+    // omitted terms are below 2^-87.
+    e.lo += e.hi * xl;
+    return e;
+}
+
+}  // namespace kelomed::math

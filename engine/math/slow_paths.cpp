@@ -1,0 +1,206 @@
+// The multiple-precision path: Ziv's strategy over fixed-point numbers of
+// 192, 448, 960 and 2048 fraction bits. Each step computes the function with
+// an error bound counted in ulps; the first precision whose error bound
+// decides the rounding gives the result. Exact cases never reach here (exp
+// and the logarithms of doubles other than 1 are transcendental, the
+// rational logarithms log10(10^k) are doubles, and pow's exact cases are
+// settled first), so a precision that decides exists; past the last, whose
+// 2048 bits are far beyond the hardest cases known (about 120 bits), its
+// rounding is returned.
+#include <cmath>
+#include <cstdint>
+
+#include "engine/math/exact_power.h"
+#include "engine/math/fixed_point.h"
+#include "engine/math/float_bits.h"
+#include "engine/math/slow_paths.h"
+#include "engine/math/tables.h"
+
+namespace kelomed::math {
+namespace {
+
+constexpr int kPrecisions[] = {4, 8, 16, kMaxLimbs};
+// The analysed bounds are multiplied by this, which costs a few bits out of
+// hundreds and covers any slack in the counting.
+constexpr double kSafety = 16;
+
+// exp(t) = mantissa 2^exponent, mantissa in [0.7, 1.42], within error ulps.
+struct FixedExp {
+    Fixed mantissa;
+    int exponent;
+    double error;
+};
+
+FixedExp ExpFixed(const Fixed& t) {
+    const int count = t.count;
+    // t = k ln(2) + r, |r| <= ln(2)/2 + tiny; the cut ln(2) costs |k| ulps.
+    const int k = static_cast<int>(std::floor(ApproximateValue(t) * 1.4426950408889634 + 0.5));
+    Fixed multiple = FixedConstant(kLn2Limbs, count);
+    MultiplySmall(multiple, static_cast<std::uint64_t>(k < 0 ? -k : k));
+    if (k < 0) {
+        Negate(multiple);
+    }
+    Fixed r = t;
+    Subtract(r, multiple);
+    // exp(r) = sum of r^j / j!; the j-th term is off by at most 2j ulps.
+    Fixed sum = FixedInteger(1, count);
+    Fixed term = sum;
+    int j = 1;
+    for (; j < 4 * 64 * kMaxLimbs; ++j) {
+        term = Multiply(term, r);
+        DivideSmall(term, static_cast<std::uint64_t>(j));
+        if (IsZero(term)) {
+            break;
+        }
+        Add(sum, term);
+    }
+    const double error = static_cast<double>(j) * j + 4.0 * j + 2.0 * std::abs(k) + 16;
+    return {sum, k, error};
+}
+
+// 1/d for d in [1.5, 2.5] by Newton's iteration r += r (1 - d r), each step
+// doubling the correct bits from the 53 of a double; within 4 ulps.
+Fixed Reciprocal(const Fixed& d) {
+    const int count = d.count;
+    Fixed r = FixedOf(1.0 / ApproximateValue(d), count);
+    for (int correctBits = 50; correctBits < d.FractionBits() + 8; correctBits *= 2) {
+        Fixed residual = FixedInteger(1, count);
+        Subtract(residual, Multiply(d, r));
+        Add(r, Multiply(r, residual));
+    }
+    // One more step: the last one's error is squared away, leaving only the
+    // truncations of its two products.
+    Fixed residual = FixedInteger(1, count);
+    Subtract(residual, Multiply(d, r));
+    Add(r, Multiply(r, residual));
+    return r;
+}
+
+// ln(x) for a positive finite x, within error ulps.
+struct FixedLog {
+    Fixed value;
+    double error;
+};
+
+FixedLog LogFixed(double x, int count) {
+    std::uint64_t mantissaBits = 0;
+    int e = SplitExponent(x, mantissaBits);
+    double m = DoubleOf(mantissaBits);
+    if (m >= 1.5) {
+        m *= 0.5;
+        ++e;
+    }
+    // ln(m) = 2 atanh(u), u = (m - 1)/(m + 1) in [-1/7, 1/5]: the series
+    // gains more than 4.6 bits a term.
+    const Fixed mFixed = FixedOf(m, count);
+    const Fixed one = FixedInteger(1, count);
+    Fixed numerator = mFixed;
+    Subtract(numerator, one);
+    Fixed denominator = mFixed;
+    Add(denominator, one);
+    const Fixed u = Multiply(numerator, Reciprocal(denominator));
+    const Fixed uSquared = Multiply(u, u);
+    Fixed sum = u;
+    Fixed power = u;
+    int j = 1;
+    for (; j < 64 * kMaxLimbs; ++j) {
+        power = Multiply(power, uSquared);
+        Fixed term = power;
+        DivideSmall(term, static_cast<std::uint64_t>(2 * j + 1));
+        if (IsZero(term)) {
+            break;
+        }
+        Add(sum, term);
+    }
+    ShiftLeft(sum, 1);
+    Fixed value = FixedConstant(kLn2Limbs, count);
+    MultiplySmall(value, static_cast<std::uint64_t>(e < 0 ? -e : e));
+    if (e < 0) {
+        Negate(value);
+    }
+    Add(value, sum);
+    return {value, std::abs(e) + 6.0 * j + 32};
+}
+
+// The analysed bound with its safety factor, as a whole number of ulps.
+double BoundUlps(double ulps) {
+    return std::ceil(kSafety * ulps);
+}
+
+}  // namespace
+
+double SlowExp(double x) {
+    FixedExp result{};
+    for (const int count : kPrecisions) {
+        result = ExpFixed(FixedOf(x, count));
+        double rounded = 0;
+        if (RoundFixedWithin(result.mantissa, BoundUlps(result.error), result.exponent, rounded)) {
+            return rounded;
+        }
+    }
+    return RoundFixed(result.mantissa, result.exponent);
+}
+
+double SlowLog(double x) {
+    FixedLog result{};
+    for (const int count : kPrecisions) {
+        result = LogFixed(x, count);
+        double rounded = 0;
+        if (RoundFixedWithin(result.value, BoundUlps(result.error), 0, rounded)) {
+            return rounded;
+        }
+    }
+    return RoundFixed(result.value, 0);
+}
+
+double SlowLog10(double x) {
+    Fixed value{};
+    for (const int count : kPrecisions) {
+        const FixedLog logarithm = LogFixed(x, count);
+        value = Multiply(logarithm.value, FixedConstant(kInverseLn10Limbs, count));
+        // The cut 1/ln(10) costs |ln x| < 745 ulps, the product one more.
+        double rounded = 0;
+        if (RoundFixedWithin(value, BoundUlps(logarithm.error + 746), 0, rounded)) {
+            return rounded;
+        }
+    }
+    return RoundFixed(value, 0);
+}
+
+double SlowPow(double x, double y) {
+    double exact = 0;
+    if (ExactPower(x, y, exact)) {
+        return exact;
+    }
+    // y = yMantissa 2^yShift with yMantissa in [0.5, 1).
+    std::uint64_t yBits = 0;
+    const int yShift = SplitExponent(std::fabs(y), yBits) + 1;
+    const double yMantissa = DoubleOf(yBits) * 0.5;
+    FixedExp result{};
+    for (const int count : kPrecisions) {
+        const FixedLog logarithm = LogFixed(x, count);
+        Fixed t = Multiply(logarithm.value, FixedOf(yMantissa, count));
+        if (y < 0) {
+            Negate(t);
+        }
+        double tError = logarithm.error + 1;
+        if (yShift > 0) {
+            // |y ln x| < 746 here, so the shift keeps t's integer part.
+            ShiftLeft(t, yShift);
+            tError = ScaleByPowerOfTwo(tError, yShift);
+        } else {
+            ShiftRight(t, -yShift);
+            tError = ScaleByPowerOfTwo(tError, yShift) + 1;
+        }
+        result = ExpFixed(t);
+        // An error d in t is a relative error d of exp(t): under 1.5 d ulps.
+        double rounded = 0;
+        if (RoundFixedWithin(result.mantissa, BoundUlps(result.error + 1.5 * tError),
+                             result.exponent, rounded)) {
+            return rounded;
+        }
+    }
+    return RoundFixed(result.mantissa, result.exponent);
+}
+
+}  // namespace kelomed::math

@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
+
+#include "engine/math/correctly_rounded.h"
 
 namespace kelomed {
 namespace {
@@ -100,7 +103,9 @@ class Parser {
         SkipBlanks();
         const bool leftOver = *cursor_ != 0;
         failed = (error_ || leftOver || !std::isfinite(value)) ? 1 : 0;
-        return value;
+        // One NaN for every way to reach one: C runtimes differ in the sign
+        // of the NaN they return (fmod of an infinity, say).
+        return value != value ? std::numeric_limits<double>::quiet_NaN() : value;
     }
 
   private:
@@ -260,7 +265,7 @@ class Parser {
             return base;
         }
         const double exponent = Power();
-        return std::pow(base, exponent);
+        return math::Pow(base, exponent);
     }
 
     double Unary() {
@@ -362,19 +367,19 @@ class Parser {
     double Apply(const Name& name, double x) {
         auto is = [&name](const char* candidate) { return name.Is(candidate); };
         if (is("sqrt")) {
-            return x < 0 ? DomainError() : std::sqrt(x);
+            return x < 0 ? DomainError() : math::SquareRoot(x);
         }
         if (is("abs")) {
             return std::fabs(x);
         }
         if (is("log")) {
-            return x <= 0 ? DomainError() : std::log(x);
+            return x <= 0 ? DomainError() : math::Log(x);
         }
         if (is("log10")) {
-            return x <= 0 ? DomainError() : std::log10(x);
+            return x <= 0 ? DomainError() : math::Log10(x);
         }
         if (is("exp")) {
-            return std::exp(x);
+            return math::Exp(x);
         }
         if (is("floor")) {
             return std::floor(x);
@@ -386,7 +391,7 @@ class Parser {
             return std::floor(x + 0.5);
         }
         if (is("cbrt")) {
-            return x >= 0 ? std::pow(x, kOneThird) : -std::pow(-x, kOneThird);
+            return x >= 0 ? math::Pow(x, kOneThird) : -math::Pow(-x, kOneThird);
         }
         if (is("sign")) {
             return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
@@ -403,7 +408,7 @@ class Parser {
             return a > b ? a : b;
         }
         if (is("pow")) {
-            return std::pow(a, b);
+            return math::Pow(a, b);
         }
         if (is("mod")) {
             return b == 0 ? DomainError() : std::fmod(a, b);

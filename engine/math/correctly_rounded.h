@@ -20,4 +20,9 @@ double Log(double x);
 double Log10(double x);
 double Pow(double x, double y);
 
+// The square root, correctly rounded: the processor's instruction. (The
+// Windows C runtime's sqrt goes through the x87 unit and rounds twice, so
+// it is off by an ulp for some arguments.)
+double SquareRoot(double x);
+
 }  // namespace kelomed::math

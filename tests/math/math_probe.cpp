@@ -1,0 +1,147 @@
+// The engine's exp, log, log10 and pow on the command line, for the mpmath
+// check (tests/math/check_against_mpmath.py).
+//
+//   math_probe [portable|fused|slow]
+//       reads lines "function xbits ybits" (hexadecimal binary64 patterns:
+//       exp, log, log10 or pow), writes the result's bits per line, with the
+//       chosen version of the fast paths (default: as the processor allows),
+//       or with the multiple-precision path for every argument it takes.
+//   math_probe search FUNCTION COUNT SEED
+//       draws COUNT random arguments and writes, as input lines, those whose
+//       result lies within 2^-24 ulp of a rounding boundary by the fast
+//       core's own value: candidates for the table of hard cases.
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "engine/math/correctly_rounded.h"
+#include "engine/math/exp_core.h"
+#include "engine/math/log_core.h"
+#include "engine/math/product_path.h"
+#include "engine/math/products.h"
+#include "engine/math/slow_paths.h"
+
+namespace {
+
+using namespace kelomed::math;
+
+double Evaluate(const char* function, double x, double y) {
+    if (std::strcmp(function, "exp") == 0) {
+        return Exp(x);
+    }
+    if (std::strcmp(function, "log") == 0) {
+        return Log(x);
+    }
+    if (std::strcmp(function, "log10") == 0) {
+        return Log10(x);
+    }
+    return Pow(x, y);
+}
+
+// The multiple-precision path wherever it is defined, else the public function.
+double EvaluateSlowly(const char* function, double x, double y) {
+    const double result = Evaluate(function, x, y);
+    if (!std::isfinite(result) || result == 0 || result == 1) {
+        return result;  // a special value, or decided before any computation
+    }
+    if (std::strcmp(function, "exp") == 0) {
+        return std::fabs(x) >= 0x1p-54 ? SlowExp(x) : result;
+    }
+    if (std::strcmp(function, "log") == 0) {
+        return SlowLog(x);
+    }
+    if (std::strcmp(function, "log10") == 0) {
+        return SlowLog10(x);
+    }
+    // pow of a positive base, where y ln x keeps within the range of exp.
+    const double w = y * std::log(x);
+    return x > 0 && std::fabs(y) < 0x1p64 && w > -745 && w < 709 ? SlowPow(x, y) : result;
+}
+
+int Answer(bool slowly) {
+    char function[16];
+    unsigned long long xBits = 0;
+    unsigned long long yBits = 0;
+    while (std::scanf("%15s %llx %llx", function, &xBits, &yBits) == 3) {
+        const double x = std::bit_cast<double>(std::uint64_t{xBits});
+        const double y = std::bit_cast<double>(std::uint64_t{yBits});
+        const double result = slowly ? EvaluateSlowly(function, x, y) : Evaluate(function, x, y);
+        std::printf("%016llx\n",
+                    static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(result)));
+    }
+    return 0;
+}
+
+// How far h + l (h > 0) lies from the nearest rounding boundary, in ulps of
+// the rounded result.
+double BoundaryDistance(double h, double l) {
+    const double rounded = h + l;
+    const double ulp = std::nextafter(rounded, INFINITY) - rounded;
+    const double offset = ((h - rounded) + l) / ulp;
+    return 0.5 - std::fabs(offset);
+}
+
+int Search(const std::string& function, long long count, unsigned seed) {
+    std::mt19937_64 random(seed);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (long long i = 0; i < count; ++i) {
+        double x = 0;
+        double y = 0;
+        double h = 0;
+        double l = 0;
+        if (function == "exp") {
+            x = -745 + 1454 * unit(random);
+            const ScaledDoubleDouble e = ExpCore<PortableProducts>(x, 0);
+            if (e.exponent < -1021) {
+                continue;
+            }
+            h = e.hi;
+            l = e.lo;
+        } else if (function == "pow") {
+            x = std::ldexp(1 + unit(random), static_cast<int>(random() % 200) - 100);
+            y = -40 + 80 * unit(random);
+            const LogResult logarithm = PreciseLogCore<PortableProducts>(x);
+            const DoubleDouble w = PortableProducts::Product(y, logarithm.hi);
+            if (!(w.hi > -700 && w.hi < 700)) {
+                continue;
+            }
+            const ScaledDoubleDouble e = ExpCore<PortableProducts>(w.hi, w.lo + y * logarithm.lo);
+            h = e.hi;
+            l = e.lo;
+        } else {
+            x = std::ldexp(1 + unit(random), static_cast<int>(random() % 2000) - 1000);
+            LogResult r = LogCore<PortableProducts>(x);
+            if (function == "log10") {
+                const DoubleDouble product = PortableProducts::Product(r.hi, kInverseLn10.hi);
+                r = {product.hi, product.lo + (r.hi * kInverseLn10.lo + r.lo * kInverseLn10.hi)};
+            }
+            h = std::fabs(r.hi);
+            l = r.hi < 0 ? -r.lo : r.lo;
+        }
+        if (BoundaryDistance(h, l) < 0x1p-24) {
+            std::printf("%s %016llx %016llx\n", function.c_str(),
+                        static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(x)),
+                        static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(y)));
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], "search") == 0) {
+        return Search(argv[2], std::atoll(argv[3]), static_cast<unsigned>(std::atoi(argv[4])));
+    }
+    const bool slowly = argc == 2 && std::strcmp(argv[1], "slow") == 0;
+    if (argc == 2 && !slowly) {
+        SelectProductPath(std::strcmp(argv[1], "fused") == 0 ? ProductPath::Fused
+                                                             : ProductPath::Portable);
+    }
+    return Answer(slowly);
+}

@@ -8,9 +8,10 @@ namespace {
 
 constexpr std::int64_t kDaysTo1970 = 719468;
 constexpr std::int64_t kDaysPerEra = 146097;
-// Beyond this the shifted day count would overflow; such dates have
-// seventeen-digit years and are shown as not computable.
-constexpr std::int64_t kLargestDayNumber = INT64_MAX / 2;
+// Beyond this the shifted day count z = dayNumber + 719468 would overflow;
+// below it every step of the algorithm stays within 64 bits (down to the
+// least day number, whose era times 146097 stays above INT64_MIN).
+constexpr std::int64_t kLargestDayNumber = INT64_MAX - kDaysTo1970;
 
 }  // namespace
 
@@ -25,7 +26,7 @@ std::int64_t DaysFromCivil(std::int32_t year, std::int32_t month, std::int32_t d
 }
 
 int FormatDayNumber(std::int64_t dayNumber, char16_t* out, int outCapacity) {
-    if (dayNumber > kLargestDayNumber || dayNumber < -kLargestDayNumber) {
+    if (dayNumber > kLargestDayNumber) {
         const int length = FormatText(out, outCapacity, u"--");
         return length < outCapacity ? length : -1;
     }

@@ -43,8 +43,9 @@ void FormatValue(const char* code, double value, char16_t* out, int outCapacity)
     }
     const char* effective = code != nullptr ? code : "f2";
     if (CodeIs(effective, "date")) {
-        // Truncation toward zero; a value outside the 64-bit range has no date.
-        if (!(value > -9.2e18 && value < 9.2e18)) {
+        // Truncation toward zero, defined for every double in [-2^63, 2^63);
+        // a value outside the 64-bit range has no date.
+        if (!(value >= -0x1p63 && value < 0x1p63)) {
             FormatText(out, outCapacity, u"--");
             return;
         }

@@ -7,12 +7,24 @@ namespace kelomed {
 namespace {
 
 constexpr int kEntryCapacity = 64;
+// Beyond this many days (about 2^53 hours) a dose time no longer counts
+// whole days and hours exactly.
+constexpr double kLargestDay = 9.0e15;
 
-// Whole days past day 1; saturates far beyond any real course instead of
-// overflowing.
-long long WholeDays(double hours) {
+// "第d天 HH:MM" for a dose at `hours` past midnight of day 1, or "第--天 --:--"
+// when that time is not a finite number of hours that a date can show
+// (a huge interval overflows to infinity after a few doses).
+void FormatEntry(double hours, char16_t* entry) {
     const double days = hours / 24;
-    return days < 9.0e15 ? static_cast<long long>(days) : 9000000000000000LL;
+    if (!(days < kLargestDay)) {
+        FormatText(entry, kEntryCapacity, u"第--天 --:--");
+        return;
+    }
+    const double clock = std::fmod(hours, 24.0);
+    const int hour = static_cast<int>(clock);
+    const int minute = static_cast<int>((clock - hour) * 60);
+    FormatText(entry, kEntryCapacity, u"第%lld天 %02d:%02d", 1 + static_cast<long long>(days), hour,
+               minute);
 }
 
 }  // namespace
@@ -34,13 +46,8 @@ std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, char
     AppendReportLine(writer, u"首剂时间 %.0f:00，间隔 %.0f 小时，共 %d 次：", start, interval,
                      times);
     for (std::int32_t dose = 0; dose < times; ++dose) {
-        const double hours = start + dose * interval;
-        const double clock = std::fmod(hours, 24.0);
-        const int hour = static_cast<int>(clock);
-        const int minute = static_cast<int>((clock - hour) * 60);
         char16_t entry[kEntryCapacity];
-        FormatText(entry, kEntryCapacity, u"第%lld天 %02d:%02d", 1 + WholeDays(hours), hour,
-                   minute);
+        FormatEntry(start + dose * interval, entry);
         writer.Append(entry);
         if (dose + 1 < times) {
             writer.Append(u"  |  ");

@@ -46,7 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"date", -1, "1969-12-31"}, ValueCase{"date", 11016.9, "2000-02-29"},
         ValueCase{"date", -0.9, "1970-01-01"}, ValueCase{"f1", std::nan(""), "--"},
         ValueCase{"date", kInfinity, "--"}, ValueCase{"pct", -kInfinity, "--"},
-        ValueCase{"date", 1e300, "--"},
+        ValueCase{"date", 1e300, "--"}, ValueCase{"date", -0x1p63, "-25252734927764585-06-07"},
+        ValueCase{"date", 0x1p62, "12626367463885247-04-15"}, ValueCase{"date", 0x1p63, "--"},
+        ValueCase{"date", 0x1p63 - 1024, "--"},
         // Too long for fixed point: exponent form rather than a cut number.
         ValueCase{"f2", 1e80, "1e+80"}, ValueCase{"pct", -2.5e100, "-2.5e+100%"},
         ValueCase{"f0", 1e70,
@@ -117,6 +119,13 @@ TEST(DayNumber, CutTextReturnsMinusOne) {
     EXPECT_EQ(FormatDayNumber(0, exact, 11), 10);
     EXPECT_EQ(FormatDayNumber(INT64_MAX, exact, 11), 2);
     EXPECT_EQ(Utf8Of(exact), "--");
+    // The algorithm holds up to where dayNumber + 719468 would overflow.
+    char16_t wide[32];
+    FormatDayNumber(INT64_MAX - 719468, wide, 32);
+    EXPECT_EQ(Utf8Of(wide), "25252734927766554-09-25");
+    EXPECT_EQ(FormatDayNumber(INT64_MAX - 719467, wide, 32), 2);
+    FormatDayNumber(INT64_MIN, wide, 32);
+    EXPECT_EQ(Utf8Of(wide), "-25252734927764585-06-07");
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ TEST(DosingTimes, EntriesStandOnOneLine) {
     const ReportTool table(DosingTimes, {"start", "interval", "times"});
     const struct {
         std::vector<double> values;
-        const char* heading;
-        const char* entries;
+        std::string heading;
+        std::string entries;
     } cases[] = {
         {{8, 8, 3},
          "首剂时间 8:00，间隔 8 小时，共 3 次：",
@@ -36,6 +36,18 @@ TEST(DosingTimes, EntriesStandOnOneLine) {
         {{std::nan(""), HUGE_VAL, 2},
          "首剂时间 0:00，间隔 8 小时，共 2 次：",
          "第1天 00:00  |  第1天 08:00"},
+        // A time that overflows to infinity, or past exact whole days, has no date.
+        {{0, 1e308, 3},
+         "首剂时间 0:00，间隔 "
+         "10000000000000000109790636294404554174049230967731184633681068290315758540491149153716332"
+         "8978494688899061249669721172515611590283743140088328307009198"
+         "14604603127166450293302718569748969958855904333838446616500117842689762621294517762809119"
+         "5786707458122783970171784415105291802893207873272974885715430223118336 小时，共 3 次：",
+         "第1天 00:00  |  第--天 --:--  |  第--天 --:--"},
+        {{3e17, 1, 1}, "首剂时间 300000000000000000:00，间隔 1 小时，共 1 次：", "第--天 --:--"},
+        {{24 * 8.9e15, 24, 1},
+         "首剂时间 213600000000000000:00，间隔 24 小时，共 1 次：",
+         "第8900000000000001天 00:00"},
     };
     for (const auto& c : cases) {
         const auto result = table.Compute(c.values);

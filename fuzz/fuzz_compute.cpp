@@ -1,6 +1,9 @@
-// The compute entry for every kind, with arbitrary input values and buffer
-// capacities from 13 units up: the texts stay inside their buffers and
-// terminated, and the copy is the report.
+// The compute entry for every kind, with arbitrary input values (extreme
+// ones favoured: zeros, subnormals, +-1e308, infinities, NaN, the edges of
+// the 32- and 64-bit integers) and buffer capacities from 13 units up: the
+// texts stay inside their buffers and terminated, and the copy is the
+// report. Run under UndefinedBehaviorSanitizer, every conversion must be
+// defined.
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -49,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int copyCapacity = 1 + input.Take<std::uint16_t>() % 9000;
     double values[16] = {};
     for (double& value : values) {
-        value = input.Take<double>();
+        value = input.TakeValue();
     }
 
     kelomed::ToolDef tool = kelomed::GetTool();

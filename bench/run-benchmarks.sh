@@ -2,6 +2,8 @@
 # Measures the figures of docs/performance.md in one run:
 #  1. Google Benchmark: ComputeTool against a hand-written baseline, each
 #     expression of tool 48, each report kind (ratios printed at the end);
+#     the engine's exp, log, log10 and pow against the C library, in both
+#     versions of their fast paths;
 #  2. whole process, native: the self-test against a trivial static program;
 #  3. whole process, Windows under Wine: start to window ready, against a
 #     minimal Win32 window program built the same way;
@@ -18,6 +20,8 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
 echo "== engine benchmarks"
 build/bench/bin/kelomed_benchmark --benchmark_color=false
+echo "== correctly rounded math against the C library"
+build/bench/bin/math_benchmark --benchmark_color=false --benchmark_min_time=0.5
 
 time_runs() {
     local count=$1

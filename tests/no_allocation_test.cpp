@@ -120,6 +120,37 @@ TEST(NoAllocation, ComputeToolAllocatesNothingForAnyKind) {
         EXPECT_EQ(allocations.exchange(0), 0) << "kind " << kind;
         EXPECT_NE(report[0], 0) << "kind " << kind;
     }
+
+    // Every function of the formulas, with arguments that take the
+    // multiple-precision path: a tie (94906267^2), a near-tie (exp(2^-53))
+    // and near-ties of log and log10 from the hard cases.
+    static constexpr InputField mathInputs[] = {{"x", u"x", u"", 0}};
+    static constexpr OutputField mathOutputs[] = {
+        {"a", u"a", u"", "pow(94906267, 2) + x^0.5 + cbrt(x) + exp(0x1p-53)", "f2"},
+        {"b", u"b", u"", "log(0x1.6330f8a3ecc9cp-791) + log10(0x1.428e9817d5a73p-395)", "f3"},
+        {"c", u"c", u"", "sqrt(x) + abs(x) + floor(x) + ceil(x) + round(x) + sign(x)", "f2"},
+        {"d", u"d", u"", "min(x, 1) + max(x, 1) + mod(x, 3) + x % 2", "f2"},
+    };
+    static constexpr ToolDef mathTool = {1,
+                                         u"t",
+                                         nullptr,
+                                         u"c",
+                                         u"r",
+                                         nullptr,
+                                         InputCountOf(mathInputs),
+                                         mathInputs,
+                                         OutputCountOf(mathOutputs),
+                                         mathOutputs,
+                                         0,
+                                         nullptr,
+                                         ToolKind::Formula};
+    const double x[] = {27};
+    std::int32_t level = 0;
+    counting = true;
+    ComputeTool(mathTool, x, report, 8192, verdict, 512, level, copy, 8192);
+    counting = false;
+    EXPECT_EQ(allocations.exchange(0), 0) << "every function";
+    EXPECT_EQ(level, 0) << "no output failed";
 }
 
 }  // namespace

@@ -108,10 +108,13 @@ def main():
     out.write(f"const double kLn2Part1 = {hex_literal(l1)};\n")
     out.write(f"const double kLn2Part2 = {hex_literal(l2)};\n")
     out.write(f"const double kLn2Part3 = {hex_literal(l3)};\n")
-    inv10 = double_double(1 / exact(LN10))
-    out.write(f"const DoubleDouble kInverseLn10 = {{{hex_literal(inv10[0])}, {hex_literal(inv10[1])}}};\n")
-    third = double_double(Fraction(1, 3))
-    out.write(f"const DoubleDouble kOneThird = {{{hex_literal(third[0])}, {hex_literal(third[1])}}};\n\n")
+    # These two stand in tables.h as constant expressions: check them there.
+    header = open(__file__.replace("generate_tables.py", "tables.h")).read()
+    for name, value in (("kInverseLn10", 1 / exact(LN10)), ("kOneThird", Fraction(1, 3))):
+        hi, lo = double_double(value)
+        literal = f"{name} = {{{hex_literal(hi)}, {hex_literal(lo)}}};"
+        assert literal in header, literal
+    out.write("\n")
 
     out.write("// For the mantissa m in [1 + i/256, 1 + (i+1)/256): a nine-bit factor c with\n")
     out.write("// |m c - 1| <= 2^-8, the shift s (1 from about sqrt(2) on, so that numbers\n")
@@ -154,8 +157,8 @@ def main():
     for name, value in (("kLn2Limbs", ln2), ("kInverseLn10Limbs", 1 / exact(LN10))):
         out.write(f"const std::uint64_t {name}[kConstantLimbs] = {{\n")
         words = limbs(value, 33)
-        for start in range(0, 33, 3):
-            out.write("    " + " ".join(f"0x{w:016x}," for w in words[start:start + 3]) + "\n")
+        for start in range(0, 33, 4):
+            out.write("    " + " ".join(f"0x{w:016x}," for w in words[start:start + 4]) + "\n")
         out.write("};\n")
     out.write("\n}  // namespace kelomed::math\n")
 

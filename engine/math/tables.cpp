@@ -275,8 +275,6 @@ const DoubleDouble kExpTable[256] = {
 const double kLn2Part1 = 0x1.62e42fefa3800p-1;
 const double kLn2Part2 = 0x1.ef35793c76730p-45;
 const double kLn2Part3 = 0x1.f97b57a079a19p-103;
-const DoubleDouble kInverseLn10 = {0x1.bcb7b1526e50ep-2, 0x1.95355baaafad3p-57};
-const DoubleDouble kOneThird = {0x1.5555555555555p-2, 0x1.5555555555555p-56};
 
 // For the mantissa m in [1 + i/256, 1 + (i+1)/256): a nine-bit factor c with
 // |m c - 1| <= 2^-8, the shift s (1 from about sqrt(2) on, so that numbers

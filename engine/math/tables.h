@@ -15,12 +15,14 @@ extern const double kExpStep2;
 extern const double kExpStep3;
 extern const DoubleDouble kExpTable[256];
 
-// log: ln(2) in three parts, 1/ln(10) and 1/3 as double-doubles.
+// log: ln(2) in three parts, 1/ln(10) and 1/3 as double-doubles (these two
+// as constant expressions, so that the compiler splits them for Dekker's
+// products; generate_tables.py checks them).
 extern const double kLn2Part1;
 extern const double kLn2Part2;
 extern const double kLn2Part3;
-extern const DoubleDouble kInverseLn10;
-extern const DoubleDouble kOneThird;
+inline constexpr DoubleDouble kInverseLn10 = {0x1.bcb7b1526e50ep-2, 0x1.95355baaafad3p-57};
+inline constexpr DoubleDouble kOneThird = {0x1.5555555555555p-2, 0x1.5555555555555p-56};
 
 // For the mantissa m in bucket i (its top eight fraction bits): ln(m) =
 // ln(1 + z) - ln(c) with z = m c - 1 exact, |z| <= 2^-8.

@@ -222,8 +222,7 @@ def boundary_distance(v, rounded):
     result (0.5 means v is the double itself)."""
     if rounded == 0 or math.isinf(rounded):
         return None
-    ulp = math.ulp(rounded)
-    offset = abs(mpmath.mpf(rounded) - abs(v)) / ulp if v > 0 else abs(mpmath.mpf(rounded) + v) / ulp
+    offset = abs(mpmath.mpf(rounded) - v) / math.ulp(rounded)
     return float(mpmath.mpf(0.5) - offset)
 
 

@@ -8,10 +8,10 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/ratio_reporter.h"
 #include "engine/compute.h"
 #include "engine/expression.h"
 #include "engine/tool_model.h"
@@ -110,33 +110,11 @@ void Report(benchmark::State& state) {
 }
 BENCHMARK(Report)->DenseRange(1, 11);
 
-// Collects CPU time per iteration by name, so ratios come from one run.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                // Every benchmark here reports in nanoseconds, the default unit.
-                nanoseconds_[run.benchmark_name()] = run.GetAdjustedCPUTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    double At(const std::string& name) const {
-        const auto found = nanoseconds_.find(name);
-        return found == nanoseconds_.end() ? 0 : found->second;
-    }
-
-  private:
-    std::map<std::string, double> nanoseconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    kelomed::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double compute = reporter.At("ComputeTool48");
     const double baseline = reporter.At("HandWrittenBaseline");

@@ -7,11 +7,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/ratio_reporter.h"
 #include "engine/math/correctly_rounded.h"
 #include "engine/math/product_path.h"
 
@@ -93,30 +93,11 @@ BENCHMARK_CAPTURE(OneArgument, log10, kelomed::math::Log10, &kLogArguments)
 BENCHMARK_CAPTURE(TwoArguments, library_pow, LibraryPow)->Arg(kPortable);
 BENCHMARK_CAPTURE(TwoArguments, pow, kelomed::math::Pow)->Arg(kPortable)->Arg(kFused);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                nanoseconds_[run.benchmark_name()] = run.GetAdjustedCPUTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double At(const std::string& name) const {
-        const auto found = nanoseconds_.find(name);
-        return found == nanoseconds_.end() ? 0 : found->second;
-    }
-
-  private:
-    std::map<std::string, double> nanoseconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    kelomed::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nfused multiply-add on this processor: %s\n",
                 kelomed::math::FusedPathAvailable() ? "yes" : "no (both rows are portable)");

@@ -3,12 +3,12 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <vector>
 
 #include "engine/math/correctly_rounded.h"
 #include "engine/math/product_path.h"
+#include "tests/math/function_by_name.h"
 
 namespace kelomed::math {
 namespace {
@@ -25,19 +25,6 @@ struct Case {
 constexpr Case kHardCases[] = {
 #include "tests/math/hard_cases.inc"
 };
-
-double Evaluate(const char* function, double x, double y) {
-    if (std::strcmp(function, "exp") == 0) {
-        return Exp(x);
-    }
-    if (std::strcmp(function, "log") == 0) {
-        return Log(x);
-    }
-    if (std::strcmp(function, "log10") == 0) {
-        return Log10(x);
-    }
-    return Pow(x, y);
-}
 
 std::vector<ProductPath> AvailablePaths() {
     std::vector<ProductPath> paths = {ProductPath::Portable};
@@ -60,8 +47,8 @@ void InEveryPath(Check check) {
 TEST(CorrectlyRounded, HardCasesGiveTheReferenceBits) {
     InEveryPath([](const char* path) {
         for (const Case& c : kHardCases) {
-            const double result =
-                Evaluate(c.function, std::bit_cast<double>(c.x), std::bit_cast<double>(c.y));
+            const double result = kelomed::testing::EvaluateByName(
+                c.function, std::bit_cast<double>(c.x), std::bit_cast<double>(c.y));
             EXPECT_EQ(std::bit_cast<std::uint64_t>(result), c.expected)
                 << c.function << " " << std::hex << c.x << " " << c.y << " (" << path << ")";
         }
@@ -145,7 +132,7 @@ constexpr SpecialCase kSpecialCases[] = {
 TEST(CorrectlyRounded, SpecialValuesFollowAnnexF) {
     InEveryPath([](const char* path) {
         for (const SpecialCase& c : kSpecialCases) {
-            const double result = Evaluate(c.function, c.x, c.y);
+            const double result = kelomed::testing::EvaluateByName(c.function, c.x, c.y);
             if (std::isnan(c.expected)) {
                 EXPECT_TRUE(std::isnan(result)) << c.function << "(" << c.x << ", " << c.y << ")";
                 continue;

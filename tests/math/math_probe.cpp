@@ -25,27 +25,15 @@
 #include "engine/math/product_path.h"
 #include "engine/math/products.h"
 #include "engine/math/slow_paths.h"
+#include "tests/math/function_by_name.h"
 
 namespace {
 
 using namespace kelomed::math;
 
-double Evaluate(const char* function, double x, double y) {
-    if (std::strcmp(function, "exp") == 0) {
-        return Exp(x);
-    }
-    if (std::strcmp(function, "log") == 0) {
-        return Log(x);
-    }
-    if (std::strcmp(function, "log10") == 0) {
-        return Log10(x);
-    }
-    return Pow(x, y);
-}
-
 // The multiple-precision path wherever it is defined, else the public function.
 double EvaluateSlowly(const char* function, double x, double y) {
-    const double result = Evaluate(function, x, y);
+    const double result = kelomed::testing::EvaluateByName(function, x, y);
     if (!std::isfinite(result) || result == 0 || result == 1) {
         return result;  // a special value, or decided before any computation
     }
@@ -70,7 +58,8 @@ int Answer(bool slowly) {
     while (std::scanf("%15s %llx %llx", function, &xBits, &yBits) == 3) {
         const double x = std::bit_cast<double>(std::uint64_t{xBits});
         const double y = std::bit_cast<double>(std::uint64_t{yBits});
-        const double result = slowly ? EvaluateSlowly(function, x, y) : Evaluate(function, x, y);
+        const double result = slowly ? EvaluateSlowly(function, x, y)
+                                     : kelomed::testing::EvaluateByName(function, x, y);
         std::printf("%016llx\n",
                     static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(result)));
     }

@@ -8,7 +8,8 @@
 //
 // Each function first computes in double-double arithmetic with a proven
 // error bound and rounds when the bound decides the rounding; otherwise
-// (about one call in ten thousand) it recomputes in multiple-precision
+// (for fewer than one call in five
+// thousand) it recomputes in multiple-precision
 // fixed-point arithmetic with growing precision until it does. Nothing is
 // allocated.
 #pragma once

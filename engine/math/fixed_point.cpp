@@ -55,27 +55,9 @@ int HighestBit(const Fixed& a) {
     return -1;
 }
 
-}  // namespace
-
-Fixed FixedZero(int count) {
-    Fixed a;
-    a.count = count;
-    return a;
-}
-
-Fixed FixedInteger(std::int64_t value, int count) {
-    Fixed a = FixedZero(count);
-    a.limb[count - 1] = static_cast<std::uint64_t>(value < 0 ? -value : value);
-    if (value < 0) {
-        Negate(a);
-    }
-    return a;
-}
-
-Fixed FixedOf(double x, int count) {
-    return PlacedDouble(x, 64 * (count - 1), count);
-}
-
+// x with its units digit at bit `onePosition` (FixedOf puts it at the
+// fraction bits, the error bounds at 0 to count whole ulps); cut toward
+// minus infinity.
 Fixed PlacedDouble(double x, int onePosition, int count) {
     Fixed a = FixedZero(count);
     if (x == 0) {
@@ -112,6 +94,27 @@ Fixed PlacedDouble(double x, int onePosition, int count) {
         }
     }
     return a;
+}
+
+}  // namespace
+
+Fixed FixedZero(int count) {
+    Fixed a;
+    a.count = count;
+    return a;
+}
+
+Fixed FixedInteger(std::int64_t value, int count) {
+    Fixed a = FixedZero(count);
+    a.limb[count - 1] = static_cast<std::uint64_t>(value < 0 ? -value : value);
+    if (value < 0) {
+        Negate(a);
+    }
+    return a;
+}
+
+Fixed FixedOf(double x, int count) {
+    return PlacedDouble(x, 64 * (count - 1), count);
 }
 
 Fixed FixedConstant(const std::uint64_t (&limbs)[33], int count) {

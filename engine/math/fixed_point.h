@@ -24,9 +24,6 @@ Fixed FixedInteger(std::int64_t value, int count);
 // x exactly, when |x| < 2^63 and x is a multiple of 2^-FractionBits();
 // otherwise cut toward minus infinity.
 Fixed FixedOf(double x, int count);
-// x with the units digit at bit `onePosition` (FixedOf places it at
-// FractionBits(); 0 counts whole ulps), cut the same way.
-Fixed PlacedDouble(double x, int onePosition, int count);
 // The top `count` limbs of a 33-limb constant.
 Fixed FixedConstant(const std::uint64_t (&limbs)[33], int count);
 

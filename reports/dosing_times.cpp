@@ -7,6 +7,9 @@ namespace kelomed {
 namespace {
 
 constexpr int kEntryCapacity = 64;
+// A start or interval near the largest double prints 309 digits, as the
+// whole heading line may hold.
+constexpr int kHeadingPieceCapacity = kReportLineCapacity;
 // Beyond this many days (about 2^53 hours) a dose time no longer counts
 // whole days and hours exactly.
 constexpr double kLargestDay = 9.0e15;
@@ -27,6 +30,23 @@ void FormatEntry(double hours, char16_t* entry) {
                minute);
 }
 
+bool IsWhole(double value) {
+    return std::trunc(value) == value;
+}
+
+// The heading's first dose, in the same hours and truncated minutes as its
+// entry below ("8:05" for 8.1); a whole hour keeps the form "8:00". `start`
+// is finite and not negative.
+void FormatFirstDose(double start, char16_t* text) {
+    if (IsWhole(start)) {
+        FormatText(text, kHeadingPieceCapacity, u"%.0f:00", start);
+        return;
+    }
+    const double hours = std::trunc(start);
+    const int minute = static_cast<int>((start - hours) * 60);
+    FormatText(text, kHeadingPieceCapacity, u"%.0f:%02d", hours, minute);
+}
+
 }  // namespace
 
 std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, char16_t* report,
@@ -43,8 +63,11 @@ std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, char
     if (!(interval > 0) || !std::isfinite(interval)) {
         interval = 8;
     }
-    AppendReportLine(writer, u"首剂时间 %.0f:00，间隔 %.0f 小时，共 %d 次：", start, interval,
-                     times);
+    char16_t firstDose[kHeadingPieceCapacity];
+    FormatFirstDose(start, firstDose);
+    char16_t spacing[kHeadingPieceCapacity];
+    FormatText(spacing, kHeadingPieceCapacity, IsWhole(interval) ? u"%.0f" : u"%g", interval);
+    AppendReportLine(writer, u"首剂时间 %ls，间隔 %ls 小时，共 %d 次：", firstDose, spacing, times);
     for (std::int32_t dose = 0; dose < times; ++dose) {
         char16_t entry[kEntryCapacity];
         FormatEntry(start + dose * interval, entry);

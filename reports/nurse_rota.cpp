@@ -24,12 +24,13 @@ std::int32_t GenerateNurseRota(const ToolDef& tool, const double* inputs, char16
         FormatText(name, kNameCapacity, u"护士%02d", nurse + 1);
         AppendReportLine(writer, u"%ls：", name);
         writer.Append(u"  ");
-        // Each nurse starts two shifts further on each day, so the first
-        // three nurses cover D, N and R once on every day.
+        // Each nurse runs the cycle in the order the rule line names, D, N,
+        // R, one step a day and one step ahead of the nurse before: every
+        // night shift is followed by a day of rest, and the first three
+        // nurses cover D, N and R once on every day.
         for (std::int32_t day = 0; day < days; ++day) {
             char16_t cell[kCellCapacity];
-            FormatText(cell, kCellCapacity, u"%d日%c ", day + 1,
-                       kShiftCodes[(nurse + 2 * day) % 3]);
+            FormatText(cell, kCellCapacity, u"%d日%c ", day + 1, kShiftCodes[(nurse + day) % 3]);
             writer.Append(cell);
         }
         writer.Append(u"\r\n");

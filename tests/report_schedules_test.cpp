@@ -26,9 +26,16 @@ TEST(DosingTimes, EntriesStandOnOneLine) {
          "首剂时间 8:00，间隔 8 小时，共 3 次：",
          "第1天 08:00  |  第1天 16:00  |  第2天 00:00"},
         {{22, 6, 2}, "首剂时间 22:00，间隔 6 小时，共 2 次：", "第1天 22:00  |  第2天 04:00"},
-        {{7.5, 12, 2}, "首剂时间 8:00，间隔 12 小时，共 2 次：", "第1天 07:30  |  第1天 19:30"},
+        // The heading shows the first dose as its entry does.
+        {{7.5, 12, 2}, "首剂时间 7:30，间隔 12 小时，共 2 次：", "第1天 07:30  |  第1天 19:30"},
         // 8.1 is stored slightly below 8.1: the minute truncates to 5.
-        {{8.1, 24, 1}, "首剂时间 8:00，间隔 24 小时，共 1 次：", "第1天 08:05"},
+        {{8.1, 24, 1}, "首剂时间 8:05，间隔 24 小时，共 1 次：", "第1天 08:05"},
+        {{32.18, 24, 1}, "首剂时间 32:10，间隔 24 小时，共 1 次：", "第2天 08:10"},
+        {{8, 1.5, 3},
+         "首剂时间 8:00，间隔 1.5 小时，共 3 次：",
+         "第1天 08:00  |  第1天 09:30  |  第1天 11:00"},
+        {{7.5, 1.5, 2}, "首剂时间 7:30，间隔 1.5 小时，共 2 次：", "第1天 07:30  |  第1天 09:00"},
+        {{0.999, 0.25, 1}, "首剂时间 0:59，间隔 0.25 小时，共 1 次：", "第1天 00:59"},
         {{}, "首剂时间 0:00，间隔 8 小时，共 1 次：", "第1天 00:00"},
         {{-3, -1, 0.9}, "首剂时间 0:00，间隔 8 小时，共 1 次：", "第1天 00:00"},
         {{6, 0, 2}, "首剂时间 6:00，间隔 8 小时，共 2 次：", "第1天 06:00  |  第1天 14:00"},
@@ -123,9 +130,9 @@ TEST(NurseRota, ThreeNursesCoverEveryShiftEachDay) {
               "排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。\r\n"
               "人员：3 人；周期：3 天\r\n"
               "\r\n"
-              "护士01：\r\n  1日D 2日R 3日N \r\n"
-              "护士02：\r\n  1日N 2日D 3日R \r\n"
-              "护士03：\r\n  1日R 2日N 3日D \r\n"
+              "护士01：\r\n  1日D 2日N 3日R \r\n"
+              "护士02：\r\n  1日N 2日R 3日D \r\n"
+              "护士03：\r\n  1日R 2日D 3日N \r\n"
               "\r\n"
               "提示：连续夜班不超过 2 个，夜班后应安排休息；请按科室实际人数与能级调整。\r\n");
 }
@@ -139,6 +146,17 @@ TEST(NurseRota, CountsAreTruncatedAndClamped) {
     ASSERT_EQ(largest.size(), 3u + 80u + 2u);
     EXPECT_EQ(largest[81], "护士40：");
     EXPECT_EQ(largest[82].substr(largest[82].size() - 7), "31日D ");
+    // No nurse works the morning after a night shift.
+    for (int nurse = 0; nurse < 40; ++nurse) {
+        const std::string& cells = largest[4 + 2 * nurse];
+        for (std::size_t night = cells.find("N "); night != std::string::npos;
+             night = cells.find("N ", night + 1)) {
+            const std::size_t next = cells.find(' ', night + 2);
+            if (next != std::string::npos) {
+                EXPECT_EQ(cells[next - 1], 'R') << "nurse " << nurse + 1 << ": " << cells;
+            }
+        }
+    }
 }
 
 TEST(ReportCapacity, LinesAreCutWhereTheBufferEnds) {

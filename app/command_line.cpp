@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "engine/text_buffer.h"
@@ -8,20 +9,34 @@
 namespace kelomed {
 namespace {
 
-constexpr char16_t kSwitch[] = u"--selftest";
-constexpr int kSwitchLength = 10;
+constexpr char16_t kSelftestSwitch[] = u"--selftest";
+constexpr char16_t kTodaySwitch[] = u"--today=";
 
-const char16_t* FindSwitch(const char16_t* text) {
+// The first occurrence of `word` in `text`, or null.
+const char16_t* FindWord(const char16_t* text, const char16_t* word) {
+    const int length = TextLength(word);
     for (const char16_t* start = text; *start != 0; ++start) {
         int matched = 0;
-        while (matched < kSwitchLength && start[matched] == kSwitch[matched]) {
+        while (matched < length && start[matched] == word[matched]) {
             ++matched;
         }
-        if (matched == kSwitchLength) {
+        if (matched == length) {
             return start;
         }
     }
     return nullptr;
+}
+
+// Reads `count` decimal digits; false when any is not a digit.
+bool ReadDigits(const char16_t* text, int count, std::int32_t& value) {
+    value = 0;
+    for (int i = 0; i < count; ++i) {
+        if (text[i] < u'0' || text[i] > u'9') {
+            return false;
+        }
+        value = value * 10 + (text[i] - u'0');
+    }
+    return true;
 }
 
 }  // namespace
@@ -30,11 +45,11 @@ bool FindSelftestPath(const char16_t* commandLine, char16_t* path, int pathCapac
     if (commandLine == nullptr) {
         return false;
     }
-    const char16_t* found = FindSwitch(commandLine);
+    const char16_t* found = FindWord(commandLine, kSelftestSwitch);
     if (found == nullptr) {
         return false;
     }
-    const char16_t* cursor = found + kSwitchLength;
+    const char16_t* cursor = found + TextLength(kSelftestSwitch);
     while (*cursor == u' ') {
         ++cursor;
     }
@@ -52,6 +67,23 @@ bool FindSelftestPath(const char16_t* commandLine, char16_t* path, int pathCapac
     if (pathCapacity > 0 && path[0] == 0) {
         CopyText(path, pathCapacity, u"selftest.txt");
     }
+    return true;
+}
+
+bool FindSelftestToday(const char16_t* commandLine, CivilDate& today) {
+    const char16_t* found = commandLine != nullptr ? FindWord(commandLine, kTodaySwitch) : nullptr;
+    if (found == nullptr) {
+        return false;
+    }
+    const char16_t* date = found + TextLength(kTodaySwitch);
+    CivilDate read{};
+    const bool wellFormed = ReadDigits(date, 4, read.year) && date[4] == u'-' &&
+                            ReadDigits(date + 5, 2, read.month) && date[7] == u'-' &&
+                            ReadDigits(date + 8, 2, read.day);
+    if (!wellFormed || read.month < 1 || read.month > 12 || read.day < 1 || read.day > 31) {
+        return false;
+    }
+    today = read;
     return true;
 }
 

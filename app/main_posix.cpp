@@ -7,13 +7,15 @@
 int main(int argc, char** argv) {
     static char16_t commandLine[kelomed::kCommandLineCapacity];
     kelomed::JoinArguments(argc, argv, commandLine, kelomed::kCommandLineCapacity);
-    char16_t path[kelomed::kSelftestPathCapacity];
-    if (kelomed::FindSelftestPath(commandLine, path, kelomed::kSelftestPathCapacity)) {
-        return kelomed::RunSelftest(kelomed::GetTool(), path);
+    int exitCode = 0;
+    if (kelomed::RunSelftestIfAsked(kelomed::GetTool(), commandLine, exitCode)) {
+        return exitCode;
     }
-    std::fputs(
-        "kelomed-t048: this build has no window on Linux; open it with 'bash scripts/run.sh' "
-        "(the Windows program under Wine) or run '--selftest [path]'.\n",
-        stderr);
+    const int id = kelomed::GetTool().id;
+    std::fprintf(stderr,
+                 "kelomed-t%03d: this build has no window on Linux; open it with "
+                 "'bash scripts/run.sh %d' (the Windows program under Wine) or run "
+                 "'--selftest [path] [--today=YYYY-MM-DD]'.\n",
+                 id, id);
     return 1;
 }

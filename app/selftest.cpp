@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/command_line.h"
 #include "app/files.h"
 #include "engine/compute.h"
 #include "engine/expression.h"
@@ -107,6 +108,19 @@ int RunSelftest(const ToolDef& tool, const char16_t* path) {
         return kSelftestReportNotWritten;
     }
     return errorCount > 0 ? kSelftestOutputsFailed : kSelftestPassed;
+}
+
+bool RunSelftestIfAsked(const ToolDef& tool, const char16_t* commandLine, int& exitCode) {
+    char16_t path[kSelftestPathCapacity];
+    if (!FindSelftestPath(commandLine, path, kSelftestPathCapacity)) {
+        return false;
+    }
+    CivilDate today{};
+    if (FindSelftestToday(commandLine, today)) {
+        FixLocalDate(today);
+    }
+    exitCode = RunSelftest(tool, path);
+    return true;
 }
 
 }  // namespace kelomed

@@ -34,4 +34,8 @@ bool WriteSelftestFile(const char16_t* path, const char16_t* text);
 // Builds the report, writes it to `path` as UTF-8 and returns the exit code.
 int RunSelftest(const ToolDef& tool, const char16_t* path);
 
+// Runs the self-test when the process command line asks for it (with the
+// fixed today it may name) and stores its exit code; false when it does not.
+bool RunSelftestIfAsked(const ToolDef& tool, const char16_t* commandLine, int& exitCode);
+
 }  // namespace kelomed

@@ -1,9 +1,15 @@
-# Runs PROGRAM --selftest in WORK_DIR (through EMULATOR when cross-built)
-# and compares the file it writes with EXPECTED, byte for byte.
-set(output selftest-check.txt)
+# Runs PROGRAM --selftest in WORK_DIR (through EMULATOR when cross-built),
+# with TODAY as the date when given, and compares the file it writes with
+# EXPECTED, byte for byte.
+get_filename_component(name ${PROGRAM} NAME_WE)
+set(output selftest-check-${name}.txt)
+set(today "")
+if(TODAY)
+  set(today --today=${TODAY})
+endif()
 file(REMOVE ${WORK_DIR}/${output})
 execute_process(
-  COMMAND ${EMULATOR} ${PROGRAM} --selftest ${output}
+  COMMAND ${EMULATOR} ${PROGRAM} --selftest ${output} ${today}
   WORKING_DIRECTORY ${WORK_DIR}
   RESULT_VARIABLE exit_code)
 if(NOT exit_code EQUAL 0)

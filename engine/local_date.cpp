@@ -4,6 +4,11 @@ namespace kelomed {
 namespace {
 
 LocalDateSource currentSource = nullptr;
+CivilDate fixedDate{};
+
+CivilDate ReadFixedDate() {
+    return fixedDate;
+}
 
 }  // namespace
 
@@ -15,6 +20,11 @@ LocalDateSource SetLocalDateSource(LocalDateSource source) {
     const LocalDateSource previous = currentSource;
     currentSource = source;
     return previous;
+}
+
+void FixLocalDate(CivilDate date) {
+    fixedDate = date;
+    SetLocalDateSource(ReadFixedDate);
 }
 
 }  // namespace kelomed

@@ -24,4 +24,7 @@ CivilDate ReadLocalDate();
 // previous one.
 LocalDateSource SetLocalDateSource(LocalDateSource source);
 
+// Makes today `date` from now on, whatever the platform clock says.
+void FixLocalDate(CivilDate date);
+
 }  // namespace kelomed

@@ -58,6 +58,34 @@ TEST(SelftestPath, KeepsAtMost519Units) {
     EXPECT_EQ(std::u16string(path), longPath.substr(0, 519));
 }
 
+TEST(SelftestToday, TakesOnlyAWholeDate) {
+    const struct {
+        const char16_t* commandLine;
+        bool found;
+        CivilDate date;
+    } cases[] = {
+        {u"app --selftest out.txt --today=2028-02-29", true, {2028, 2, 29}},
+        {u"app --today=1999-12-31 --selftest", true, {1999, 12, 31}},
+        {u"app --selftest out.txt", false, {}},
+        {u"app --today=2028-2-29", false, {}},
+        {u"app --today=2028-13-01", false, {}},
+        {u"app --today=2028-00-10", false, {}},
+        {u"app --today=2028-01-32", false, {}},
+        {u"app --today=2028-01-0", false, {}},
+        {u"app --today=2028/01/05", false, {}},
+        {u"app --today=", false, {}},
+        {u"app --today 2028-01-05", false, {}},
+    };
+    for (const auto& c : cases) {
+        CivilDate date{-1, -1, -1};
+        EXPECT_EQ(FindSelftestToday(c.commandLine, date), c.found) << Utf8Of(c.commandLine);
+        const CivilDate expected = c.found ? c.date : CivilDate{-1, -1, -1};
+        EXPECT_EQ(date.year, expected.year) << Utf8Of(c.commandLine);
+        EXPECT_EQ(date.month, expected.month);
+        EXPECT_EQ(date.day, expected.day);
+    }
+}
+
 TEST(JoinArguments, QuotesArgumentsWithSpaces) {
     const char* argv[] = {"/opt/kelomed-t048", "--selftest", "my report.txt", "报告"};
     char16_t line[256];

@@ -1,5 +1,5 @@
 // Tool 48: norepinephrine preparation and dose by body weight.
-#include "engine/tool_model.h"
+#include "tools/suite.h"
 
 namespace kelomed {
 namespace {
@@ -44,7 +44,8 @@ constexpr ToolDef kTool = {
 
 }  // namespace
 
-const ToolDef& GetTool() {
+template <>
+const ToolDef& ToolDefinition<kTool.id>() {
     return kTool;
 }
 

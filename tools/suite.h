@@ -1,0 +1,27 @@
+// The tools of the suite: each file in tools/ defines one, and each becomes
+// a program of its own.
+#pragma once
+
+#include <span>
+
+#include "engine/tool_model.h"
+
+namespace kelomed {
+
+// The definition of the tool with this id.
+template <int Id>
+const ToolDef& ToolDefinition();
+
+#define KELOMED_TOOL(id, file) \
+    template <>                \
+    const ToolDef& ToolDefinition<id>();
+#include "tools/tool_list.h"
+#undef KELOMED_TOOL
+
+// Every tool of the suite, in the order of the list.
+std::span<const ToolDef* const> SuiteTools();
+
+// The suite's tool with this id, or null when there is none.
+const ToolDef* FindSuiteTool(int id);
+
+}  // namespace kelomed

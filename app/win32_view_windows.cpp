@@ -4,6 +4,25 @@
 #include "engine/text_buffer.h"
 
 namespace kelomed {
+namespace {
+
+constexpr int kClipboardAttempts = 10;
+constexpr DWORD kClipboardRetryMs = 20;
+
+// Another program (a clipboard manager, a remote desktop's clipboard sync,
+// Wine's own) may hold the clipboard open for a moment; a nurse's copy
+// should not fail for that.
+bool OpenClipboardPatiently(HWND owner) {
+    for (int attempt = 1; attempt <= kClipboardAttempts; ++attempt) {
+        if (OpenClipboard(owner)) {
+            return true;
+        }
+        Sleep(kClipboardRetryMs);
+    }
+    return false;
+}
+
+}  // namespace
 
 void Win32View::ReadField(int index, char16_t* text, int capacity) {
     CopyText(text, capacity, u"");
@@ -64,7 +83,7 @@ bool Win32View::PutOnClipboard(const char16_t* text) {
     }
     std::memcpy(memory, text, bytes);
     GlobalUnlock(block);
-    if (!OpenClipboard(gui_.main)) {
+    if (!OpenClipboardPatiently(gui_.main)) {
         GlobalFree(block);
         return false;
     }

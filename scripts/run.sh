@@ -1,25 +1,35 @@
 #!/usr/bin/env bash
-# Builds the program and runs it. With an X display, the Windows program
-# opens its window under Wine (a private prefix in build/windows/wine, with
-# the Chinese UI fonts mapped); without one, the native self-test runs
-# instead and its report is printed.
+# usage: bash scripts/run.sh [TOOL_ID]
+# Builds the program of one tool (48, norepinephrine, when no id is given)
+# and runs it. With an X display, the Windows program opens its window under
+# Wine (a private prefix in build/windows/wine, with the Chinese UI fonts
+# mapped); without one, the native self-test runs instead and its report is
+# printed.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
+
+id=${1:-48}
+if ! [[ "$id" =~ ^[0-9]{1,3}$ ]] || ! grep -q "^KELOMED_TOOL($((10#$id)), " tools/tool_list.h; then
+    echo "no tool '$id'; the suite's tools are:" >&2
+    sed -n 's/^KELOMED_TOOL(\([0-9]*\), \(.*\))$/  \1  (tools\/\2.cpp)/p' tools/tool_list.h >&2
+    exit 2
+fi
+program=$(printf 'kelomed-t%03d' "$((10#$id))")
 bash scripts/install-deps.sh
 
 if [ -n "${DISPLAY:-}" ]; then
     cmake --preset windows >/dev/null
-    cmake --build --preset windows --target kelomed-t048 >/dev/null
-    exec cmake/wine-run.sh build/windows/wine build/windows/bin/kelomed-t048.exe
+    cmake --build --preset windows --target "$program" >/dev/null
+    exec cmake/wine-run.sh build/windows/wine "build/windows/bin/$program.exe"
 fi
 
 echo "No X display (DISPLAY is not set): running the self-test instead of opening the window."
 cmake --preset native >/dev/null
-cmake --build --preset native --target kelomed-t048 >/dev/null
-report="$root/build/selftest-t048.txt"
+cmake --build --preset native --target "$program" >/dev/null
+report="$root/build/selftest-${program#kelomed-}.txt"
 status=0
-build/native/bin/kelomed-t048 --selftest "$report" || status=$?
+"build/native/bin/$program" --selftest "$report" || status=$?
 cat "$report"
 echo "exit code: $status"
 exit "$status"

@@ -1,7 +1,6 @@
 // End-to-end driver of the Windows program, run under Wine in a private X
 // display. "scenarios PROGRAM" runs every scenario against a fresh window;
 // the other verbs serve the shell script that types through the X server.
-#include <shlobj.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -9,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/checks.h"
 #include "tests/e2e/gui_probe.h"
+#include "tests/e2e/suite_scenario.h"
 
 namespace kelomed::e2e {
 namespace {
@@ -28,66 +29,6 @@ const std::wstring kHighVerdict = L"剂量超过 1ug/kg/min，休克加重，评
 const std::wstring kPrompt = L"填写左侧参数，点击“计算”";
 const std::wstring kCheckInputs = L"请核对输入参数后重新计算";
 const std::wstring kLabels[] = {L"目标剂量", L"体重", L"药量", L"稀释至"};
-
-std::string Utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size,
-                        nullptr, nullptr);
-    return bytes;
-}
-
-void Print(const std::wstring& text) {
-    const std::string bytes = Utf8(text);
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
-}
-
-class Checks {
-  public:
-    void Expect(bool ok, const std::wstring& what, const std::wstring& detail = L"") {
-        if (ok) {
-            ++passed_;
-            Print(L"PASS " + what + L"\n");
-        } else {
-            ++failed_;
-            Print(L"FAIL " + what + (detail.empty() ? L"" : L": " + detail) + L"\n");
-        }
-    }
-    void ExpectEqual(const std::wstring& actual, const std::wstring& expected,
-                     const std::wstring& what) {
-        Expect(actual == expected, what, L"got [" + actual + L"] expected [" + expected + L"]");
-    }
-    int failed() const { return failed_; }
-    void Summary() const { std::printf("gui: %d passed, %d failed\n", passed_, failed_); }
-
-  private:
-    int passed_ = 0;
-    int failed_ = 0;
-};
-
-std::wstring RecordFilePath() {
-    wchar_t folder[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder);
-    return std::wstring(folder) + L"\\KeloMedSuite\\records\\T048.csv";
-}
-
-bool ReadFileBytes(const std::wstring& path, std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    bytes.clear();
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
-        bytes.append(buffer, read);
-    }
-    CloseHandle(file);
-    return true;
-}
 
 void SetFields(const GuiProbe& gui, const std::vector<std::wstring>& values) {
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -120,7 +61,7 @@ void NothingBeforeCompute(GuiProbe& gui, Checks& checks) {
     checks.ExpectEqual(box.text, L"请先点击“计算”生成结果。", L"copy before compute refused");
     checks.ExpectEqual(box.caption, L"提示", L"copy refusal caption");
 
-    const std::wstring record = RecordFilePath();
+    const std::wstring record = RecordFilePath(48);
     gui.Click(kSave);
     box = gui.TakeMessageBox();
     checks.ExpectEqual(box.text, L"请先点击“计算”生成结果，再保存记录。",
@@ -154,10 +95,10 @@ void ComputeByKeys(GuiProbe& gui, Checks& checks) {
     gui.Click(kCopy);
     gui.Settle();
     checks.Expect(gui.NoMessageBox(), L"copy after compute shows no box");
-    checks.ExpectEqual(ReadClipboardText(),
-                       kTitle + L"\r\n" +
-                           L"浓度：80.0 ug/ml\r\n泵速：67.50 ml/h\r\n每小时药量：5400 ug/h\r\n—— " +
-                           kHighVerdict,
+    const std::wstring clipboard =
+        kTitle + L"\r\n" + L"浓度：80.0 ug/ml\r\n泵速：67.50 ml/h\r\n每小时药量：5400 ug/h\r\n—— " +
+        kHighVerdict;
+    checks.ExpectEqual(ReadClipboardTextOnceItIs(clipboard), clipboard,
                        L"clipboard holds title, report and verdict");
 }
 
@@ -219,7 +160,7 @@ void FailedCompute(GuiProbe& gui, Checks& checks) {
 }
 
 void SaveRecords(GuiProbe& gui, Checks& checks) {
-    const std::wstring record = RecordFilePath();
+    const std::wstring record = RecordFilePath(48);
     DeleteFileW(record.c_str());
     SetFields(gui, {L"0.2", L"60", L"4", L"50"});
     ComputeWith(gui, VK_F5, 0);
@@ -295,7 +236,7 @@ int RunScenarios(const std::wstring& program) {
         std::printf("FAIL the window did not open\ngui: 0 passed, 1 failed\n");
         return 1;
     }
-    DeleteFileW(RecordFilePath().c_str());
+    DeleteFileW(RecordFilePath(48).c_str());
     StartupState(gui, checks);
     NothingBeforeCompute(gui, checks);
     ComputeByKeys(gui, checks);
@@ -360,6 +301,13 @@ int wmain(int argc, wchar_t** argv) {
     if (verb == L"scenarios" && argc > 2) {
         return RunScenarios(argv[2]);
     }
+    if (verb == L"tool" && argc > 3) {
+        return RunToolScenario(argv[2], _wtoi(argv[3]));
+    }
+    if (verb == L"compute" && argc > 2) {
+        return ComputeInOpenWindow(_wtoi(argv[2]),
+                                   std::vector<std::wstring>(argv + 3, argv + argc));
+    }
     if (verb == L"startup-time" && argc > 4) {
         return MeasureStartup(argv[2], argv[3], _wtoi(argv[4]));
     }
@@ -413,7 +361,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     std::printf(
-        "usage: gui_driver scenarios|open PROGRAM | set-field N [TEXT] | field-point N | "
+        "usage: gui_driver scenarios|open PROGRAM | tool PROGRAM ID | compute ID [VALUE...] | "
+        "set-field N [TEXT] | field-point N | "
         "client-rect | failed-compute | expect-high-dose | close | "
         "startup-time PROGRAM CLASS RUNS\n");
     return 2;

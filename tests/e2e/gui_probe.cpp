@@ -1,5 +1,7 @@
 #include "tests/e2e/gui_probe.h"
 
+#include <algorithm>
+
 namespace kelomed::e2e {
 namespace {
 
@@ -37,6 +39,25 @@ BOOL CALLBACK FindVerdictLabel(HWND child, LPARAM parameter) {
     if (box.left == 492 && box.top == 142) {
         search->found = child;
         return FALSE;
+    }
+    return TRUE;
+}
+
+struct StaticSearch {
+    HWND main;
+    int left;
+    std::vector<std::pair<LONG, HWND>> found;
+};
+
+BOOL CALLBACK FindStaticsAt(HWND child, LPARAM parameter) {
+    auto* search = reinterpret_cast<StaticSearch*>(parameter);
+    wchar_t className[32] = {};
+    GetClassNameW(child, className, 32);
+    RECT box;
+    GetWindowRect(child, &box);
+    MapWindowPoints(nullptr, search->main, reinterpret_cast<POINT*>(&box), 2);
+    if (_wcsicmp(className, L"Static") == 0 && box.left == search->left) {
+        search->found.emplace_back(box.top, child);
     }
     return TRUE;
 }
@@ -84,6 +105,17 @@ HWND GuiProbe::VerdictLabel() const {
     LabelSearch search{main_, nullptr};
     EnumChildWindows(main_, FindVerdictLabel, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::vector<std::wstring> GuiProbe::StaticTextsAt(int left) const {
+    StaticSearch search{main_, left, {}};
+    EnumChildWindows(main_, FindStaticsAt, reinterpret_cast<LPARAM>(&search));
+    std::sort(search.found.begin(), search.found.end());
+    std::vector<std::wstring> texts;
+    for (const auto& [top, control] : search.found) {
+        texts.push_back(Text(control));
+    }
+    return texts;
 }
 
 HWND GuiProbe::Focused() const {
@@ -182,6 +214,15 @@ std::wstring ReadClipboardText() {
             return text;
         }
         Sleep(50);
+    }
+    return text;
+}
+
+std::wstring ReadClipboardTextOnceItIs(const std::wstring& expected) {
+    std::wstring text = ReadClipboardText();
+    for (int waited = 0; waited < 2000 && text != expected; waited += 100) {
+        Sleep(100);
+        text = ReadClipboardText();
     }
     return text;
 }

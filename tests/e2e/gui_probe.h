@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace kelomed::e2e {
 
@@ -29,6 +30,10 @@ class GuiProbe {
     HWND Field(int index) const { return GetDlgItem(main_, kFieldIdBase + index); }
     HWND ResultBox() const { return GetDlgItem(main_, kResultBoxId); }
     HWND VerdictLabel() const;
+    // The texts of the static controls whose left edge is at `left` in the
+    // client area, from top to bottom (the input labels stand at 24, the
+    // units at 374).
+    std::vector<std::wstring> StaticTextsAt(int left) const;
     HWND Focused() const;
 
     std::wstring Text(HWND control) const;
@@ -57,5 +62,8 @@ class GuiProbe {
 };
 
 std::wstring ReadClipboardText();
+// Reads the clipboard until it holds `expected` or two seconds have passed:
+// under Wine another process sees a new clipboard only after a moment.
+std::wstring ReadClipboardTextOnceItIs(const std::wstring& expected);
 
 }  // namespace kelomed::e2e

@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
-# End-to-end test of the Windows program under Wine in a private Xvfb display.
-# usage: run-gui-tests.sh WINEPREFIX PROGRAM.exe DRIVER.exe SCREENSHOT.png
-# Runs the driver's scenarios, types real keystrokes through the X server,
-# and saves a screenshot of the window after a compute. Stops only what it
-# started: its Xvfb (by PID) and the Wine server of its own prefix.
+# End-to-end test of the Windows programs under Wine in a private Xvfb display.
+# usage: run-gui-tests.sh WINEPREFIX DRIVER.exe SCREENSHOT_DIR PROGRAM.exe...
+# Every program (kelomed-tNNN.exe) runs the driver's table-driven scenario,
+# and its verdict colour is counted on the screen; tool 48 also runs its own
+# scenarios and real keystrokes typed through the X server, and tool 106 a
+# pair of drugs of each level. Saves a screenshot of each window after a
+# compute. Stops only what it started: its Xvfb (by PID) and the Wine server
+# of its own prefix.
 set -uo pipefail
 prefix=$1
-program=$2
-driver=$3
-screenshot=$4
+driver=$2
+shots=$3
+shift 3
 here="$(cd "$(dirname "$0")" && pwd)"
 wine_run="$here/../../cmake/wine-run.sh"
+mkdir -p "$shots"
 
 display=""
 for number in $(seq 91 140); do
@@ -39,52 +43,115 @@ for _ in $(seq 1 50); do
 done
 
 drive() { "$wine_run" "$prefix" "$driver" "$@" | tr -d '\r'; }
+# A program started by the driver outlives it and would hold a pipe open, so
+# these runs write to a file.
+drive_to_file() {
+    local log=$1
+    shift
+    "$wine_run" "$prefix" "$driver" "$@" >"$log.raw" 2>&1
+    local status=$?
+    tr -d '\r' <"$log.raw" >"$log"
+    cat "$log"
+    return $status
+}
 
 failed=0
-drive scenarios "$program" || failed=1
 
-# The window after a compute of the defaults, for people to look at. The
-# program started here outlives the driver and would hold a pipe open, so
-# this step writes to a file.
-if "$wine_run" "$prefix" "$driver" open "$program" >"$screenshot.log" 2>&1; then
-    geometry=$(drive client-rect)
-    xwd -root -silent -display ":$display" | convert xwd:- -crop "$geometry" +repage "$screenshot" &&
-        echo "screenshot: $screenshot ($geometry)"
-else
-    echo "FAIL the window did not open for the screenshot"
-    failed=1
-fi
-
-# A failed compute paints its verdict in the warning red (#BE1E2D), not in
-# the green of a finished one (#008060): count those pixels in the verdict
-# label (client 492,142, 492 x 46) of the screen.
-if drive failed-compute; then
+# The verdict label (client 492,142, 492 x 46) must show the colour of
+# `level` and none of the other levels' colours.
+check_verdict_colour() {
+    local level=$1 what=$2
+    local colours=(008060 B08400 D66C00 BE1E2D)
+    local expected=${colours[0]}
+    if [ "$level" -ge 1 ] && [ "$level" -le 3 ]; then
+        expected=${colours[$level]}
+    fi
+    local origin_x origin_y
     read -r origin_x origin_y < <(drive client-rect | sed -E 's/^[0-9]+x[0-9]+\+([0-9]+)\+([0-9]+)$/\1 \2/')
-    label="492x46+$((origin_x + 492))+$((origin_y + 142))"
-    pixels=$(xwd -root -silent -display ":$display" | convert xwd:- -crop "$label" +repage txt:-)
-    red=$(grep -ci '#BE1E2D' <<<"$pixels" || true)
-    green=$(grep -ci '#008060' <<<"$pixels" || true)
-    if [ "$red" -ge 20 ] && [ "$green" -eq 0 ]; then
-        echo "PASS failed compute paints the verdict red ($red red pixels, no green)"
+    local pixels
+    pixels=$(xwd -root -silent -display ":$display" |
+        convert xwd:- -crop "492x46+$((origin_x + 492))+$((origin_y + 142))" +repage txt:-)
+    local found=0 others=0 colour count
+    for colour in "${colours[@]}"; do
+        count=$(grep -ci "#$colour" <<<"$pixels" || true)
+        if [ "$colour" = "$expected" ]; then
+            found=$count
+        else
+            others=$((others + count))
+        fi
+    done
+    if [ "$found" -ge 20 ] && [ "$others" -eq 0 ]; then
+        echo "PASS $what: level $level paints the verdict #$expected ($found pixels, no other level's colour)"
     else
-        echo "FAIL failed compute verdict colour: $red red and $green green pixels"
+        echo "FAIL $what: level $level wants #$expected: $found pixels, $others of other levels' colours"
         failed=1
     fi
-    drive set-field 2 4
-else
-    echo "FAIL failed compute does not show the check-inputs verdict"
-    failed=1
-fi
+}
 
-# Real keystrokes: click into the dose field, type 1.5 and press Enter.
-drive set-field 0
-read -r x y < <(drive field-point 0)
-xdotool mousemove "$x" "$y" click 1
-sleep 0.5
-xdotool type --delay 60 "1.5"
-xdotool key Return
-sleep 1
-drive expect-high-dose || failed=1
-drive close
+screenshot() {
+    local file=$1
+    local geometry
+    geometry=$(drive client-rect)
+    xwd -root -silent -display ":$display" | convert xwd:- -crop "$geometry" +repage "$file" &&
+        echo "screenshot: $file ($geometry)"
+}
+
+tool48_scenarios() {
+    local program=$1
+    drive scenarios "$program" || failed=1
+
+    # The window after a compute of the defaults, for people to look at.
+    if drive_to_file "$shots/open.log" open "$program" >/dev/null; then
+        screenshot "$shots/window-after-compute.png"
+    else
+        echo "FAIL the window did not open for the screenshot"
+        failed=1
+    fi
+
+    # A failed compute paints its verdict in the warning red.
+    if drive failed-compute; then
+        check_verdict_colour 3 "failed compute"
+        drive set-field 2 4
+    else
+        echo "FAIL failed compute does not show the check-inputs verdict"
+        failed=1
+    fi
+
+    # Real keystrokes: click into the dose field, type 1.5 and press Enter.
+    drive set-field 0
+    local x y
+    read -r x y < <(drive field-point 0)
+    xdotool mousemove "$x" "$y" click 1
+    sleep 0.5
+    xdotool type --delay 60 "1.5"
+    xdotool key Return
+    sleep 1
+    drive expect-high-dose || failed=1
+    drive close
+}
+
+for program in "$@"; do
+    name=$(basename "$program" .exe)
+    id=$((10#${name#kelomed-t}))
+    echo "== $name"
+    if [ "$id" -eq 48 ]; then
+        tool48_scenarios "$program"
+    fi
+    drive_to_file "$shots/$name.log" tool "$program" "$id" || failed=1
+    level=$(sed -n 's/^LEVEL //p' "$shots/$name.log" | tail -1)
+    if [ -n "$level" ]; then
+        check_verdict_colour "$level" "$name defaults"
+        screenshot "$shots/$name.png"
+    fi
+    if [ "$id" -eq 106 ]; then
+        # A pair of each level, from contraindicated to nothing recorded.
+        for pair in "1 2" "9 3" "6 7" "1 9"; do
+            output=$(drive compute 106 $pair) || failed=1
+            echo "$output"
+            check_verdict_colour "$(sed -n 's/^LEVEL //p' <<<"$output")" "$name drugs $pair"
+        done
+    fi
+    drive close
+done
 
 exit "$failed"

@@ -1,0 +1,238 @@
+#include "tests/e2e/suite_scenario.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+
+#include "app/commands.h"
+#include "app/record_store.h"
+#include "engine/compute.h"
+#include "engine/text_buffer.h"
+#include "tests/e2e/checks.h"
+#include "tests/e2e/gui_probe.h"
+#include "tools/suite.h"
+
+namespace kelomed::e2e {
+namespace {
+
+constexpr int kCompute = 1001;
+constexpr int kSave = 1002;
+constexpr int kCopy = 1003;
+constexpr int kReset = 1004;
+constexpr int kAbout = 1005;
+constexpr int kReportCapacity = 4096;
+constexpr int kVerdictCapacity = 512;
+constexpr int kCopyTextUnits = 1023;
+const std::wstring kPrompt = L"填写左侧参数，点击“计算”";
+
+std::wstring WideOf(const char16_t* text) {
+    return text != nullptr ? reinterpret_cast<const wchar_t*>(text) : L"";
+}
+
+struct Expected {
+    std::wstring report;
+    std::wstring verdict;
+    std::wstring copyText;
+    std::int32_t level = 0;
+};
+
+// What the window must show after computing `inputs`.
+Expected ExpectedResult(const ToolDef& tool, const double* inputs) {
+    char16_t report[kReportCapacity];
+    char16_t verdict[kVerdictCapacity];
+    char16_t reportCopy[kReportCopyCapacity];
+    Expected expected;
+    ComputeTool(tool, inputs, report, kReportCapacity, verdict, kVerdictCapacity, expected.level,
+                reportCopy, kReportCopyCapacity);
+    expected.report = WideOf(report);
+    expected.verdict = WideOf(verdict);
+    expected.copyText = tool.kind == ToolKind::Formula ? expected.report + L"—— " + expected.verdict
+                                                       : expected.report.substr(0, kCopyTextUnits);
+    return expected;
+}
+
+std::wstring FieldText(double value) {
+    char16_t text[64];
+    FormatFieldValue(value, text, 64);
+    return WideOf(text);
+}
+
+// Computes the way a nurse does: F5 in the first field, or Enter on the
+// compute button of a tool without inputs.
+void Compute(const GuiProbe& gui, const ToolDef& tool) {
+    gui.PressKey(tool.inputCount > 0 ? gui.Field(0) : GetDlgItem(gui.main(), kCompute),
+                 tool.inputCount > 0 ? VK_F5 : VK_RETURN);
+    gui.Settle();
+}
+
+void CheckRows(const GuiProbe& gui, const ToolDef& tool, Checks& checks) {
+    std::vector<std::wstring> labels;
+    std::vector<std::wstring> units;
+    std::wstring fields;
+    std::wstring defaults;
+    for (int i = 0; i < tool.inputCount; ++i) {
+        const InputField& input = tool.inputs[i];
+        labels.push_back(WideOf(input.label));
+        if (HasText(input.unit)) {
+            units.push_back(WideOf(input.unit));
+        }
+        fields += gui.Text(gui.Field(i)) + L";";
+        defaults += FieldText(input.defaultValue) + L";";
+    }
+    checks.Expect(gui.StaticTextsAt(24) == labels,
+                  L"one labelled row per input (" + std::to_wstring(labels.size()) + L")");
+    checks.Expect(gui.StaticTextsAt(374) == units, L"a unit beside each input that has one (" +
+                                                       std::to_wstring(units.size()) + L")");
+    checks.ExpectEqual(fields, defaults, L"fields show the defaults");
+    checks.Expect(gui.Field(tool.inputCount) == nullptr, L"no field beyond the inputs");
+    checks.Expect(gui.Focused() == (tool.inputCount > 0 ? gui.Field(0) : gui.main()),
+                  L"focus starts in the first field");
+}
+
+void CheckComputeCopyAndSave(GuiProbe& gui, const ToolDef& tool, const double* defaults,
+                             Checks& checks) {
+    const Expected expected = ExpectedResult(tool, defaults);
+    Compute(gui, tool);
+    checks.Expect(gui.NoMessageBox(), L"defaults compute without a message");
+    checks.ExpectEqual(gui.Text(gui.ResultBox()), expected.report, L"report of the defaults");
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), expected.verdict, L"verdict of the defaults");
+
+    const std::wstring clipboard = WideOf(tool.title) + L"\r\n" + expected.copyText;
+    gui.Click(kCopy);
+    gui.Settle();
+    checks.ExpectEqual(ReadClipboardTextOnceItIs(clipboard), clipboard,
+                       L"clipboard holds the title and the copy text");
+
+    const std::wstring record = RecordFilePath(tool.id);
+    DeleteFileW(record.c_str());
+    gui.Click(kSave);
+    const MessageBoxText box = gui.TakeMessageBox();
+    checks.ExpectEqual(box.caption, L"已保存", L"save reports success");
+    std::string bytes;
+    checks.Expect(ReadFileBytes(record, bytes), L"record file " + record + L" exists");
+    char16_t header[kRecordHeaderCapacity];
+    BuildRecordHeader(tool, header, kRecordHeaderCapacity);
+    char16_t reportCopy[kReportCapacity];
+    CopyText(reportCopy, kReportCapacity,
+             reinterpret_cast<const char16_t*>(expected.report.c_str()));
+    char16_t line[kRecordLineCapacity];
+    BuildRecordLine(tool, defaults, reportCopy, LocalTime{2000, 1, 1, 0, 0, 0}, line,
+                    kRecordLineCapacity);
+    // The moment of saving, 19 characters, is the only part not known here.
+    const std::string head = "\xEF\xBB\xBF" + Utf8(WideOf(header));
+    const std::string body = Utf8(WideOf(line)).substr(19);
+    checks.Expect(bytes.size() == head.size() + 19 + body.size() &&
+                      bytes.compare(0, head.size(), head) == 0 &&
+                      bytes.compare(head.size() + 19, body.size(), body) == 0,
+                  L"record holds the byte-order mark, this tool's header and the record",
+                  std::to_wstring(bytes.size()) + L" bytes");
+}
+
+void CheckRefusal(GuiProbe& gui, const ToolDef& tool, Checks& checks) {
+    const std::wstring before = gui.Text(gui.ResultBox());
+    for (int i = 0; i < tool.inputCount; ++i) {
+        const InputField& input = tool.inputs[i];
+        if (input.lowerBound == kNoLowerBound) {
+            continue;
+        }
+        const std::wstring bound = FieldText(input.lowerBound);
+        gui.SetText(gui.Field(i), bound);
+        gui.PressKey(gui.Field(i), VK_RETURN);
+        gui.Settle();
+        const MessageBoxText box = gui.TakeMessageBox();
+        const std::wstring position = std::to_wstring(i + 1);
+        checks.ExpectEqual(
+            box.text,
+            L"第 " + position + L" 项“" + WideOf(input.label) + L"”须大于 " + bound + L"。",
+            L"field " + position + L" refuses its bound " + bound);
+        checks.Expect(gui.Focused() == gui.Field(i), L"refusal puts the focus on the field");
+        checks.ExpectEqual(gui.Text(gui.ResultBox()), before, L"refusal keeps the result");
+        gui.SetText(gui.Field(i), FieldText(input.defaultValue));
+        return;
+    }
+    Print(L"(no input with a lower bound)\n");
+}
+
+void CheckResetAndAbout(GuiProbe& gui, const ToolDef& tool, Checks& checks) {
+    for (int i = 0; i < tool.inputCount; ++i) {
+        gui.SetText(gui.Field(i), L"9");
+    }
+    gui.Click(kReset);
+    gui.Settle();
+    std::wstring fields;
+    std::wstring defaults;
+    for (int i = 0; i < tool.inputCount; ++i) {
+        fields += gui.Text(gui.Field(i)) + L";";
+        defaults += FieldText(tool.inputs[i].defaultValue) + L";";
+    }
+    checks.ExpectEqual(fields, defaults, L"reset restores the defaults");
+    checks.ExpectEqual(gui.Text(gui.ResultBox()), L"", L"reset empties the result");
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kPrompt, L"reset restores the prompt");
+
+    gui.Click(kAbout);
+    const MessageBoxText box = gui.TakeMessageBox();
+    checks.ExpectEqual(box.caption, L"关于本工具", L"about caption");
+    checks.ExpectEqual(box.text.substr(0, box.text.find(L"\r\n\r\n本工具")),
+                       WideOf(tool.title) + L"\r\n\r\n分类：" + WideOf(tool.category) +
+                           L"\r\n参考依据：" + WideOf(tool.reference),
+                       L"about box names the tool, its category and reference");
+}
+
+void PrintLevel(std::int32_t level) {
+    Print(L"LEVEL " + std::to_wstring(level) + L"\n");
+}
+
+}  // namespace
+
+int RunToolScenario(const std::wstring& program, int id) {
+    const ToolDef* tool = FindSuiteTool(id);
+    GuiProbe gui;
+    if (tool == nullptr || !gui.Launch(program)) {
+        std::printf("FAIL tool %d: no such tool or the window did not open\n", id);
+        return 1;
+    }
+    Checks checks;
+    checks.ExpectEqual(gui.Text(gui.main()), WideOf(tool->title), L"window title");
+    double defaults[kMaxInputs] = {};
+    for (int i = 0; i < tool->inputCount; ++i) {
+        defaults[i] = tool->inputs[i].defaultValue;
+    }
+    CheckRows(gui, *tool, checks);
+    CheckComputeCopyAndSave(gui, *tool, defaults, checks);
+    CheckRefusal(gui, *tool, checks);
+    CheckResetAndAbout(gui, *tool, checks);
+
+    // The defaults' result again, by the button this time, left on screen.
+    gui.Click(kCompute);
+    gui.Settle();
+    const Expected expected = ExpectedResult(*tool, defaults);
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), expected.verdict,
+                       L"the compute button computes");
+    checks.Summary();
+    PrintLevel(expected.level);
+    return checks.failed() == 0 ? 0 : 1;
+}
+
+int ComputeInOpenWindow(int id, const std::vector<std::wstring>& values) {
+    const ToolDef* tool = FindSuiteTool(id);
+    GuiProbe gui;
+    if (tool == nullptr || !gui.Attach()) {
+        std::printf("FAIL tool %d: no window\n", id);
+        return 1;
+    }
+    double inputs[kMaxInputs] = {};
+    for (int i = 0; i < tool->inputCount && i < static_cast<int>(values.size()); ++i) {
+        gui.SetText(gui.Field(i), values[i]);
+        inputs[i] = _wtof(values[i].c_str());
+    }
+    Compute(gui, *tool);
+    const Expected expected = ExpectedResult(*tool, inputs);
+    Checks checks;
+    checks.ExpectEqual(gui.Text(gui.ResultBox()), expected.report, L"report");
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), expected.verdict, L"verdict");
+    PrintLevel(expected.level);
+    return checks.failed() == 0 ? 0 : 1;
+}
+
+}  // namespace kelomed::e2e

@@ -1,0 +1,21 @@
+// Every program of the suite in its window, driven from the same table: the
+// tool definition says what the window must show, and the engine what a
+// compute must give.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kelomed::e2e {
+
+// Opens `program`, the program of tool `id`, and checks its title, rows,
+// compute, copy, save, refusal, reset and about box; leaves the window
+// showing the defaults' result and prints "LEVEL n" for its verdict last.
+int RunToolScenario(const std::wstring& program, int id);
+
+// In the open window of tool `id`: types `values` into the fields, computes
+// with F5 (Enter on the compute button when the tool has no inputs), checks
+// report and verdict against the engine and prints "LEVEL n".
+int ComputeInOpenWindow(int id, const std::vector<std::wstring>& values);
+
+}  // namespace kelomed::e2e

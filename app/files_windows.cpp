@@ -1,13 +1,10 @@
 #include <windows.h>
 
 #include "app/files.h"
+#include "app/wide_text_windows.h"
 
 namespace kelomed {
 namespace {
-
-const wchar_t* Wide(const char16_t* path) {
-    return reinterpret_cast<const wchar_t*>(path);
-}
 
 // Readers may share the file; a program that holds it without sharing (a
 // spreadsheet editing it) makes the open fail, and the caller says so.

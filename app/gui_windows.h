@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "app/wide_text_windows.h"
 #include "app/window_state.h"
 #include "app/window_view.h"
 #include "engine/tool_model.h"
@@ -12,6 +13,11 @@ namespace kelomed {
 inline constexpr int kClientWidth = 1020;
 inline constexpr int kClientHeight = 720;
 inline constexpr int kButtonCount = 5;
+
+// Text of fields, the result box, the note and the secondary buttons; and
+// the quieter text of labels, units, the reference line and the status.
+inline constexpr COLORREF kDarkText = RGB(0x2C, 0x38, 0x42);
+inline constexpr COLORREF kQuietText = RGB(0x78, 0x84, 0x8E);
 
 enum GuiFont {
     kTitleFont,
@@ -67,9 +73,5 @@ class Win32View final : public WindowView {
   private:
     const GuiHandles& gui_;
 };
-
-inline const wchar_t* Wide(const char16_t* text) {
-    return reinterpret_cast<const wchar_t*>(text);
-}
 
 }  // namespace kelomed

@@ -15,8 +15,6 @@ constexpr int kFieldIdBase = 2000;
 constexpr int kResultBoxId = 3000;
 constexpr int kReferenceCapacity = 512;
 constexpr int kFieldValueCapacity = 64;
-constexpr COLORREF kDarkText = RGB(0x2C, 0x38, 0x42);
-constexpr COLORREF kQuietText = RGB(0x78, 0x84, 0x8E);
 
 // The one window's state and handles: the window procedure is the only
 // dispatch point, so they live here.

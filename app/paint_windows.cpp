@@ -14,8 +14,6 @@ constexpr COLORREF kAddress = RGB(0xBE, 0xDC, 0xEB);
 constexpr COLORREF kPanelOutline = RGB(0xDA, 0xE2, 0xE8);
 constexpr COLORREF kCaptionRule = RGB(0xE4, 0xEA, 0xEE);
 constexpr COLORREF kFooter = RGB(0xEC, 0xF1, 0xF4);
-constexpr COLORREF kStatus = RGB(0x78, 0x84, 0x8E);
-constexpr COLORREF kDarkText = RGB(0x2C, 0x38, 0x42);
 constexpr COLORREF kPrimary = RGB(0x00, 0x7A, 0xA8);
 constexpr COLORREF kPrimaryPressed = RGB(0x00, 0x64, 0x8A);
 constexpr COLORREF kPrimaryOutline = RGB(0x00, 0x6A, 0x94);
@@ -69,7 +67,8 @@ COLORREF VerdictColour(int level) {
 void PaintMainWindow(const GuiHandles& gui, const WindowState& state, HDC dc, int width,
                      int height) {
     const ToolDef& tool = *state.tool;
-    // The tracking limits may make the client area larger than the layout.
+    // The client area is the layout's 1020 x 720 (the tracking limits are
+    // the window's own outer size), so this covers every pixel.
     FillBox(dc, 0, 0, width, height, kBackground);
     FillBox(dc, 0, 0, width, 88, kHeaderBand);
     FillBox(dc, 0, 0, 8, 88, kAccent);
@@ -91,7 +90,8 @@ void PaintMainWindow(const GuiHandles& gui, const WindowState& state, HDC dc, in
     FillBox(dc, 492, 133, 492, 1, kCaptionRule);
 
     FillBox(dc, 0, 660, width, kClientHeight - 660, kFooter);
-    DrawTextBox(dc, 740, 704, 264, 16, state.statusText, kStatus, gui.fonts[kSmallFont], DT_RIGHT);
+    DrawTextBox(dc, 740, 704, 264, 16, state.statusText, kQuietText, gui.fonts[kSmallFont],
+                DT_RIGHT);
 }
 
 void DrawButton(const GuiHandles& gui, const DRAWITEMSTRUCT& item) {

@@ -7,10 +7,6 @@
 
 namespace kelomed {
 
-// The verdict buffer must hold at least this many units (the fallback
-// verdict and its terminator).
-inline constexpr int kMinVerdictCapacity = 13;
-
 // The level of a formula tool's computation in which an output failed: the
 // warning colour, whatever the rules say.
 inline constexpr std::int32_t kFailedComputeLevel = 3;
@@ -19,6 +15,8 @@ inline constexpr std::int32_t kFailedComputeLevel = 3;
 // evaluates its outputs and picks the verdict by its rules (or, when an output
 // failed, asks for the inputs to be checked, at kFailedComputeLevel); a report
 // kind hands the work to its generator. Returns the level and stores it in `level`.
+// The verdict buffer must hold at least 13 units (the fallback verdict and
+// its terminator).
 std::int32_t ComputeTool(const ToolDef& tool, const double* inputs, char16_t* report,
                          int reportCapacity, char16_t* verdict, int verdictCapacity,
                          std::int32_t& level, char16_t* reportCopy, int reportCopyCapacity);

@@ -56,17 +56,6 @@ bool HasText(const char16_t* text) {
     return text != nullptr && text[0] != 0;
 }
 
-bool TextEquals(const char16_t* left, const char16_t* right) {
-    const char16_t empty[1] = {0};
-    const char16_t* a = left != nullptr ? left : empty;
-    const char16_t* b = right != nullptr ? right : empty;
-    while (*a != 0 && *a == *b) {
-        ++a;
-        ++b;
-    }
-    return *a == *b;
-}
-
 TextWriter::TextWriter(char16_t* text, int capacity)
     : text_(text),
       capacity_(text != nullptr ? capacity : 0),

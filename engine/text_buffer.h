@@ -27,9 +27,6 @@ int AppendText(char16_t* destination, int capacity, const char16_t* source);
 // True when the text is present and not empty.
 bool HasText(const char16_t* text);
 
-// True when both texts hold the same units (null counts as empty).
-bool TextEquals(const char16_t* left, const char16_t* right);
-
 // A text being written: it keeps its length, so appends do not measure the
 // text again. Every append is bounded by the capacity and leaves the text
 // terminated.

@@ -8,6 +8,8 @@
 // multiply-add and once without, and no copy of these may be shared.
 #pragma once
 
+#include "engine/math/always_inline.h"
+
 namespace kelomed::math {
 
 // An unevaluated sum hi + lo with |lo| at most about an ulp of hi.
@@ -17,13 +19,13 @@ struct DoubleDouble {
 };
 
 // hi + lo = a + b exactly, provided |a| >= |b| or a is 0 (Dekker).
-[[gnu::always_inline]] inline DoubleDouble FastTwoSum(double a, double b) {
+KELOMED_ALWAYS_INLINE DoubleDouble FastTwoSum(double a, double b) {
     const double sum = a + b;
     return {sum, b - (sum - a)};
 }
 
 // hi + lo = a + b exactly, for any a and b (Knuth).
-[[gnu::always_inline]] inline DoubleDouble TwoSum(double a, double b) {
+KELOMED_ALWAYS_INLINE DoubleDouble TwoSum(double a, double b) {
     const double sum = a + b;
     const double bPart = sum - a;
     return {sum, (a - (sum - bPart)) + (b - bPart)};
@@ -31,7 +33,7 @@ struct DoubleDouble {
 
 // hi + lo = a exactly, each with at most 26 significant bits (Veltkamp);
 // |a| must stay below 2^995.
-[[gnu::always_inline]] inline DoubleDouble Split(double a) {
+KELOMED_ALWAYS_INLINE DoubleDouble Split(double a) {
     const double scaled = 134217729.0 * a;  // 2^27 + 1
     const double hi = scaled - (scaled - a);
     return {hi, a - hi};

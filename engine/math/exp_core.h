@@ -19,7 +19,8 @@ struct ScaledDoubleDouble {
     double lo;
     int exponent;
 };
-inline constexpr double kExpCoreError = 0x1p-76;
+// engine/math/README.md, table E: the terms E1 to E9 and R add up to 2^-78.24.
+inline constexpr double kExpCoreError = 0x1p-78;
 
 // exp(k ln(2)/256 + rh + rl) for |rh| <= ln(2)/512 (and a little more),
 // |rl| <= 2^-52 |rh| + 2^-58.
@@ -27,7 +28,8 @@ template <class Products>
 ScaledDoubleDouble ExpOfReduced(int k, double rh, double rl) {
     // exp(r) - 1 = r + r^2/2 + r^3 (1/6 + r/24 + ... + r^4/5040) + ...; the
     // first omitted term is below 2^-91, the roundings of the cubic part
-    // below 2^-82. The polynomial goes in pairs (Estrin) for a short chain.
+    // below 2^-81 (README.md, E2 and E3). The polynomial goes in pairs
+    // (Estrin) for a short chain.
     const DoubleDouble square = Products::Square(rh);
     const double polynomial =
         (1.0 / 6 + rh * (1.0 / 24)) +

@@ -14,6 +14,15 @@
 
 namespace kelomed::math {
 
+// engine/math/README.md, table T: log10's product with 1/ln(10) adds at
+// most 2^-93.23 to the logarithm's relative error.
+inline constexpr double kLog10ProductError = 0x1p-93;
+// engine/math/README.md, table W: besides the logarithm's relative error,
+// pow's result carries at most 2^-81.98 of relative error per unit of
+// |y ln(x)| (chiefly the low part of y ln(x) times exp's low part, which the
+// core leaves out).
+inline constexpr double kPowExponentError = 0x1p-81;
+
 // 2^-54 <= |x|, kUnderflowBound <= x < kOverflowBound.
 template <class Products>
 double ExpFastPath(double x) {
@@ -42,9 +51,8 @@ double Log10FastPath(double x) {
     const DoubleDouble product = Products::Product(r.hi, kInverseLn10.hi);
     const double low = product.lo + (r.hi * kInverseLn10.lo + r.lo * kInverseLn10.hi);
     double result = 0;
-    // The product adds below 2^-70 to the relative error of the logarithm:
-    // the rounding of r.lo (up to 2^-25) times 1/ln(10), and 2^-104 more.
-    if (RoundWithin(product.hi, low, (kLogError + 0x1p-70) * std::fabs(product.hi), result)) {
+    if (RoundWithin(product.hi, low, (kLogError + kLog10ProductError) * std::fabs(product.hi),
+                    result)) {
         return result;
     }
     return SlowLog10(x);
@@ -65,8 +73,9 @@ double PowFastPath(double x, double y, double sign) {
     }
     const ScaledDoubleDouble e = ExpCore<Products>(product.hi, productLow);
     // The logarithm's relative error becomes an absolute error of y ln(x),
-    // and that a relative error of the result.
-    const double error = e.hi * (kExpCoreError + kPreciseLogError * std::fabs(product.hi));
+    // and that a relative error of the result, beside the core's own.
+    const double error =
+        kExpCoreError + e.hi * ((kPreciseLogError + kPowExponentError) * std::fabs(product.hi));
     double result = 0;
     if (RoundScaled(e.hi, e.lo, error, e.exponent, result)) {
         return sign * result;

@@ -40,20 +40,27 @@ IntegerKind IntegerKindOf(double y) {
 }
 
 bool RoundScaledAnywhere(double h, double l, double error, int e, double& out) {
-    // Bring h into [1, 2), exactly, so that (h + l) 2^e lies in [2^e, 2^(e+1)).
-    while (h >= 2) {
+    // h + l as a normalised pair (|l| at most half an ulp of h), then scaled,
+    // exactly, so that the value h + l lies in [1, 2): h alone may stand on
+    // the other side of a power of two than h + l when l is not normalised,
+    // and h = 1 with l < 0 is a value below 1.
+    const DoubleDouble normalised = FastTwoSum(h, l);
+    h = normalised.hi;
+    l = normalised.lo;
+    while (h > 2 || (h == 2 && l >= 0)) {
         h *= 0.5;
         l *= 0.5;
         error *= 0.5;
         ++e;
     }
-    while (h < 1) {
+    while (h < 1 || (h == 1 && l < 0)) {
         h *= 2;
         l *= 2;
         error *= 2;
         --e;
     }
-    if (e >= -1022) {
+    if (e >= -1021) {
+        // Every value of the interval lies above 2^-1022: a normal result.
         double rounded = 0;
         if (!RoundWithin(h, l, error, rounded)) {
             return false;
@@ -65,23 +72,27 @@ bool RoundScaledAnywhere(double h, double l, double error, int e, double& out) {
         out = 0;  // below 2^-1075, half the least subnormal number
         return true;
     }
-    const DoubleDouble normalised = FastTwoSum(h, l);
-    h = normalised.hi;
-    l = normalised.lo;
-    // Below 2^-1022 the result is a multiple of 2^-1074: round h + l once to
-    // a multiple of unit = 2^(-1074 - e), not to 53 bits and then again. The
-    // shifter's ulp is the unit while h + shifter stays below 2^53 units.
+    // From 2^-1022 down, the result is a multiple of 2^-1074: round h + l
+    // once to a multiple of unit = 2^(-1074 - e), not to 53 bits and then
+    // again. At e = -1022 the unit, 2^-52, is the ulp of a normal result
+    // there too, so the values on both sides of 2^-1022 round alike. h is a
+    // multiple of the unit already when h >= shifter; below, adding the
+    // shifter rounds it to one (the sum's ulp is the unit).
     const double unit = PowerOfTwo(-1074 - e);
     const double shifter = PowerOfTwo(52) * unit;
-    const double nearest = (h + shifter) - shifter;
-    const double rest = (h - nearest) + l;  // h - nearest is exact
+    const double nearest = h < shifter ? (h + shifter) - shifter : h;
+    // h + l +- error against nearest +- half a unit, each comparison decided
+    // by a sign: offset -+ half is exact wherever that sign is in doubt (two
+    // multiples of 2^-53 within a factor 2 of each other), so only l -+ error
+    // is rounded, not the sum of offset and l.
+    const double offset = h - nearest;  // exact
     const double half = 0.5 * unit;
     double multiple = nearest;
-    if (rest - error > half) {
+    if ((offset - half) + (l - error) > 0) {
         multiple = nearest + unit;
-    } else if (rest + error < -half) {
+    } else if ((offset + half) + (l + error) < 0) {
         multiple = nearest - unit;
-    } else if (!(rest + error < half && rest - error > -half)) {
+    } else if (!((offset - half) + (l + error) < 0 && (offset + half) + (l - error) > 0)) {
         return false;
     }
     out = ScaleByPowerOfTwo(multiple, e);

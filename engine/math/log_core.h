@@ -17,7 +17,9 @@ struct LogResult {
     double hi;
     double lo;
 };
-inline constexpr double kLogError = 0x1p-66;
+// engine/math/README.md, table L: the terms L1 to L6 and R add up to 2^-67.99.
+inline constexpr double kLogError = 0x1p-67;
+// engine/math/README.md, table P: the terms P1 to P6 and R add up to 2^-74.90.
 inline constexpr double kPreciseLogError = 0x1p-74;
 
 // x = 2^(exponent - s) m with ln(x) = exponent ln(2) + minusLog + ln(1 + z).
@@ -27,7 +29,7 @@ struct LogReduction {
     const LogTableEntry* entry;
 };
 
-[[gnu::always_inline]] inline LogReduction ReduceLog(double x) {
+KELOMED_ALWAYS_INLINE LogReduction ReduceLog(double x) {
     std::uint64_t mantissaBits = 0;
     const int e = SplitExponent(x, mantissaBits);
     const LogTableEntry& entry = kLogTable[(mantissaBits >> 44) & 255];
@@ -45,9 +47,8 @@ struct LogReduction {
 // high parts in a chain of exact sums (every operand is at most the
 // magnitude of the running sum: |minusLog| >= |z| unless it is 0), the small
 // remainders in the low part with bLow.
-[[gnu::always_inline]] inline LogResult SumLogarithm(const LogReduction& r,
-                                                     const DoubleDouble& square, double b,
-                                                     double bLow) {
+KELOMED_ALWAYS_INLINE LogResult SumLogarithm(const LogReduction& r, const DoubleDouble& square,
+                                             double b, double bLow) {
     const DoubleDouble scaled = FastTwoSum(r.exponent * kLn2Part1, r.entry->minusLog.hi);
     const DoubleDouble withZ = FastTwoSum(scaled.hi, r.z);
     const DoubleDouble withSquare = FastTwoSum(withZ.hi, -0.5 * square.hi);

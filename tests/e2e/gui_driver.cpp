@@ -15,12 +15,6 @@
 namespace kelomed::e2e {
 namespace {
 
-constexpr int kCompute = 1001;
-constexpr int kSave = 1002;
-constexpr int kCopy = 1003;
-constexpr int kReset = 1004;
-constexpr int kAbout = 1005;
-
 const std::wstring kTitle = L"去甲肾上腺素配置与剂量";
 const std::wstring kDefaultReport =
     L"浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n每小时药量：720 ug/h\r\n";

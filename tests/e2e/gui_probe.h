@@ -11,6 +11,12 @@ namespace kelomed::e2e {
 
 inline constexpr int kFieldIdBase = 2000;
 inline constexpr int kResultBoxId = 3000;
+// The buttons' command ids.
+inline constexpr int kCompute = 1001;
+inline constexpr int kSave = 1002;
+inline constexpr int kCopy = 1003;
+inline constexpr int kReset = 1004;
+inline constexpr int kAbout = 1005;
 
 struct MessageBoxText {
     bool shown = false;

@@ -16,11 +16,6 @@
 namespace kelomed::e2e {
 namespace {
 
-constexpr int kCompute = 1001;
-constexpr int kSave = 1002;
-constexpr int kCopy = 1003;
-constexpr int kReset = 1004;
-constexpr int kAbout = 1005;
 constexpr int kReportCapacity = 4096;
 constexpr int kVerdictCapacity = 512;
 constexpr int kCopyTextUnits = 1023;

@@ -15,6 +15,15 @@ bits, or more when that value lies too near a rounding boundary; pow's
 exact cases are decided with rational arithmetic. Prints one line per
 function and "N passed, N failed"; exits 1 on any mismatch.
 
+--aimed draws, instead, N arguments per boundary where the rounding position
+of the result changes, aimed so that the results fall within a few hundred
+ulps of it on either side: for exp and pow the normal/subnormal boundary
+2^-1022, the least subnormal numbers (the rounding boundaries 2^-1075 and
+1.5 2^-1074), overflow (the largest double plus half an ulp) and the powers
+of two of the normal range; for log and log10 the powers of two. pow is
+aimed three ways: integer exponents with x = T^(1/y), bases near 1 with huge
+exponents, and any base with y = ln(T)/ln(x); negative bases with odd y too.
+
 --cases FILE checks the arguments of FILE (lines "function xbits ybits")
 instead of drawn ones; --table FILE writes them with their expected results
 as rows of a C++ table, for the unit tests.
@@ -204,7 +213,11 @@ def reference(function, x, y):
         exact = exact_pow(x, y)
         if exact is not None:
             result = round_fraction(exact)
-            return (-result if negative else result), 0.0
+            distance = None
+            if result != 0 and not math.isinf(result):
+                offset = abs(Fraction(result) - exact) / Fraction(math.ulp(result))
+                distance = float(Fraction(1, 2) - offset)
+            return (-result if negative else result), distance
     for precision in (300, 1200, 5000):
         v = value_at(function, x, y, precision)
         slack = mpmath.mpf(2) ** (16 - precision)
@@ -353,6 +366,106 @@ GENERATORS = {"exp": exp_arguments, "log": log_arguments, "log10": log_arguments
               "pow": pow_arguments}
 
 
+# ---------------------------------------------------------------- aimed arguments
+
+def boundary_targets(rng, boundary):
+    """A value T near which the rounding position of a result changes, as an
+    mpf of 120 bits, moved by up to a few hundred ulps either way."""
+    mpmath.mp.prec = 120
+    two = mpmath.mpf(2)
+    if boundary == "subnormal":
+        target = two ** -1022
+    elif boundary == "least subnormal":
+        target = rng.choice([two ** -1075, 3 * two ** -1075, two ** -1074])
+    elif boundary == "overflow":
+        target = two ** 1024 * (1 - two ** -54)
+    else:
+        target = two ** rng.randint(-1021, 1023)
+    return target * (1 + rng.uniform(-512, 512) * two ** -53)
+
+
+def aimed_exp(rng, boundary, count):
+    """Doubles x around ln(T): the neighbours of the nearest double step the
+    result by about 2^-43 relative, and random ones from each target."""
+    out = []
+    centre = float(mpmath.log(boundary_targets(rng, boundary)))
+    for k in range(-min(200, count // 4), min(200, count // 4)):
+        out.append((next_up(centre, k) if k > 0 else -next_up(-centre, -k) if k < 0 else centre,
+                    0.0))
+    while len(out) < count:
+        out.append((float(mpmath.log(boundary_targets(rng, boundary))), 0.0))
+    return out[:count]
+
+
+def aimed_pow(rng, boundary, count):
+    out = []
+    while len(out) < count:
+        target = boundary_targets(rng, boundary)
+        log_target = mpmath.log(target)
+        way = rng.randrange(4)
+        if way == 0:
+            # an integer y, the base its root
+            y = rng.choice([-1, 1]) * rng.randint(2, 1100)
+            x = float(mpmath.exp(log_target / y))
+            y = float(y)
+        elif way == 1:
+            # a base near 1, an exponent up to 2^62
+            x = 1 + rng.choice([1, -1]) * rng.randint(1, 1 << rng.randint(1, 30)) * 2.0 ** -52
+            y = float(log_target / mpmath.log(x))
+        else:
+            # any base
+            x = math.ldexp(1.0 + rng.random(), rng.randint(-1074, 1023))
+            if x == 1:
+                continue
+            y = float(log_target / mpmath.log(x))
+        if not math.isfinite(x) or x <= 0 or not math.isfinite(y):
+            continue
+        if way == 3 and y == math.floor(y) and abs(y) < 2 ** 53 and int(y) % 2 == 1:
+            x = -x  # an odd integer exponent takes a negative base too
+        out.append((x, y))
+    return out
+
+
+def aimed_log(rng, boundary, count):
+    """x around exp(+-2^k): results at a power of two."""
+    out = []
+    mpmath.mp.prec = 120
+    while len(out) < count:
+        k = rng.randint(-52, 9)
+        power = mpmath.mpf(2) ** k * (1 + rng.uniform(-512, 512) * mpmath.mpf(2) ** -53)
+        x = float(mpmath.exp(power if rng.random() < 0.5 else -power))
+        if 0 < x < INF and x != 1:
+            out.append((x, 0.0))
+    return out
+
+
+def aimed_log10(rng, boundary, count):
+    out = []
+    mpmath.mp.prec = 120
+    while len(out) < count:
+        k = rng.randint(-52, 8)
+        power = mpmath.mpf(2) ** k * (1 + rng.uniform(-512, 512) * mpmath.mpf(2) ** -53)
+        x = float(mpmath.power(10, power if rng.random() < 0.5 else -power))
+        if 0 < x < INF and x != 1:
+            out.append((x, 0.0))
+    return out
+
+
+AIMED = {"exp": (aimed_exp, ("subnormal", "least subnormal", "overflow", "binade")),
+         "pow": (aimed_pow, ("subnormal", "least subnormal", "overflow", "binade")),
+         "log": (aimed_log, ("binade",)),
+         "log10": (aimed_log10, ("binade",))}
+
+
+def aimed_arguments(function, rng, count):
+    generator, boundaries = AIMED[function]
+    out = []
+    for boundary in boundaries:
+        out += generator(rng, boundary, count)
+    mpmath.mp.prec = 300
+    return out
+
+
 # ---------------------------------------------------------------- checking
 
 def expected_chunk(task):
@@ -380,6 +493,7 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--functions", default=",".join(FUNCTIONS))
     parser.add_argument("--jobs", type=int, default=multiprocessing.cpu_count())
+    parser.add_argument("--aimed", action="store_true")
     parser.add_argument("--cases")
     parser.add_argument("--table")
     options = parser.parse_args()
@@ -403,7 +517,10 @@ def main():
                     continue
             else:
                 rng = random.Random(f"{options.seed}-{function}")
-                arguments = GENERATORS[function](rng, options.count)
+                if options.aimed:
+                    arguments = aimed_arguments(function, rng, options.count)
+                else:
+                    arguments = GENERATORS[function](rng, options.count)
             size = 2000
             chunks = [(function, arguments[i:i + size]) for i in range(0, len(arguments), size)]
             expected = [r for part in pool.map(expected_chunk, chunks) for r in part]
@@ -432,7 +549,10 @@ def main():
             out.write("// each row: function, x, y, the correctly rounded result (bit\n")
             out.write("// patterns), and how near the true value lies to a rounding boundary.\n")
             for function, x, y, want, distance in rows:
-                near = "exact or special" if not distance else f"{distance:.2g} ulp from a tie"
+                if distance is None:
+                    near = "special, zero or infinite"
+                else:
+                    near = f"{distance:.2g} ulp from a tie"
                 out.write(f"{{\"{function}\", 0x{bits(x):016x}, 0x{bits(y):016x}, "
                           f"0x{bits(want):016x}}},  // {near}\n")
     print(f"{passed} passed, {failed} failed")

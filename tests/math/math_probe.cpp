@@ -10,6 +10,11 @@
 //       draws COUNT random arguments and writes, as input lines, those whose
 //       result lies within 2^-24 ulp of a rounding boundary by the fast
 //       core's own value: candidates for the table of hard cases.
+//   math_probe cores COUNT SEED
+//       draws COUNT random arguments per core and writes "exp x hi lo
+//       exponent", "log x hi lo" and "precise-log x hi lo" (hexadecimal
+//       bits; the exponent decimal), for measuring the cores' errors
+//       (engine/math/error_bounds.py --measure).
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -121,9 +126,49 @@ int Search(const std::string& function, long long count, unsigned seed) {
     return 0;
 }
 
+void PrintBits(double value) {
+    std::printf(" %016llx", static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(value)));
+}
+
+// Arguments that reach every table entry and the edges of every reduction:
+// exp over its whole range, the logarithms over every binade.
+int Cores(long long count, unsigned seed) {
+    std::mt19937_64 random(seed);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (long long i = 0; i < count; ++i) {
+        const double x = -745 + 1454 * unit(random);
+        const ScaledDoubleDouble e = ExpCore<PortableProducts>(x, 0);
+        std::printf("exp");
+        PrintBits(x);
+        PrintBits(e.hi);
+        PrintBits(e.lo);
+        std::printf(" %d\n", e.exponent);
+    }
+    for (long long i = 0; i < 2 * count; ++i) {
+        // Half of them near 1, where the result is smallest.
+        const double x =
+            i % 2 == 0 ? std::ldexp(1 + unit(random), static_cast<int>(random() % 2098) - 1074)
+                       : 1 + (unit(random) - 0.5) * 0x1p-6;
+        if (x == 1) {
+            continue;
+        }
+        const LogResult r =
+            i < count ? LogCore<PortableProducts>(x) : PreciseLogCore<PortableProducts>(x);
+        std::printf(i < count ? "log" : "precise-log");
+        PrintBits(x);
+        PrintBits(r.hi);
+        PrintBits(r.lo);
+        std::printf("\n");
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "cores") == 0) {
+        return Cores(std::atoll(argv[2]), static_cast<unsigned>(std::atoi(argv[3])));
+    }
     if (argc == 5 && std::strcmp(argv[1], "search") == 0) {
         return Search(argv[2], std::atoll(argv[3]), static_cast<unsigned>(std::atoi(argv[4])));
     }

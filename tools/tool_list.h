@@ -2,6 +2,13 @@
 // tools/ that defines it, without ".cpp"). The build reads this list to make
 // the programs, so adding a tool is its file and one line here.
 KELOMED_TOOL(48, norepinephrine_dose)
+KELOMED_TOOL(49, pump_rate_to_dose)
+KELOMED_TOOL(61, body_surface_area)
+KELOMED_TOOL(62, body_mass_index)
+KELOMED_TOOL(63, egfr_ckd_epi_2021)
+KELOMED_TOOL(64, qtc_interval)
+KELOMED_TOOL(65, meld_score)
+KELOMED_TOOL(66, glasgow_coma_scale)
 KELOMED_TOOL(101, nurse_rota)
 KELOMED_TOOL(102, dosing_times)
 KELOMED_TOOL(103, blood_draw_order)

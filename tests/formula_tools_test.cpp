@@ -1,0 +1,314 @@
+// The suite's formula tools against published worked examples and their
+// rules' boundaries from both sides. Where a row's source shows rounded
+// intermediate steps, the expected text is the exact value shown to the
+// tool's digits (checked with 120-bit mpmath), and the row says so.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/compute.h"
+#include "engine/format_value.h"
+#include "tests/test_text.h"
+#include "tools/suite.h"
+
+namespace kelomed {
+namespace {
+
+using testing::Utf8Of;
+
+constexpr char kCheckInputs[] = "请核对输入参数后重新计算";
+
+struct FormulaCase {
+    std::vector<double> inputs;
+    // Each output's value as the report shows it ("--" when not computed).
+    std::vector<std::string> shown;
+    std::int32_t level;
+    std::string verdict;
+    const char* source;
+};
+
+// The value text of each report line "label：value unit".
+std::vector<std::string> ShownValues(const ToolDef& tool, const std::string& report) {
+    std::vector<std::string> values;
+    std::size_t at = 0;
+    for (int i = 0; i < tool.outputCount; ++i) {
+        const std::string label = Utf8Of(tool.outputs[i].label) + "：";
+        at = report.find(label, at);
+        if (at == std::string::npos) {
+            break;
+        }
+        at += label.size();
+        const std::size_t end = report.find_first_of(" \r", at);
+        values.push_back(report.substr(at, end - at));
+    }
+    return values;
+}
+
+void CheckCases(int id, const std::vector<FormulaCase>& cases) {
+    const ToolDef& tool = *FindSuiteTool(id);
+    for (const FormulaCase& c : cases) {
+        SCOPED_TRACE(c.source);
+        double inputs[kMaxInputs] = {};
+        for (std::size_t i = 0; i < c.inputs.size(); ++i) {
+            inputs[i] = c.inputs[i];
+        }
+        char16_t report[4096];
+        char16_t verdict[512];
+        char16_t copy[8192];
+        std::int32_t level = -1;
+        ComputeTool(tool, inputs, report, 4096, verdict, 512, level, copy, 8192);
+        EXPECT_EQ(ShownValues(tool, Utf8Of(report)), c.shown) << Utf8Of(report);
+        EXPECT_EQ(level, c.level);
+        EXPECT_EQ(Utf8Of(verdict), c.verdict);
+    }
+}
+
+TEST(FormulaTools, PumpRateToDose) {
+    CheckCases(
+        49,
+        {
+            {{9, 60, 4, 50},
+             {"80.0", "0.20", "720"},
+             0,
+             "剂量在常用范围 0.05-1ug/kg/min",
+             "tool 48's worked result read back: 0.2 ug/kg/min, 60 kg, 4 mg in 50 ml is 9.00 ml/h"},
+            {{67.5, 60, 4, 50},
+             {"80.0", "1.50", "5400"},
+             3,
+             "剂量超过 1ug/kg/min，休克加重，评估联合用药",
+             "tool 48 at 1.5 ug/kg/min is 67.50 ml/h"},
+            {{45, 60, 4, 50},
+             {"80.0", "1.00", "3600"},
+             0,
+             "剂量在常用范围 0.05-1ug/kg/min",
+             "1.00 is in range"},
+            {{45.45, 60, 4, 50},
+             {"80.0", "1.01", "3636"},
+             3,
+             "剂量超过 1ug/kg/min，休克加重，评估联合用药",
+             "1.01 is above"},
+            {{2.25, 60, 4, 50},
+             {"80.0", "0.05", "180"},
+             0,
+             "剂量在常用范围 0.05-1ug/kg/min",
+             "0.05 is in range"},
+            {{1.8, 60, 4, 50},
+             {"80.0", "0.04", "144"},
+             1,
+             "剂量低于常用范围 0.05ug/kg/min，核对泵速与配置",
+             "0.04 is below"},
+            {{9, 60, 1e308, 50}, {"--", "--", "--"}, 3, kCheckInputs, "an overflowing amount"},
+        });
+}
+
+TEST(FormulaTools, BodySurfaceArea) {
+    const char* done = "体表面积已计算，按 m² 给药前请复核身高体重";
+    CheckCases(61, {
+                       {{70, 175},
+                        {"1.85", "1.84"},
+                        0,
+                        done,
+                        "Du Bois' formula in its log form worked for 70 kg, 1.75 m to about 1.85 "
+                        "(Zill, differential equations, problem from Du Bois 1916); Mosteller "
+                        "sqrt(175 x 70 / 3600) = 1.8447"},
+                       {{80, 180},
+                        {"2.00", "2.00"},
+                        0,
+                        done,
+                        "Mosteller sqrt(180 x 80 / 3600) = 2 exactly; Du Bois 1.9964"},
+                       {{65, 170}, {"1.75", "1.75"}, 0, done, "the defaults"},
+                       {{1e300, 1e300}, {"--", "--"}, 3, kCheckInputs, "overflow"},
+                   });
+}
+
+TEST(FormulaTools, BodyMassIndex) {
+    // WS/T 428-2013 gives the index and its cut-offs; each cut-off from both
+    // sides, on the index shown to one decimal.
+    CheckCases(62,
+               {
+                   {{70, 175}, {"22.9"}, 0, "体重正常（18.5≤BMI<24.0）", "70 / 1.75^2 = 22.857"},
+                   {{53.465, 170}, {"18.5"}, 0, "体重正常（18.5≤BMI<24.0）", "18.5 exactly"},
+                   {{53.4, 170}, {"18.5"}, 0, "体重正常（18.5≤BMI<24.0）", "18.478 shows 18.5"},
+                   {{53.1, 170}, {"18.4"}, 1, "体重过低（BMI<18.5）", "18.374"},
+                   {{69.2, 170}, {"23.9"}, 0, "体重正常（18.5≤BMI<24.0）", "23.945"},
+                   {{69.3, 170}, {"24.0"}, 1, "超重（24.0≤BMI<28.0）", "23.979 shows 24.0"},
+                   {{80.7, 170}, {"27.9"}, 1, "超重（24.0≤BMI<28.0）", "27.924"},
+                   {{80.8, 170}, {"28.0"}, 2, "肥胖（BMI≥28.0）", "27.958 shows 28.0"},
+               });
+}
+
+TEST(FormulaTools, EgfrCkdEpi2021) {
+    // Rows at each KDIGO boundary for a man of 60: the equation evaluated in
+    // 120-bit arithmetic beside each.
+    CheckCases(
+        63, {
+                {{79.56, 55, 2},
+                 {"0.90", "75"},
+                 1,
+                 "G2：轻度下降（eGFR 60-89）",
+                 "woman of 55, 0.9 mg/dL: worked through rounded steps to 'about 76' "
+                 "(creatinineclearancecalculator.net, from the NKF's equation); exactly 75.4988"},
+                {{85, 60, 1}, {"0.96", "90"}, 0, "G1：正常或升高（eGFR≥90）", "90.315"},
+                {{86, 60, 1}, {"0.97", "89"}, 1, "G2：轻度下降（eGFR 60-89）", "89.056"},
+                {{120, 60, 1}, {"1.36", "60"}, 1, "G2：轻度下降（eGFR 60-89）", "59.710 shows 60"},
+                {{121, 60, 1}, {"1.37", "59"}, 2, "G3a：轻中度下降（eGFR 45-59）", "59.118"},
+                {{151, 60, 1}, {"1.71", "45"}, 2, "G3a：轻中度下降（eGFR 45-59）", "45.320"},
+                {{154, 60, 1}, {"1.74", "44"}, 2, "G3b：中重度下降（eGFR 30-44）", "44.263"},
+                {{212, 60, 1}, {"2.40", "30"}, 2, "G3b：中重度下降（eGFR 30-44）", "30.162"},
+                {{216, 60, 1},
+                 {"2.44", "29"},
+                 3,
+                 "G4：重度下降（eGFR 15-29），按肾功能调整用药",
+                 "29.493"},
+                {{379, 60, 1},
+                 {"4.29", "15"},
+                 3,
+                 "G4：重度下降（eGFR 15-29），按肾功能调整用药",
+                 "15.021"},
+                {{392, 60, 1},
+                 {"4.43", "14"},
+                 3,
+                 "G5：肾衰竭（eGFR<15），评估肾脏替代治疗，按肾功能调整用药",
+                 "14.425"},
+                {{80, 17, 1}, {"0.90", "--"}, 3, kCheckInputs, "under 18: not for children"},
+                {{80, 50, 3}, {"0.90", "--"}, 3, kCheckInputs, "sex neither 1 nor 2"},
+            });
+}
+
+TEST(FormulaTools, QtcInterval) {
+    // At 60 beats a minute RR is 1 s and both corrections give QT itself.
+    const char* normal = "QTc 在正常范围";
+    const char* prolonged = "QTc 延长（男≥450ms，女≥460ms），评估致 QT 延长的药物与电解质";
+    CheckCases(
+        64,
+        {
+            {{480, 64, 1},
+             {"0.938", "496", "490"},
+             2,
+             prolonged,
+             "QT 480 ms at 64 beats/min: Bazett 0.480 / sqrt(0.938) = 496 ms (Guyton and Hall, "
+             "Textbook of Medical Physiology, 14th ed., as worked by StethoPrep)"},
+            {{400, 75, 1}, {"0.800", "447", "431"}, 0, normal, "the defaults: 447.21 and 430.89"},
+            {{449, 60, 1}, {"1.000", "449", "449"}, 0, normal, "a man below 450"},
+            {{450, 60, 1}, {"1.000", "450", "450"}, 2, prolonged, "a man at 450"},
+            {{459, 60, 2}, {"1.000", "459", "459"}, 0, normal, "a woman below 460"},
+            {{460, 60, 2}, {"1.000", "460", "460"}, 2, prolonged, "a woman at 460"},
+            {{500, 60, 2}, {"1.000", "500", "500"}, 2, prolonged, "500 is not above 500"},
+            {{501, 60, 1},
+             {"1.000", "501", "501"},
+             3,
+             "QTc>500ms：尖端扭转型室速高危，停用延长 QT 的药物，查血钾、血镁",
+             "above 500"},
+            {{390, 60, 1},
+             {"1.000", "390", "390"},
+             1,
+             "QTc≤390ms，QT 间期缩短，结合临床判断",
+             "390"},
+            {{391, 60, 1}, {"1.000", "391", "391"}, 0, normal, "391"},
+            {{400, 60, 0.5}, {"1.000", "--", "--"}, 3, kCheckInputs, "sex neither 1 nor 2"},
+        });
+}
+
+TEST(FormulaTools, MeldScore) {
+    // Bilirubin and creatinine in umol/L: 17.1 and 88.4 per mg/dL.
+    CheckCases(
+        65,
+        {
+            {{71.82, 1.2, 167.96, 0},
+             {"20"},
+             2,
+             "MELD 20-29：3 个月死亡率约 19.6%",
+             "creatinine 1.9, bilirubin 4.2 mg/dL, INR 1.2: 2.039 x 10 = 20 (Medscape, Wolf DC, "
+             "Cirrhosis)"},
+            {{71.82, 1.1, 167.96, 0},
+             {"19"},
+             1,
+             "MELD 10-19：3 个月死亡率约 6.0%",
+             "the same with INR 1.1: 19.06"},
+            {{10, 0.9, 50, 0},
+             {"6"},
+             0,
+             "MELD≤9：3 个月死亡率约 1.9%",
+             "every value below 1 counts as 1: 6.43"},
+            {{38, 1, 88.4, 0}, {"9"}, 0, "MELD≤9：3 个月死亡率约 1.9%", "9.448"},
+            {{40, 1, 88.4, 0}, {"10"}, 1, "MELD 10-19：3 个月死亡率约 6.0%", "9.642 rounds to 10"},
+            {{100, 2.3, 176.8, 0}, {"29"}, 2, "MELD 20-29：3 个月死亡率约 19.6%", "29.068"},
+            {{100, 2.4, 176.8, 0},
+             {"30"},
+             3,
+             "MELD≥30：3 个月死亡率约 52.6%-71.3%",
+             "29.544 rounds to 30"},
+            {{17.1, 1, 442, 0},
+             {"20"},
+             2,
+             "MELD 20-29：3 个月死亡率约 19.6%",
+             "creatinine 5 mg/dL counts as 4: 19.697"},
+            {{17.1, 1, 50, 1},
+             {"20"},
+             2,
+             "MELD 20-29：3 个月死亡率约 19.6%",
+             "dialysis twice a week: creatinine counts as 4"},
+            {{1000, 10, 1000, 0},
+             {"40"},
+             3,
+             "MELD≥30：3 个月死亡率约 52.6%-71.3%",
+             "60.87 capped at 40"},
+            {{20, 1.1, 80, 2}, {"--"}, 3, kCheckInputs, "dialysis neither 0 nor 1"},
+        });
+}
+
+TEST(FormulaTools, GlasgowComaScale) {
+    // Teasdale and Jennett's three scales summed; the severity classes.
+    CheckCases(66, {
+                       {{4, 5, 6}, {"15"}, 0, "GCS 15：意识清楚", "best response on each scale"},
+                       {{4, 5, 5}, {"14"}, 1, "GCS 13-14：轻型", "14"},
+                       {{3, 4, 6}, {"13"}, 1, "GCS 13-14：轻型", "13"},
+                       {{3, 4, 5}, {"12"}, 2, "GCS 9-12：中型", "12"},
+                       {{2, 2, 5}, {"9"}, 2, "GCS 9-12：中型", "9"},
+                       {{2, 2, 4}, {"8"}, 3, "GCS 3-8：重型，昏迷，注意保护气道", "8"},
+                       {{1, 1, 1}, {"3"}, 3, "GCS 3-8：重型，昏迷，注意保护气道", "the least"},
+                       {{5, 5, 6}, {"--"}, 3, kCheckInputs, "eye opening above 4"},
+                       {{4, 6, 6}, {"--"}, 3, kCheckInputs, "verbal above 5"},
+                       {{4, 5, 7}, {"--"}, 3, kCheckInputs, "motor above 6"},
+                       {{3.5, 5, 6}, {"--"}, 3, kCheckInputs, "not a whole number"},
+                   });
+}
+
+// Tool 48's rate, shown to two decimals and typed into tool 49, gives back
+// the dose to its two decimals, and the same concentration.
+TEST(FormulaTools, PumpRateRoundTripsTool48) {
+    const ToolDef& forward = ToolDefinition<48>();
+    const ToolDef& inverse = ToolDefinition<49>();
+    int checked = 0;
+    for (double dose : {0.02, 0.05, 0.08, 0.1, 0.15, 0.2, 0.35, 0.5, 0.75, 1.0, 1.2, 2.0}) {
+        for (double weight : {40.0, 50.0, 60.0, 72.5, 90.0, 120.0}) {
+            for (double drug : {1.0, 2.0, 4.0, 8.0, 16.0}) {
+                for (double dilution : {20.0, 50.0, 100.0}) {
+                    double inputs[kMaxInputs] = {dose, weight, drug, dilution};
+                    char16_t report[4096];
+                    char16_t verdict[512];
+                    char16_t copy[8192];
+                    std::int32_t level = 0;
+                    ComputeTool(forward, inputs, report, 4096, verdict, 512, level, copy, 8192);
+                    const std::vector<std::string> rate = ShownValues(forward, Utf8Of(report));
+                    inputs[0] = std::stod(rate[1]);
+                    ComputeTool(inverse, inputs, report, 4096, verdict, 512, level, copy, 8192);
+                    const std::vector<std::string> back = ShownValues(inverse, Utf8Of(report));
+                    char16_t expected[32];
+                    FormatValue("f2", dose, expected, 32);
+                    ASSERT_EQ(back[1], Utf8Of(expected))
+                        << dose << " ug/kg/min, " << weight << " kg, " << drug << " mg in "
+                        << dilution << " ml: rate " << rate[1];
+                    ASSERT_EQ(back[0], rate[0]);
+                    ++checked;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(checked, 12 * 6 * 5 * 3);
+}
+
+}  // namespace
+}  // namespace kelomed

@@ -1,0 +1,51 @@
+// Tool 062: the body mass index by the Chinese adult standard.
+#include "tools/suite.h"
+
+namespace kelomed {
+namespace {
+
+// A body of 0 kg or 0 cm is a slip of the keyboard.
+constexpr InputField kInputs[] = {
+    {"w", u"体重", u"kg", 65, 0},
+    {"h", u"身高", u"cm", 170, 0},
+};
+static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+
+constexpr OutputField kOutputs[] = {
+    {"bmi", u"体重指数 BMI", u"kg/m²", "w/(h/100)^2", "f1"},
+};
+
+// The standard's cut-offs, read on the index as it is shown, to one decimal.
+constexpr VerdictRule kRules[] = {
+    {"round(bmi*10)<185", 1, u"体重过低（BMI<18.5）"},
+    {"round(bmi*10)>=280", 2, u"肥胖（BMI≥28.0）"},
+    {"round(bmi*10)>=240", 1, u"超重（24.0≤BMI<28.0）"},
+    {"", 0, u"体重正常（18.5≤BMI<24.0）"},
+};
+
+constexpr ToolDef kTool = {
+    62,
+    u"体重指数",
+    u"成人体重判定（BMI）",
+    u"营养评估",
+    u"WS/T 428-2013《成人体重判定》：BMI = 体重(kg) ÷ 身高(m)²；<18.5 体重过低，18.5-23.9 "
+    u"正常，24.0-27.9 超重，≥28.0 肥胖",
+    u"适用于 18 岁及以上成人，不适用于孕妇和运动员等肌肉特别发达者。身高按 cm 填写；按一位小数的 "
+    u"BMI 判定。",
+    InputCountOf(kInputs),
+    kInputs,
+    OutputCountOf(kOutputs),
+    kOutputs,
+    RuleCountOf(kRules),
+    kRules,
+    ToolKind::Formula,
+};
+
+}  // namespace
+
+template <>
+const ToolDef& ToolDefinition<kTool.id>() {
+    return kTool;
+}
+
+}  // namespace kelomed

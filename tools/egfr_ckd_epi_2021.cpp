@@ -1,0 +1,60 @@
+// Tool 063: eGFR by the race-free CKD-EPI 2021 creatinine equation, with its KDIGO category.
+#include "tools/suite.h"
+
+namespace kelomed {
+namespace {
+
+// A creatinine or an age of 0 or less is a slip of the keyboard; the
+// equation is for adults (18 and over) and for sex 1 or 2, and any other
+// age or sex makes the eGFR infinite, so the compute fails visibly.
+constexpr InputField kInputs[] = {
+    {"scr", u"血肌酐", u"µmol/L", 80, 0},
+    {"age", u"年龄", u"岁", 50, 0},
+    {"sex", u"性别", u"1 男 / 2 女", 1, 0},
+};
+static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+
+constexpr OutputField kOutputs[] = {
+    {"scr_mg", u"血肌酐（换算）", u"mg/dL", "scr/88.4", "f2"},
+    {"egfr", u"eGFR", u"ml/min/1.73m²",
+     "142*min(scr/88.4/(sex==2?0.7:0.9),1)^(sex==2?-0.241:-0.302)*max(scr/88.4/"
+     "(sex==2?0.7:0.9),1)^-1.2*0.9938^age*(sex==2?1.012:1)+(age>=18&&(sex==1||sex==2)?0:1e999)",
+     "f0"},
+};
+
+// KDIGO's categories, read on the eGFR as it is shown, a whole number.
+constexpr VerdictRule kRules[] = {
+    {"round(egfr)<15", 3, u"G5：肾衰竭（eGFR<15），评估肾脏替代治疗，按肾功能调整用药"},
+    {"round(egfr)<30", 3, u"G4：重度下降（eGFR 15-29），按肾功能调整用药"},
+    {"round(egfr)<45", 2, u"G3b：中重度下降（eGFR 30-44）"},
+    {"round(egfr)<60", 2, u"G3a：轻中度下降（eGFR 45-59）"},
+    {"round(egfr)<90", 1, u"G2：轻度下降（eGFR 60-89）"},
+    {"", 0, u"G1：正常或升高（eGFR≥90）"},
+};
+
+constexpr ToolDef kTool = {
+    63,
+    u"肾小球滤过率 eGFR",
+    u"CKD-EPI 2021 肌酐公式",
+    u"肾功能",
+    u"Inker LA 等. N Engl J Med 2021;385:1737：eGFR = 142 × min(Scr/κ,1)^α × max(Scr/κ,1)^-1.200 × "
+    u"0.9938^年龄 × 1.012[女]；分期：KDIGO 2024 慢性肾脏病指南 G1-G5",
+    u"适用于 18 岁及以上成人；血肌酐按 µmol/L 填写（÷ 88.4 换算为 mg/dL，IDMS 溯源方法）。性别：1 "
+    u"男，2 女。G1、G2 须有肾损伤证据才诊断慢性肾脏病。",
+    InputCountOf(kInputs),
+    kInputs,
+    OutputCountOf(kOutputs),
+    kOutputs,
+    RuleCountOf(kRules),
+    kRules,
+    ToolKind::Formula,
+};
+
+}  // namespace
+
+template <>
+const ToolDef& ToolDefinition<kTool.id>() {
+    return kTool;
+}
+
+}  // namespace kelomed

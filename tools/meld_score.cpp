@@ -1,0 +1,59 @@
+// Tool 065: the MELD score in its original UNOS form.
+#include "tools/suite.h"
+
+namespace kelomed {
+namespace {
+
+// A bilirubin, INR or creatinine of 0 or less is a slip of the keyboard;
+// dialysis is 0 or 1, and any other value makes the score infinite, so the
+// compute fails visibly.
+constexpr InputField kInputs[] = {
+    {"bili", u"总胆红素", u"µmol/L", 20, 0},
+    {"inr", u"INR", u"", 1.1, 0},
+    {"cr", u"血肌酐", u"µmol/L", 80, 0},
+    {"dial", u"一周透析≥2 次", u"0 否 / 1 是", 0},
+};
+static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+
+constexpr OutputField kOutputs[] = {
+    {"meld", u"MELD 评分", u"分",
+     "min(round(10*(0.957*log(dial==1?4:min(max(cr/88.4,1),4))+0.378*log(max(bili/"
+     "17.1,1))+1.12*log(max(inr,1))+0.643)),40)+(dial==0||dial==1?0:1e999)",
+     "int"},
+};
+
+// The 3-month mortality strata of Wiesner 2003.
+constexpr VerdictRule kRules[] = {
+    {"meld>=30", 3, u"MELD≥30：3 个月死亡率约 52.6%-71.3%"},
+    {"meld>=20", 2, u"MELD 20-29：3 个月死亡率约 19.6%"},
+    {"meld>=10", 1, u"MELD 10-19：3 个月死亡率约 6.0%"},
+    {"", 0, u"MELD≤9：3 个月死亡率约 1.9%"},
+};
+
+constexpr ToolDef kTool = {
+    65,
+    u"MELD 评分",
+    u"终末期肝病模型（原始 UNOS 公式）",
+    u"肝病评估",
+    u"Kamath PS 等. Hepatology 2001;33:464；UNOS：10 × (0.957 ln 肌酐 + 0.378 ln 胆红素 + 1.120 ln "
+    u"INR + 0.643)，各项 mg/dL，<1 按 1，肌酐上限 4，总分上限 40；3 个月死亡率：Wiesner R 等. "
+    u"Gastroenterology 2003;124:91",
+    u"胆红素、肌酐按 µmol/L 填写（÷17.1、÷88.4 换算为 mg/dL）；各项低于 1 按 1 计，肌酐上限 4 "
+    u"mg/dL，一周内透析≥2 次按 4 计，总分上限 40。透析：0 否，1 是。",
+    InputCountOf(kInputs),
+    kInputs,
+    OutputCountOf(kOutputs),
+    kOutputs,
+    RuleCountOf(kRules),
+    kRules,
+    ToolKind::Formula,
+};
+
+}  // namespace
+
+template <>
+const ToolDef& ToolDefinition<kTool.id>() {
+    return kTool;
+}
+
+}  // namespace kelomed

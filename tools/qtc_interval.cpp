@@ -1,0 +1,57 @@
+// Tool 064: the QT interval corrected for heart rate, by Bazett and by Fridericia.
+#include "tools/suite.h"
+
+namespace kelomed {
+namespace {
+
+// A QT or a heart rate of 0 or less is a slip of the keyboard; a sex
+// other than 1 or 2 makes the QTc infinite, so the compute fails visibly.
+constexpr InputField kInputs[] = {
+    {"qt", u"QT 间期", u"ms", 400, 0},
+    {"hr", u"心率", u"次/分", 75, 0},
+    {"sex", u"性别", u"1 男 / 2 女", 1, 0},
+};
+static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+
+constexpr OutputField kOutputs[] = {
+    {"rr", u"RR 间期", u"s", "60/hr", "f3"},
+    {"bazett", u"QTc（Bazett）", u"ms", "qt/sqrt(60/hr)+(sex==1||sex==2?0:1e999)", "f0"},
+    {"fridericia", u"QTc（Fridericia）", u"ms", "qt/cbrt(60/hr)+(sex==1||sex==2?0:1e999)", "f0"},
+};
+
+// The AHA's thresholds, read on Bazett's QTc as it is shown, whole milliseconds.
+constexpr VerdictRule kRules[] = {
+    {"round(bazett)>500", 3, u"QTc>500ms：尖端扭转型室速高危，停用延长 QT 的药物，查血钾、血镁"},
+    {"round(bazett)>=(sex==2?460:450)", 2,
+     u"QTc 延长（男≥450ms，女≥460ms），评估致 QT 延长的药物与电解质"},
+    {"round(bazett)<=390", 1, u"QTc≤390ms，QT 间期缩短，结合临床判断"},
+    {"", 0, u"QTc 在正常范围"},
+};
+
+constexpr ToolDef kTool = {
+    64,
+    u"QTc 校正",
+    u"Bazett 与 Fridericia 公式",
+    u"心电监护",
+    u"Bazett HC. Heart 1920;7:353：QTc = QT ÷ √RR；Fridericia LS. Acta Med Scand 1920;53:469：QTc "
+    u"= QT ÷ ∛RR；判定：AHA/ACCF/HRS 2009（男≥450ms、女≥460ms 延长，≤390ms 缩短），AHA/ACCF "
+    u"2010（>500ms 尖端扭转型室速高危）",
+    u"QT 按 ms、心率按 次/分 填写，RR = 60 ÷ 心率。判定按 Bazett 校正值（整数 ms）；心率 <60 或 "
+    u">100 次/分时 Bazett 偏差大，参考 Fridericia 值。性别：1 男，2 女。",
+    InputCountOf(kInputs),
+    kInputs,
+    OutputCountOf(kOutputs),
+    kOutputs,
+    RuleCountOf(kRules),
+    kRules,
+    ToolKind::Formula,
+};
+
+}  // namespace
+
+template <>
+const ToolDef& ToolDefinition<kTool.id>() {
+    return kTool;
+}
+
+}  // namespace kelomed

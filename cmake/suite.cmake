@@ -53,25 +53,34 @@ function(kelomed_utf16_escapes text out)
   set(${out} "${escaped}" PARENT_SCOPE)
 endfunction()
 
-# The id and title of the tool table in a file of tools/: its ToolDef
-# starts with them.
-function(kelomed_read_tool source out_id out_title)
+# The id, title, subtitle and category of the tool table in a file of
+# tools/: its ToolDef starts with them.
+function(kelomed_read_tool source out_id out_title out_subtitle out_category)
   file(READ "${source}" text)
-  string(REGEX MATCH "constexpr ToolDef kTool = {[ \n]*([0-9]+),[ \n]*u\"([^\"]+)\"" found "${text}")
+  set(word "[ \n]*u\"([^\"]+)\",")
+  string(REGEX MATCH "constexpr ToolDef kTool = {[ \n]*([0-9]+),${word}${word}${word}" found
+    "${text}")
   if(NOT found)
-    message(FATAL_ERROR "${source}: no \"constexpr ToolDef kTool = {id, u\"title\", ...\" found")
+    message(FATAL_ERROR
+      "${source}: no \"constexpr ToolDef kTool = {id, u\"title\", u\"subtitle\", "
+      "u\"category\", ...\" found")
   endif()
   set(${out_id} ${CMAKE_MATCH_1} PARENT_SCOPE)
   set(${out_title} "${CMAKE_MATCH_2}" PARENT_SCOPE)
+  set(${out_subtitle} "${CMAKE_MATCH_3}" PARENT_SCOPE)
+  set(${out_category} "${CMAKE_MATCH_4}" PARENT_SCOPE)
 endfunction()
 
 # Reads the list: KELOMED_TOOL_IDS (in list order), and for each id
-# KELOMED_TOOL_<id>_SOURCE, _NUMBER (three digits) and _TITLE.
+# KELOMED_TOOL_<id>_SOURCE, _NUMBER (three digits) and _TITLE. Writes, for
+# scripts/package.sh, the programs with their title, subtitle and category
+# (suite-programs.tsv), the suite's name and its version to the build tree.
 function(kelomed_read_tool_list)
   set(list_file ${CMAKE_SOURCE_DIR}/tools/tool_list.h)
   set_property(DIRECTORY ${CMAKE_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_file})
   file(STRINGS ${list_file} entries REGEX "^KELOMED_TOOL\\(")
   set(ids "")
+  set(programs "")
   foreach(entry IN LISTS entries)
     if(NOT entry MATCHES "^KELOMED_TOOL\\(([0-9]+), ([a-z0-9_]+)\\)$")
       message(FATAL_ERROR "tools/tool_list.h: cannot read \"${entry}\"")
@@ -82,7 +91,7 @@ function(kelomed_read_tool_list)
       message(FATAL_ERROR "tools/tool_list.h: tool ${id} is listed twice")
     endif()
     set_property(DIRECTORY ${CMAKE_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
-    kelomed_read_tool(${source} table_id title)
+    kelomed_read_tool(${source} table_id title subtitle category)
     if(NOT table_id EQUAL id)
       message(FATAL_ERROR "${source} defines tool ${table_id}, listed as ${id}")
     endif()
@@ -94,11 +103,15 @@ function(kelomed_read_tool_list)
     math(EXPR from "${length} - 3")
     string(SUBSTRING "${number}" ${from} 3 number)
     list(APPEND ids ${id})
+    string(APPEND programs "kelomed-t${number}\t${title}\t${subtitle}\t${category}\n")
     set(KELOMED_TOOL_${id}_SOURCE ${source} PARENT_SCOPE)
     set(KELOMED_TOOL_${id}_NUMBER ${number} PARENT_SCOPE)
     set(KELOMED_TOOL_${id}_TITLE "${title}" PARENT_SCOPE)
   endforeach()
   set(KELOMED_TOOL_IDS ${ids} PARENT_SCOPE)
+  file(WRITE ${CMAKE_BINARY_DIR}/suite-programs.tsv "${programs}")
+  file(WRITE ${CMAKE_BINARY_DIR}/suite-name.txt "${KELOMED_SUITE_NAME}")
+  file(WRITE ${CMAKE_BINARY_DIR}/suite-version.txt "${PROJECT_VERSION}")
 endfunction()
 
 # kelomed-tNNN: the program of tool `id`.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native unit tests, the same tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build
-# (unit tests, self-test, imports, the window end to end) under Wine, and
-# each fuzz target for a bounded time. Ends with "N passed, N failed".
+# AddressSanitizer and UndefinedBehaviorSanitizer, each fuzz target for a
+# bounded time, the Windows build (unit tests, self-tests, imports, every
+# program's window end to end) under Wine, and the installer and portable
+# zip installed, upgraded and removed under Wine. Ends with "N passed, N failed".
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -15,10 +16,12 @@ logs="$root/build/logs"
 mkdir -p "$logs"
 
 stop_wine() {
-    # Only the Wine server of this build tree's own prefix.
-    if [ -d "$root/build/windows/wine" ]; then
-        WINEPREFIX="$root/build/windows/wine" /usr/lib/wine/wineserver -k 2>/dev/null || true
-    fi
+    # Only the Wine servers of this build tree's own prefixes.
+    for prefix in "$root/build/windows/wine" "$root/build/package-test/prefix"; do
+        if [ -d "$prefix" ]; then
+            WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
+        fi
+    done
 }
 trap stop_wine EXIT
 
@@ -54,9 +57,45 @@ run_stage() {
     failed=$((failed + bad))
 }
 
+# The installer and the portable zip: built from the windows stage's
+# programs, with an upgrade of the next patch version built aside, then
+# installed, upgraded, downgraded and removed under Wine.
+package_stage() {
+    echo "== package: build the packages"
+    local version upgrade
+    version=$(sed -n 's/^set(KELOMED_VERSION "\([0-9.]*\)".*/\1/p' CMakeLists.txt)
+    upgrade="${version%.*}.$((${version##*.} + 1))"
+    rm -rf "$root/build/package-upgrade"
+    if ! bash scripts/package.sh >"$logs/package-build.log" 2>&1 ||
+        ! bash scripts/package.sh --version "$upgrade" --output "$root/build/package-upgrade" \
+            >>"$logs/package-build.log" 2>&1; then
+        tail -20 "$logs/package-build.log"
+        echo "== package: build FAILED"
+        failed=$((failed + 1))
+        return
+    fi
+    echo "== package: install, upgrade, downgrade and remove under Wine"
+    bash tests/package/test-package.sh "$root/build/windows" "$root/dist" \
+        "$root/build/package-upgrade" "$root/build/windows/bin/gui_driver.exe" \
+        >"$logs/package-test.log" 2>&1
+    grep -E "^FAIL" "$logs/package-test.log" | head -20
+    local summary
+    summary=$(grep -E "^package: [0-9]+ passed, [0-9]+ failed" "$logs/package-test.log" | tail -1)
+    if [ -z "$summary" ]; then
+        tail -20 "$logs/package-test.log"
+        echo "== package: no test summary"
+        failed=$((failed + 1))
+        return
+    fi
+    echo "$summary"
+    passed=$((passed + $(echo "$summary" | sed -E 's/^package: ([0-9]+) passed.*/\1/')))
+    failed=$((failed + $(echo "$summary" | sed -E 's/.* ([0-9]+) failed$/\1/')))
+}
+
 for preset in native sanitize fuzz windows; do
     run_stage "$preset"
 done
+package_stage
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

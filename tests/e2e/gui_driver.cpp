@@ -306,6 +306,22 @@ int wmain(int argc, wchar_t** argv) {
         return MeasureStartup(argv[2], argv[3], _wtoi(argv[4]));
     }
     GuiProbe gui;
+    if (verb == L"save" && argc > 2) {
+        // Computes the defaults and saves them, as a nurse would: the record
+        // of an installed program, for the installer's test.
+        if (!gui.Launch(argv[2])) {
+            std::printf("FAIL the window did not open\n");
+            return 1;
+        }
+        gui.Click(kCompute);
+        gui.Settle();
+        gui.Click(kSave);
+        const MessageBoxText box = gui.TakeMessageBox();
+        gui.Close();
+        Print(std::wstring(box.caption == L"已保存" ? L"PASS" : L"FAIL") + L" saved a record: [" +
+              box.caption + L"] " + box.text + L"\n");
+        return box.caption == L"已保存" ? 0 : 1;
+    }
     if (verb == L"open" && argc > 2) {
         // Opens the window and computes the defaults, for a screenshot.
         if (!gui.Launch(argv[2])) {
@@ -355,7 +371,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     std::printf(
-        "usage: gui_driver scenarios|open PROGRAM | tool PROGRAM ID | compute ID [VALUE...] | "
+        "usage: gui_driver scenarios|open|save PROGRAM | tool PROGRAM ID | compute ID [VALUE...] | "
         "set-field N [TEXT] | field-point N | "
         "client-rect | failed-compute | expect-high-dose | close | "
         "startup-time PROGRAM CLASS RUNS\n");

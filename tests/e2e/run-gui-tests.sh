@@ -16,31 +16,14 @@ here="$(cd "$(dirname "$0")" && pwd)"
 wine_run="$here/../../cmake/wine-run.sh"
 mkdir -p "$shots"
 
-display=""
-for number in $(seq 91 140); do
-    if [ ! -e "/tmp/.X$number-lock" ] && [ ! -e "/tmp/.X11-unix/X$number" ]; then
-        display=$number
-        break
-    fi
-done
-if [ -z "$display" ]; then
-    echo "no free X display number"
-    exit 1
-fi
-
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+# shellcheck source=private-display.sh
+. "$here/private-display.sh"
 cleanup() {
     WINEPREFIX="$(cd "$prefix" && pwd)" /usr/lib/wine/wineserver -k 2>/dev/null || true
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
+    stop_private_display
 }
 trap cleanup EXIT
-export DISPLAY=":$display"
-for _ in $(seq 1 50); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-done
+start_private_display || exit 1
 
 drive() { "$wine_run" "$prefix" "$driver" "$@" | tr -d '\r'; }
 # A program started by the driver outlives it and would hold a pipe open, so

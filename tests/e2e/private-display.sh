@@ -1,0 +1,33 @@
+# A private Xvfb display for tests that open windows; sourced by their
+# scripts. start_private_display sets DISPLAY and xvfb_pid;
+# stop_private_display stops that Xvfb only, by its PID.
+
+start_private_display() {
+    local number
+    display=""
+    for number in $(seq 91 140); do
+        if [ ! -e "/tmp/.X$number-lock" ] && [ ! -e "/tmp/.X11-unix/X$number" ]; then
+            display=$number
+            break
+        fi
+    done
+    if [ -z "$display" ]; then
+        echo "no free X display number"
+        return 1
+    fi
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 1 50); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 0
+}
+
+stop_private_display() {
+    if [ -n "${xvfb_pid:-}" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cwchar>
 
 #include "app/commands.h"
 #include "app/record_store.h"
@@ -174,6 +175,23 @@ void CheckResetAndAbout(GuiProbe& gui, const ToolDef& tool, Checks& checks) {
                        L"about box names the tool, its category and reference");
 }
 
+// A text of the program file's version resource (Chinese, Unicode block).
+std::wstring VersionText(const std::wstring& program, const wchar_t* name) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &ignored);
+    std::vector<char> block(size);
+    if (size == 0 || !GetFileVersionInfoW(program.c_str(), 0, size, block.data())) {
+        return L"(no version resource)";
+    }
+    wchar_t* text = nullptr;
+    UINT length = 0;
+    const std::wstring key = std::wstring(L"\\StringFileInfo\\080404B0\\") + name;
+    if (!VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &length)) {
+        return L"(no " + std::wstring(name) + L")";
+    }
+    return text;
+}
+
 void PrintLevel(std::int32_t level) {
     Print(L"LEVEL " + std::to_wstring(level) + L"\n");
 }
@@ -189,6 +207,12 @@ int RunToolScenario(const std::wstring& program, int id) {
     }
     Checks checks;
     checks.ExpectEqual(gui.Text(gui.main()), WideOf(tool->title), L"window title");
+    checks.ExpectEqual(VersionText(program, L"FileDescription"), WideOf(tool->title),
+                       L"the version resource names the tool");
+    wchar_t name[32];
+    swprintf(name, 32, L"kelomed-t%03d.exe", id);
+    checks.ExpectEqual(VersionText(program, L"OriginalFilename"), name,
+                       L"the version resource names the program");
     double defaults[kMaxInputs] = {};
     for (int i = 0; i < tool->inputCount; ++i) {
         defaults[i] = tool->inputs[i].defaultValue;

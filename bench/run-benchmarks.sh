@@ -51,19 +51,11 @@ size=$(stat -c %s build/windows/bin/kelomed-t048.exe)
 echo "stripped size: $size bytes ($((size / 1024)) KiB, limit 512 KiB)"
 x86_64-w64-mingw32-objdump -p build/windows/bin/kelomed-t048.exe | grep 'DLL Name' | sed 's/^\s*/imports: /'
 
-display=""
-for number in $(seq 141 180); do
-    if [ ! -e "/tmp/.X$number-lock" ] && [ ! -e "/tmp/.X11-unix/X$number" ]; then
-        display=$number
-        break
-    fi
-done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+# shellcheck source=../tests/e2e/private-display.sh
+. tests/e2e/private-display.sh
 prefix="$root/build/windows/wine"
-trap 'WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true' EXIT
-export DISPLAY=":$display"
-sleep 1
+trap 'WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true; stop_private_display' EXIT
+start_private_display
 drive() { cmake/wine-run.sh "$prefix" build/windows/bin/gui_driver.exe "$@" | tr -d '\r'; }
 echo "== start to window ready under Wine ($wine_runs runs each, milliseconds: median fastest)"
 read -r minimal_median minimal_fastest < <(drive startup-time "$root/build/windows/bin/minimal_window.exe" KeloMedMinimalWnd "$wine_runs")

@@ -426,35 +426,26 @@ def aimed_pow(rng, boundary, count):
     return out
 
 
-def aimed_log(rng, boundary, count):
-    """x around exp(+-2^k): results at a power of two."""
-    out = []
-    mpmath.mp.prec = 120
-    while len(out) < count:
-        k = rng.randint(-52, 9)
-        power = mpmath.mpf(2) ** k * (1 + rng.uniform(-512, 512) * mpmath.mpf(2) ** -53)
-        x = float(mpmath.exp(power if rng.random() < 0.5 else -power))
-        if 0 < x < INF and x != 1:
-            out.append((x, 0.0))
-    return out
-
-
-def aimed_log10(rng, boundary, count):
-    out = []
-    mpmath.mp.prec = 120
-    while len(out) < count:
-        k = rng.randint(-52, 8)
-        power = mpmath.mpf(2) ** k * (1 + rng.uniform(-512, 512) * mpmath.mpf(2) ** -53)
-        x = float(mpmath.power(10, power if rng.random() < 0.5 else -power))
-        if 0 < x < INF and x != 1:
-            out.append((x, 0.0))
-    return out
+def aimed_logarithm(power, largest):
+    """Arguments x around power(+-2^k), k up to `largest`: results at a power
+    of two."""
+    def generator(rng, boundary, count):
+        out = []
+        mpmath.mp.prec = 120
+        while len(out) < count:
+            k = rng.randint(-52, largest)
+            value = mpmath.mpf(2) ** k * (1 + rng.uniform(-512, 512) * mpmath.mpf(2) ** -53)
+            x = float(power(value if rng.random() < 0.5 else -value))
+            if 0 < x < INF and x != 1:
+                out.append((x, 0.0))
+        return out
+    return generator
 
 
 AIMED = {"exp": (aimed_exp, ("subnormal", "least subnormal", "overflow", "binade")),
          "pow": (aimed_pow, ("subnormal", "least subnormal", "overflow", "binade")),
-         "log": (aimed_log, ("binade",)),
-         "log10": (aimed_log10, ("binade",))}
+         "log": (aimed_logarithm(mpmath.exp, 9), ("binade",)),
+         "log10": (aimed_logarithm(lambda v: mpmath.power(10, v), 8), ("binade",))}
 
 
 def aimed_arguments(function, rng, count):

@@ -17,7 +17,7 @@ struct LogResult {
     double hi;
     double lo;
 };
-// engine/math/README.md, table L: the terms L1 to L6 and R add up to 2^-67.99.
+// engine/math/README.md, table L: the terms L1 to L4 and R add up to 2^-67.99.
 inline constexpr double kLogError = 0x1p-67;
 // engine/math/README.md, table P: the terms P1 to P6 and R add up to 2^-74.90.
 inline constexpr double kPreciseLogError = 0x1p-74;

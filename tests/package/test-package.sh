@@ -104,11 +104,15 @@ menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$suite_name
 record="$profile/AppData/Local/KeloMedSuite/records/T048.csv"
 # The Add/Remove entries of the suite: one line "DisplayVersion" per entry.
 entries() {
-    awk '/^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\/ { entry = 1; version = ""; ours = 0; next }
-         /^\[/ { if (entry && ours) print version; entry = 0; next }
+    awk 'function flush() { if (entry && ours) print version; entry = 0 }
+         /^\[/ { flush()
+                 if ($0 ~ /^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\/) {
+                     entry = 1; ours = 0; version = ""
+                 }
+                 next }
          entry && /^"Publisher"="KeloMed"/ { ours = 1 }
          entry && /^"DisplayVersion"=/ { version = $0; sub(/^"DisplayVersion"="/, "", version); sub(/"$/, "", version) }
-         END { if (entry && ours) print version }' "$prefix/system.reg"
+         END { flush() }' "$prefix/system.reg"
 }
 
 check "silent install exits 0" msiexec /i "C:\\packages\\$(basename "$msi")" /qn /l*v 'C:\packages\install.log'

@@ -117,8 +117,8 @@ double SlowPathRate(const char* name) {
     std::uniform_real_distribution<double> wide(-700, 700);
     slowCalls = 0;
     double sink = 0;
+    const std::string function = name;
     for (int i = 0; i < kRateSample; ++i) {
-        const std::string function = name;
         if (function == "exp") {
             sink += kelomed::math::Exp(wide(random));
         } else if (function == "log") {

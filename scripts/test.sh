@@ -63,7 +63,7 @@ run_stage() {
 package_stage() {
     echo "== package: build the packages"
     local version upgrade
-    version=$(sed -n 's/^set(KELOMED_VERSION "\([0-9.]*\)".*/\1/p' CMakeLists.txt)
+    version=$(cat "$root/build/windows/suite-version.txt")
     upgrade="${version%.*}.$((${version##*.} + 1))"
     rm -rf "$root/build/package-upgrade"
     if ! bash scripts/package.sh >"$logs/package-build.log" 2>&1 ||

@@ -34,8 +34,10 @@ check() {
 }
 same_text() { [ "$1" = "$2" ] || { echo "  got [$1], expected [$2]"; return 1; }; }
 
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
+# Wine as the other tests run it: cmake/wine-run.sh makes the prefix on first
+# use, with the Chinese UI fonts mapped.
+export WINEPREFIX="$prefix"
+wine() { "$root/cmake/wine-run.sh" "$prefix" "$@"; }
 wine_wait() { /usr/lib/wine/wineserver -w; }
 # shellcheck source=../e2e/private-display.sh
 . "$root/tests/e2e/private-display.sh"
@@ -83,15 +85,12 @@ check "the downgrade message is Chinese" \
 rm -rf "$work"
 mkdir -p "$work" "$prefix"
 start_private_display || exit 1
-"$wine" wineboot -i >/dev/null 2>&1
-for face in "Microsoft YaHei UI" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "SimSun"; do
-    "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
-done
+wine wineboot -u >/dev/null 2>&1
 wine_wait
 mkdir -p "$prefix/drive_c/packages"
 cp "$msi" "$upgrade_msi" "$prefix/drive_c/packages/"
 msiexec() {
-    "$wine" msiexec "$@" >/dev/null 2>&1
+    wine msiexec "$@" >/dev/null 2>&1
     local status=$?
     wine_wait
     return $status
@@ -128,7 +127,7 @@ check "one Add/Remove entry, version $version" same_text "$(entries)" "$version"
 selftest_failures=""
 for program in "${programs[@]}"; do
     rm -f "$prefix/drive_c/selftest.txt"
-    (cd "$prefix/drive_c" && "$wine" "$installed/$program.exe" --selftest 'C:\selftest.txt' --today=$today) >/dev/null 2>&1
+    (cd "$prefix/drive_c" && wine "$installed/$program.exe" --selftest 'C:\selftest.txt' --today=$today) >/dev/null 2>&1
     cmp -s "$prefix/drive_c/selftest.txt" "$root/tests/data/selftest-${program#kelomed-}.txt" ||
         selftest_failures+=" $program"
 done
@@ -137,7 +136,7 @@ check "every installed program's self-test is its reference file" same_text "$se
 # A record saved by an installed program.
 rm -f "$record"
 check "installed kelomed-t048 saves a record" \
-    "$wine" "$driver" save 'C:\Program Files\KeloMedSuite\kelomed-t048.exe'
+    wine "$driver" save 'C:\Program Files\KeloMedSuite\kelomed-t048.exe'
 wine_wait
 check "the record file exists" test -s "$record"
 record_sum=$(sha256sum "$record" 2>/dev/null | cut -d' ' -f1)
@@ -173,7 +172,7 @@ check "every program and the guide have a sum" \
     same_text "$(grep -c . "$unpacked/SHA256SUMS.txt")" "$((${#programs[@]} + 1))"
 check "the guide says where records go" grep -q 'KeloMedSuite\\records\\T<编号>.csv' "$unpacked/README-zh-CN.txt"
 rm -f "$prefix/drive_c/selftest.txt"
-(cd "$prefix/drive_c" && "$wine" "$unpacked/kelomed-t048.exe" --selftest 'C:\selftest.txt') >/dev/null 2>&1
+(cd "$prefix/drive_c" && wine "$unpacked/kelomed-t048.exe" --selftest 'C:\selftest.txt') >/dev/null 2>&1
 check "kelomed-t048 from the zip passes its self-test" \
     cmp -s "$prefix/drive_c/selftest.txt" "$root/tests/data/selftest-t048.txt"
 

@@ -10,11 +10,11 @@ namespace {
 
 constexpr int kFieldReadCapacity = kFieldTextLimit + 2;
 constexpr int kMessageCapacity = 256;
-constexpr int kReportCapacity = 4096;
-constexpr int kVerdictCapacity = 512;
 constexpr int kAboutCapacity = 1400;
 constexpr int kFieldValueCapacity = 64;
-constexpr int kClipboardCapacity = kCopyTextCapacity + 512;
+// The title, CR LF and the copy text; a longer title is refused, not cut.
+constexpr int kClipboardCapacity = kCopyTextCapacity + 256;
+constexpr char16_t kIncompleteVerdict[] = u"报告过长，未能完整生成，请减少数量后重新计算";
 
 void SetStatus(WindowState& state, WindowView& view, const char16_t* text) {
     CopyText(state.statusText, kStatusTextCapacity, text);
@@ -81,10 +81,17 @@ void RunComputeCommand(WindowState& state, WindowView& view) {
         state.inputs[i] = values[i];
     }
 
-    char16_t report[kReportCapacity];
-    char16_t verdict[kVerdictCapacity];
-    ComputeTool(tool, state.inputs, report, kReportCapacity, verdict, kVerdictCapacity, state.level,
-                state.reportCopy, kReportCopyCapacity);
+    char16_t report[kReportTextCapacity];
+    char16_t verdict[kVerdictTextCapacity];
+    ComputeTool(tool, state.inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity,
+                state.level, state.reportCopy, kReportTextCapacity);
+    state.reportWhole = !FillsItsBuffer(report, kReportTextCapacity);
+    if (!state.reportWhole) {
+        // A report that was cut must never stand under a verdict that reads
+        // it as done.
+        CopyText(verdict, kVerdictTextCapacity, kIncompleteVerdict);
+        state.level = kFailedComputeLevel;
+    }
     view.SetResultText(report);
     view.SetVerdictText(verdict);
     if (tool.kind == ToolKind::Formula) {
@@ -94,7 +101,9 @@ void RunComputeCommand(WindowState& state, WindowView& view) {
     }
     view.RedrawVerdict();
     char16_t status[kStatusTextCapacity];
-    FormatText(status, kStatusTextCapacity, u"计算完成  %ls", tool.title);
+    FormatText(status, kStatusTextCapacity,
+               state.reportWhole ? u"计算完成  %ls" : u"报告不完整，不能复制或保存  %ls",
+               tool.title);
     SetStatus(state, view, status);
     view.FocusMainWindow();
 }
@@ -104,9 +113,14 @@ void RunCopyCommand(WindowState& state, WindowView& view) {
         view.ShowMessage(u"请先点击“计算”生成结果。", u"提示", MessageIcon::Information);
         return;
     }
+    if (!state.reportWhole) {
+        view.ShowMessage(kIncompleteResultMessage, u"提示", MessageIcon::Warning);
+        return;
+    }
     char16_t text[kClipboardCapacity];
-    FormatText(text, kClipboardCapacity, u"%ls\r\n%ls", state.tool->title, state.copyText);
-    if (view.PutOnClipboard(text)) {
+    const int length =
+        FormatText(text, kClipboardCapacity, u"%ls\r\n%ls", state.tool->title, state.copyText);
+    if (length < kClipboardCapacity && view.PutOnClipboard(text)) {
         SetStatus(state, view, u"结果已复制到剪贴板");
     } else {
         SetStatus(state, view, u"复制失败，请重试");
@@ -123,7 +137,7 @@ void RunResetCommand(WindowState& state, WindowView& view) {
     view.SetResultText(u"");
     view.SetVerdictText(u"填写左侧参数，点击“计算”");
     view.SetNoteText(tool.note != nullptr ? tool.note : u"");
-    CopyText(state.reportCopy, kReportCopyCapacity, u"");
+    CopyText(state.reportCopy, kReportTextCapacity, u"");
     state.level = 0;
     view.RedrawVerdict();
     SetStatus(state, view, u"已恢复默认值");

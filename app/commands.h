@@ -15,6 +15,10 @@ enum CommandId : int {
     kAboutCommand = 1005,
 };
 
+// Why a copy or a save of a report that did not fit is refused.
+inline constexpr char16_t kIncompleteResultMessage[] =
+    u"本次报告不完整，不能复制或保存。请减少数量后重新计算。";
+
 // The product's address shown in the header and the About box.
 inline constexpr char16_t kProductAddress[] = u"www.kelomed.example";
 

@@ -1,5 +1,6 @@
 #include "app/record_command.h"
 
+#include "app/commands.h"
 #include "app/record_store.h"
 #include "engine/format_text.h"
 #include "engine/text_buffer.h"
@@ -33,6 +34,10 @@ void SaveRecordCommand(WindowState& state, WindowView& view, const char16_t* app
     if (!HasResult(state)) {
         view.ShowMessage(u"请先点击“计算”生成结果，再保存记录。", u"提示",
                          MessageIcon::Information);
+        return;
+    }
+    if (!state.reportWhole) {
+        view.ShowMessage(kIncompleteResultMessage, u"提示", MessageIcon::Warning);
         return;
     }
     if (appDataFolder == nullptr || appDataFolder[0] == 0) {

@@ -16,6 +16,37 @@ constexpr int kByteOrderMarkSize = 3;
 constexpr int kRecordBytesCapacity =
     kByteOrderMarkSize + (kRecordHeaderCapacity + kRecordLineCapacity) * kUtf8BytesPerUnit;
 
+bool NeedsQuotes(const char16_t* field) {
+    for (const char16_t* unit = field; unit != nullptr && *unit != 0; ++unit) {
+        if (*unit == u',' || *unit == u'"' || *unit == u'\r' || *unit == u'\n') {
+            return true;
+        }
+    }
+    return false;
+}
+
+void AppendField(TextWriter& writer, const char16_t* field) {
+    if (!NeedsQuotes(field)) {
+        writer.Append(field);
+        return;
+    }
+    writer.Append(u'"');
+    for (const char16_t* unit = field; *unit != 0; ++unit) {
+        if (*unit == u'"') {
+            writer.Append(u'"');
+        }
+        writer.Append(*unit);
+    }
+    writer.Append(u'"');
+}
+
+// Appends "," and the piece as a field; false when the piece was cut.
+bool AppendPiece(TextWriter& writer, int pieceLength, const char16_t* piece) {
+    writer.Append(u',');
+    AppendField(writer, piece);
+    return pieceLength < kRecordPieceCapacity;
+}
+
 void CreateFolderLevels(const char16_t* folder) {
     char16_t partial[kRecordFolderCapacity];
     const int length = TextLength(folder);
@@ -31,29 +62,37 @@ void CreateFolderLevels(const char16_t* folder) {
 
 }  // namespace
 
-void BuildRecordHeader(const ToolDef& tool, char16_t* header, int capacity) {
-    CopyText(header, capacity, u"时间,工具");
+bool BuildRecordHeader(const ToolDef& tool, char16_t* header, int capacity) {
+    CopyText(header, capacity, u"");
+    TextWriter writer(header, capacity);
+    writer.Append(u"时间,工具");
+    bool whole = true;
     for (int i = 0; i < BoundedInputCount(tool); ++i) {
         char16_t piece[kRecordPieceCapacity];
-        FormatText(piece, kRecordPieceCapacity, u",%ls", tool.inputs[i].label);
-        AppendText(header, capacity, piece);
+        const int length = FormatText(piece, kRecordPieceCapacity, u"%ls", tool.inputs[i].label);
+        whole = AppendPiece(writer, length, piece) && whole;
     }
-    AppendText(header, capacity, u",结果\r\n");
+    writer.Append(u",结果\r\n");
+    return whole && !writer.cut();
 }
 
-void BuildRecordLine(const ToolDef& tool, const double* inputs, const char16_t* report,
+bool BuildRecordLine(const ToolDef& tool, const double* inputs, const char16_t* report,
                      const LocalTime& time, char16_t* line, int capacity) {
-    FormatText(line, capacity, u"%04d-%02d-%02d %02d:%02d:%02d,%ls", time.year, time.month,
-               time.day, time.hour, time.minute, time.second, tool.title);
+    FormatText(line, capacity, u"%04d-%02d-%02d %02d:%02d:%02d", time.year, time.month, time.day,
+               time.hour, time.minute, time.second);
+    TextWriter writer(line, capacity);
+    char16_t piece[kRecordPieceCapacity];
+    bool whole =
+        AppendPiece(writer, FormatText(piece, kRecordPieceCapacity, u"%ls", tool.title), piece);
     for (int i = 0; i < BoundedInputCount(tool); ++i) {
-        char16_t piece[kRecordPieceCapacity];
-        FormatText(piece, kRecordPieceCapacity, u",%ls=%g", tool.inputs[i].label, inputs[i]);
-        AppendText(line, capacity, piece);
+        const int length =
+            FormatText(piece, kRecordPieceCapacity, u"%ls=%g", tool.inputs[i].label, inputs[i]);
+        whole = AppendPiece(writer, length, piece) && whole;
     }
-    char16_t reportPiece[kRecordReportPieceCapacity];
-    FormatText(reportPiece, kRecordReportPieceCapacity, u",%ls", report);
-    AppendText(line, capacity, reportPiece);
-    AppendText(line, capacity, u"\r\n");
+    writer.Append(u',');
+    AppendField(writer, report);
+    writer.Append(u"\r\n");
+    return whole && !writer.cut();
 }
 
 void FormatRecordFolder(const char16_t* appDataFolder, char16_t* folder, int capacity) {
@@ -79,7 +118,9 @@ bool AppendRecord(const ToolDef& tool, const double* inputs, const char16_t* rep
     int size = 0;
     if (!FileExists(path)) {
         char16_t header[kRecordHeaderCapacity];
-        BuildRecordHeader(tool, header, kRecordHeaderCapacity);
+        if (!BuildRecordHeader(tool, header, kRecordHeaderCapacity)) {
+            return false;
+        }
         for (int i = 0; i < kByteOrderMarkSize; ++i) {
             bytes[size++] = kByteOrderMark[i];
         }
@@ -90,7 +131,9 @@ bool AppendRecord(const ToolDef& tool, const double* inputs, const char16_t* rep
         size += headerSize;
     }
     char16_t line[kRecordLineCapacity];
-    BuildRecordLine(tool, inputs, report, time, line, kRecordLineCapacity);
+    if (!BuildRecordLine(tool, inputs, report, time, line, kRecordLineCapacity)) {
+        return false;
+    }
     const int lineSize = Utf16ToUtf8(line, bytes + size, kRecordBytesCapacity - size);
     if (lineSize < 0) {
         return false;

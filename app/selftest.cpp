@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/files.h"
+#include "app/window_state.h"
 #include "engine/compute.h"
 #include "engine/expression.h"
 #include "engine/format_text.h"
@@ -15,6 +16,7 @@ namespace kelomed {
 namespace {
 
 constexpr int kReportCapacity = 8192;
+static_assert(kReportCapacity >= kReportTextCapacity, "the self-test shows every report whole");
 constexpr int kVerdictCapacity = 512;
 constexpr int kLevelLineCapacity = 256;
 constexpr int kOutLineCapacity = 512;

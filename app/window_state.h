@@ -4,12 +4,22 @@
 
 #include <cstdint>
 
+#include "engine/compute.h"
 #include "engine/tool_model.h"
+#include "reports/report_line.h"
 
 namespace kelomed {
 
-inline constexpr int kReportCopyCapacity = 8192;
-inline constexpr int kCopyTextCapacity = 1024;
+// Every report of the suite whole, with one unit to spare: a report that
+// reaches the last unit of its buffer may have been cut, so one that does
+// not was written whole.
+inline constexpr int kReportTextCapacity =
+    (kLongestFormulaReport > kLongestGeneratedReport ? kLongestFormulaReport
+                                                     : kLongestGeneratedReport) +
+    2;
+inline constexpr int kVerdictTextCapacity = 512;
+// A formula tool's copy text: the report, "—— " and the verdict.
+inline constexpr int kCopyTextCapacity = kReportTextCapacity + 3 + kVerdictTextCapacity;
 inline constexpr int kStatusTextCapacity = 256;
 
 struct WindowState {
@@ -20,7 +30,10 @@ struct WindowState {
     // store pairs them with the kept report.
     double inputs[kMaxInputs] = {};
     // A result exists while this is not empty.
-    char16_t reportCopy[kReportCopyCapacity] = {};
+    char16_t reportCopy[kReportTextCapacity] = {};
+    // False when the last report did not fit its buffer: such a result is
+    // neither copied nor saved as if it were whole.
+    bool reportWhole = true;
     char16_t copyText[kCopyTextCapacity] = {};
     char16_t statusText[kStatusTextCapacity] = {};
 };

@@ -9,7 +9,6 @@ namespace kelomed {
 namespace {
 
 constexpr int kValueTextCapacity = 128;
-constexpr int kLineCapacity = 256;
 constexpr char16_t kCheckInputsVerdict[] = u"请核对输入参数后重新计算";
 
 // Appends one line per output; returns whether any output failed.
@@ -28,8 +27,8 @@ bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values
         char16_t valueText[kValueTextCapacity];
         FormatValue(output.format, values[i], valueText, kValueTextCapacity);
         // "label：value unit" and CR LF, cut to 255 units like any line.
-        char16_t line[kLineCapacity] = {};
-        TextWriter lineWriter(line, kLineCapacity);
+        char16_t line[kFormulaLineCapacity] = {};
+        TextWriter lineWriter(line, kFormulaLineCapacity);
         lineWriter.Append(output.label);
         lineWriter.Append(u'：');
         lineWriter.Append(valueText);
@@ -83,7 +82,7 @@ std::int32_t ComputeTool(const ToolDef& tool, const double* inputs, char16_t* re
 
     double values[kMaxOutputs] = {};
     if (AppendOutputLines(tool, inputs, values, report, reportCapacity)) {
-        AppendText(report, reportCapacity, u"（部分结果无法计算，请检查输入是否合理）\r\n");
+        AppendText(report, reportCapacity, kFailedOutputNotice);
         // A rule may read the failed value, so none is trusted: a result that
         // could not be computed must never read as done.
         CopyText(verdict, verdictCapacity, kCheckInputsVerdict);

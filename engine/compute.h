@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "engine/text_buffer.h"
 #include "engine/tool_model.h"
 
 namespace kelomed {
@@ -10,6 +11,15 @@ namespace kelomed {
 // The level of a formula tool's computation in which an output failed: the
 // warning colour, whatever the rules say.
 inline constexpr std::int32_t kFailedComputeLevel = 3;
+
+// A formula tool's report line "label：value unit" is formatted into this
+// many units, CR LF included.
+inline constexpr int kFormulaLineCapacity = 256;
+inline constexpr char16_t kFailedOutputNotice[] = u"（部分结果无法计算，请检查输入是否合理）\r\n";
+// The longest report of a formula tool: every output's line at its bound,
+// and the notice.
+inline constexpr int kLongestFormulaReport =
+    kMaxOutputs * (kFormulaLineCapacity - 1) + TextLength(kFailedOutputNotice);
 
 // Clears report, verdict and reportCopy, then fills them: a formula tool
 // evaluates its outputs and picks the verdict by its rules (or, when an output

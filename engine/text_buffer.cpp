@@ -2,17 +2,6 @@
 
 namespace kelomed {
 
-int TextLength(const char16_t* text) {
-    if (text == nullptr) {
-        return 0;
-    }
-    int length = 0;
-    while (text[length] != 0) {
-        ++length;
-    }
-    return length;
-}
-
 int TextLengthBounded(const char16_t* text, int count) {
     if (text == nullptr) {
         return 0;
@@ -56,6 +45,10 @@ bool HasText(const char16_t* text) {
     return text != nullptr && text[0] != 0;
 }
 
+bool FillsItsBuffer(const char16_t* text, int capacity) {
+    return TextLengthBounded(text, capacity) >= capacity - 1;
+}
+
 TextWriter::TextWriter(char16_t* text, int capacity)
     : text_(text),
       capacity_(text != nullptr ? capacity : 0),
@@ -63,12 +56,15 @@ TextWriter::TextWriter(char16_t* text, int capacity)
 
 void TextWriter::Append(const char16_t* source, int count) {
     if (capacity_ <= 0) {
+        cut_ = cut_ || HasText(source);
         return;
     }
+    int i = 0;
     if (source != nullptr) {
-        for (int i = 0; i < count && source[i] != 0 && length_ < capacity_ - 1; ++i) {
+        for (; i < count && source[i] != 0 && length_ < capacity_ - 1; ++i) {
             text_[length_++] = source[i];
         }
+        cut_ = cut_ || (i < count && source[i] != 0);
     }
     text_[length_] = 0;
 }

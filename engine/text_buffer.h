@@ -8,8 +8,15 @@
 
 namespace kelomed {
 
-// Number of units before the terminating zero; 0 for a null pointer.
-int TextLength(const char16_t* text);
+// Number of units before the terminating zero; 0 for a null pointer. Also
+// while compiling, so that the length of a constant text can be derived.
+constexpr int TextLength(const char16_t* text) {
+    int length = 0;
+    while (text != nullptr && text[length] != 0) {
+        ++length;
+    }
+    return length;
+}
 
 // Length of at most `count` units of `text` (stops at the terminator).
 int TextLengthBounded(const char16_t* text, int count);
@@ -27,6 +34,11 @@ int AppendText(char16_t* destination, int capacity, const char16_t* source);
 // True when the text is present and not empty.
 bool HasText(const char16_t* text);
 
+// True when `text` reaches the last usable unit of its buffer: a bounded
+// write that had to cut stops exactly there, so a text shorter than that was
+// written whole.
+bool FillsItsBuffer(const char16_t* text, int capacity);
+
 // A text being written: it keeps its length, so appends do not measure the
 // text again. Every append is bounded by the capacity and leaves the text
 // terminated.
@@ -41,6 +53,8 @@ class TextWriter {
     void Append(char16_t unit);
 
     int length() const { return length_; }
+    // True once an append could not add all it was given.
+    bool cut() const { return cut_; }
 
   private:
     static constexpr int kUnbounded = 0x7FFFFFFF;
@@ -48,6 +62,7 @@ class TextWriter {
     char16_t* text_;
     int capacity_;
     int length_;
+    bool cut_ = false;
 };
 
 }  // namespace kelomed

@@ -6,7 +6,10 @@
 namespace kelomed {
 namespace {
 
+constexpr std::int32_t kMostDoses = 30;
 constexpr int kEntryCapacity = 64;
+constexpr char16_t kSeparator[] = u"  |  ";
+constexpr char16_t kNote[] = u"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。";
 // A start or interval near the largest double prints 309 digits, as the
 // whole heading line may hold.
 constexpr int kHeadingPieceCapacity = kReportLineCapacity;
@@ -47,6 +50,12 @@ void FormatFirstDose(double start, char16_t* text) {
     FormatText(text, kHeadingPieceCapacity, u"%.0f:%02d", hours, minute);
 }
 
+// The heading, every entry at its longest between separators, and the note.
+constexpr int kLongestDosingTable = kLongestReportLine + kMostDoses * (kEntryCapacity - 1) +
+                                    (kMostDoses - 1) * TextLength(kSeparator) + kLineEndUnits +
+                                    LineUnits(kNote);
+static_assert(kLongestDosingTable <= kLongestGeneratedReport);
+
 }  // namespace
 
 std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, char16_t* report,
@@ -54,7 +63,7 @@ std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, char
     ReportWriter writer(report, reportCapacity);
     double start = FindInputValue(tool, inputs, "start");
     double interval = FindInputValue(tool, inputs, "interval");
-    const std::int32_t times = ClampCount(FindWholeInput(tool, inputs, "times"), 1, 30);
+    const std::int32_t times = ClampCount(FindWholeInput(tool, inputs, "times"), 1, kMostDoses);
     // A start that is not a finite hour counts as midnight, like a negative one;
     // an interval that is not a finite positive number of hours counts as 8.
     if (!(start >= 0) || !std::isfinite(start)) {
@@ -73,11 +82,11 @@ std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, char
         FormatEntry(start + dose * interval, entry);
         writer.Append(entry);
         if (dose + 1 < times) {
-            writer.Append(u"  |  ");
+            writer.Append(kSeparator);
         }
     }
     writer.Append(u"\r\n");
-    AppendReportLine(writer, u"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。");
+    AppendReportLine(writer, kNote);
     WriteVerdict(verdict, verdictCapacity, u"给药时间表已生成，注意首剂与夜间给药时间");
     return 0;
 }

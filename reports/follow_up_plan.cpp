@@ -6,7 +6,19 @@
 namespace kelomed {
 namespace {
 
+constexpr std::int32_t kMostVisits = 20;
 constexpr int kDateTextCapacity = 32;
+constexpr char16_t kVisitLine[] = u"第 %d 次：%ls";
+constexpr char16_t kContents[] =
+    u"内容：症状与体征、用药依从性、复查项目、并发症预警、是否需要提前复诊。";
+
+// The heading, one line per visit with its number and its longest date, and
+// the contents.
+constexpr int kLongestFollowUpPlan =
+    kLongestReportLine +
+    kMostVisits * (LineUnits(kVisitLine) - 5 + DigitsOf(kMostVisits) + kDateTextCapacity - 1) +
+    LineUnits(kContents);
+static_assert(kLongestFollowUpPlan <= kLongestGeneratedReport);
 
 }  // namespace
 
@@ -18,7 +30,7 @@ std::int32_t GenerateFollowUpPlan(const ToolDef& tool, const double* inputs, cha
     if (gap < 1) {
         gap = 7;
     }
-    const std::int32_t times = ClampCount(FindWholeInput(tool, inputs, "times"), 1, 20);
+    const std::int32_t times = ClampCount(FindWholeInput(tool, inputs, "times"), 1, kMostVisits);
     const CivilDate today = ReadLocalDate();
     const std::int64_t todayNumber = DaysFromCivil(today.year, today.month, today.day);
     AppendReportLine(writer, u"随访节点（以今天为基准，起始第 %d 天，间隔 %d 天，共 %d 次）：",
@@ -27,10 +39,9 @@ std::int32_t GenerateFollowUpPlan(const ToolDef& tool, const double* inputs, cha
         const std::int64_t day = todayNumber + start + static_cast<std::int64_t>(visit - 1) * gap;
         char16_t dateText[kDateTextCapacity];
         FormatDayNumber(day, dateText, kDateTextCapacity);
-        AppendReportLine(writer, u"第 %d 次：%ls", visit, dateText);
+        AppendReportLine(writer, kVisitLine, visit, dateText);
     }
-    AppendReportLine(writer,
-                     u"内容：症状与体征、用药依从性、复查项目、并发症预警、是否需要提前复诊。");
+    AppendReportLine(writer, kContents);
     WriteVerdict(verdict, verdictCapacity, u"随访计划已生成，可按日期短信提醒患者");
     return 0;
 }

@@ -3,6 +3,9 @@
 
 namespace kelomed {
 
+// Six lines.
+static_assert(6 * kLongestReportLine <= kLongestGeneratedReport);
+
 // Nothing is clamped: the card prints what was entered, as the formats give it.
 std::int32_t GenerateInfusionCard(const ToolDef& tool, const double* inputs, char16_t* report,
                                   int reportCapacity, char16_t* verdict, int verdictCapacity) {

@@ -11,6 +11,30 @@
 namespace kelomed {
 
 inline constexpr int kReportLineCapacity = 512;
+inline constexpr int kLineEndUnits = 2;
+// The most one AppendReportLine adds: a line cut to 511 units, and CR LF.
+inline constexpr int kLongestReportLine = kReportLineCapacity - 1 + kLineEndUnits;
+
+// The longest report any generator writes, in units before the terminator:
+// the rota of 40 nurses over 31 days. Each generator derives its own longest
+// report from its texts and its counts' limits, and checks it against this
+// while compiling; the rota checks that it is this one. A caller whose
+// buffer holds this many units and the terminator gets every report whole.
+inline constexpr int kLongestGeneratedReport = 6390;
+
+// Decimal digits of a value, with its minus sign.
+constexpr int DigitsOf(long long value) {
+    int digits = value < 0 ? 2 : 1;
+    for (; value >= 10 || value <= -10; value /= 10) {
+        ++digits;
+    }
+    return digits;
+}
+
+// The units of a line of this constant text, with CR LF.
+constexpr int LineUnits(const char16_t* text) {
+    return TextLength(text) + kLineEndUnits;
+}
 
 // A report being written. Appends are bounded by the capacity (the report
 // never exceeds capacity - 1 units) and the length is kept, so a long report

@@ -3,6 +3,9 @@
 
 namespace kelomed {
 
+// Six lines: heading, three steps, an empty line and the requirement.
+static_assert(6 * kLongestReportLine <= kLongestGeneratedReport);
+
 std::int32_t GenerateSurgicalChecklist(const ToolDef&, const double*, char16_t* report,
                                        int reportCapacity, char16_t* verdict, int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);

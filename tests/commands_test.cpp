@@ -209,16 +209,21 @@ TEST_F(Commands, AboutHoldsNineLines) {
               "版本 V1.0    官网：www.kelomed.example");
 }
 
-TEST(CommandsForReportKinds, CopyTextIsTheReportAlone) {
+TEST(CommandsForReportKinds, TheLongestReportIsShownAndCopiedWhole) {
     const testing::ReportTool rota(NurseRota, {"nurses", "days"});
     auto state = std::make_unique<WindowState>();
     InitializeWindowState(*state, rota.tool());
     RecordingView view;
     view.fields = {u"40", u"31"};
     RunComputeCommand(*state, view);
-    const std::u16string copy = state->copyText;
-    EXPECT_EQ(copy.size(), 1023u);
-    EXPECT_EQ(copy, std::u16string(state->reportCopy).substr(0, 1023));
+    const std::string whole = rota.Compute({40, 31}, 65536).report;
+    EXPECT_EQ(Utf8Of(state->reportCopy), whole);
+    EXPECT_EQ(view.result, whole);
+    EXPECT_EQ(Utf8Of(state->copyText), whole);
+    EXPECT_EQ(view.verdictText, "已生成轮转排班表，可复制到排班本或表格");
+    RunCopyCommand(*state, view);
+    EXPECT_EQ(view.clipboard, "报告工具\r\n" + whole);
+    EXPECT_EQ(Utf8Of(state->statusText), "结果已复制到剪贴板");
 }
 
 }  // namespace

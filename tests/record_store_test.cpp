@@ -24,7 +24,7 @@ constexpr LocalTime kMorning = {2026, 12, 8, 9, 5, 7};
 constexpr char kHeader[] = "\xEF\xBB\xBF时间,工具,目标剂量,体重,药量,稀释至,结果\r\n";
 constexpr char kRecord[] =
     "2026-12-08 09:05:07,去甲肾上腺素配置与剂量,目标剂量=0.2,体重=60,药量=4,稀释至=50,"
-    "浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n每小时药量：720 ug/h\r\n\r\n";
+    "\"浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n每小时药量：720 ug/h\r\n\"\r\n";
 
 const std::string kSeparator(1, static_cast<char>(kPathSeparator));
 
@@ -129,34 +129,49 @@ TEST_F(SaveCommand, RecordUsesTheInputsOfTheLastAcceptedCompute) {
     EXPECT_EQ(folder_.Read(), std::string(kHeader) + kRecord + kRecord);
 }
 
-TEST(RecordLine, ValuesUseShortestNotationAndTheReportIsCut) {
-    static constexpr InputField inputs[] = {{"a", u"甲", u"", 0}, {"b", u"乙", u"", 0}};
+// A field holding a comma, a double quote or a line break stands in double
+// quotes with its inner quotes doubled; the report is kept whole.
+TEST(RecordLine, IsOneCsvRecordWithTheWholeReport) {
+    static constexpr InputField inputs[] = {{"a", u"甲", u"", 0}, {"b", u"乙,\"丙\"", u"", 0}};
     static constexpr ToolDef tool = {5,      u"工具,含逗号", nullptr, u"c",    u"r", nullptr,
                                      2,      inputs,         0,       nullptr, 0,    nullptr,
                                      Formula};
     const double values[] = {0.0000125, 123456789};
-    const std::u16string report(300, u'报');
+    const std::u16string longReport(6000, u'报');
+    const std::u16string report = u"剂量：1,5 \"高\"\r\n第二行\r\n" + longReport + u"\r\n";
     char16_t line[kRecordLineCapacity];
-    BuildRecordLine(tool, values, report.c_str(), {2027, 1, 2, 3, 4, 5}, line, kRecordLineCapacity);
-    EXPECT_EQ(std::u16string(line), u"2027-01-02 03:04:05,工具,含逗号,甲=1.25e-05,乙=1.23457e+08," +
-                                        std::u16string(254, u'报') + u"\r\n");
+    ASSERT_TRUE(BuildRecordLine(tool, values, report.c_str(), {2027, 1, 2, 3, 4, 5}, line,
+                                kRecordLineCapacity));
+    EXPECT_EQ(std::u16string(line),
+              u"2027-01-02 03:04:05,\"工具,含逗号\",甲=1.25e-05,\"乙,\"\"丙\"\"=1.23457e+08\","
+              u"\"剂量：1,5 \"\"高\"\"\r\n第二行\r\n" +
+                  longReport + u"\r\n\"\r\n");
+
+    char16_t header[kRecordHeaderCapacity];
+    ASSERT_TRUE(BuildRecordHeader(tool, header, kRecordHeaderCapacity));
+    EXPECT_EQ(std::u16string(header), u"时间,工具,甲,\"乙,\"\"丙\"\"\",结果\r\n");
 }
 
-TEST(RecordHeader, IsBoundedByItsBuffer) {
-    static const std::u16string longLabel(200, u'标');
-    static const InputField inputs[] = {{"a", longLabel.c_str(), u"", 0},
-                                        {"b", longLabel.c_str(), u"", 0},
-                                        {"c", longLabel.c_str(), u"", 0},
-                                        {"d", longLabel.c_str(), u"", 0},
-                                        {"e", longLabel.c_str(), u"", 0}};
-    const ToolDef tool = {5,      u"t", nullptr, u"c", u"r",    nullptr, 5,
-                          inputs, 0,    nullptr, 0,    nullptr, Formula};
+// A label or title longer than its piece, or a line longer than its buffer,
+// is refused rather than written cut.
+TEST(RecordLine, IsRefusedRatherThanCut) {
+    static const std::u16string longText(200, u'标');
+    static const InputField inputs[] = {{"a", longText.c_str(), u"", 0}};
+    const ToolDef longLabel = {5,      u"t", nullptr, u"c", u"r",    nullptr, 1,
+                               inputs, 0,    nullptr, 0,    nullptr, Formula};
+    const ToolDef longTitle = {5, longText.c_str(), nullptr, u"c",    u"r",   nullptr, 0, inputs,
+                               0, nullptr,          0,       nullptr, Formula};
+    const double values[] = {1};
     char16_t header[kRecordHeaderCapacity];
-    BuildRecordHeader(tool, header, kRecordHeaderCapacity);
-    const std::u16string text(header);
-    EXPECT_EQ(text.size(), 511u);
-    // Each label piece keeps its first 127 units: the comma and 126 of the label.
-    EXPECT_EQ(text.substr(0, 6 + 126), u"时间,工具," + std::u16string(126, u'标'));
+    EXPECT_FALSE(BuildRecordHeader(longLabel, header, kRecordHeaderCapacity));
+    char16_t line[kRecordLineCapacity];
+    EXPECT_FALSE(BuildRecordLine(longLabel, values, u"r", {}, line, kRecordLineCapacity));
+    EXPECT_FALSE(BuildRecordLine(longTitle, values, u"r", {}, line, kRecordLineCapacity));
+    const ToolDef shortTool = {5,      u"t", nullptr, u"c", u"r",    nullptr, 0,
+                               inputs, 0,    nullptr, 0,    nullptr, Formula};
+    EXPECT_FALSE(BuildRecordLine(shortTool, values, u"报告", {2027, 1, 2, 3, 4, 5}, line, 26));
+    EXPECT_TRUE(BuildRecordLine(shortTool, values, u"报告", {2027, 1, 2, 3, 4, 5}, line, 27));
+    EXPECT_EQ(std::u16string(line), u"2027-01-02 03:04:05,t,报告\r\n");
 }
 
 TEST(RecordFile, PathFollowsTheToolId) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/selftest.h"
+#include "app/window_state.h"
 #include "engine/compute.h"
 #include "engine/text_buffer.h"
 #include "tests/test_text.h"
@@ -82,6 +83,52 @@ TEST(Suite, EachReportKindHasOneToolThatReadsItsKeys) {
     }
     for (int kind = 1; kind <= 11; ++kind) {
         EXPECT_EQ(toolsOfKind[kind], 1) << "kind " << kind;
+    }
+}
+
+// Each report tool at the inputs that make its report longest (the rest at
+// their defaults): the window's buffer holds the report whole, and the rota
+// of 40 nurses over 31 days is the longest report there is.
+TEST(Suite, EveryReportFitsTheWindowWhole) {
+    const struct {
+        int id;
+        std::vector<double> inputs;
+    } longest[] = {
+        {101, {40, 31}},
+        {102, {23.99, 1000, 30}},
+        {107, {36500, 36500, 20}},
+        {109, {30}},
+    };
+    for (const ToolDef* tool : SuiteTools()) {
+        if (tool->kind == ToolKind::Formula) {
+            continue;
+        }
+        SCOPED_TRACE(tool->id);
+        double inputs[kMaxInputs] = {};
+        for (int i = 0; i < tool->inputCount; ++i) {
+            inputs[i] = tool->inputs[i].defaultValue;
+        }
+        for (const auto& row : longest) {
+            for (std::size_t i = 0; row.id == tool->id && i < row.inputs.size(); ++i) {
+                inputs[i] = row.inputs[i];
+            }
+        }
+        static char16_t roomy[65536];
+        static char16_t report[kReportTextCapacity];
+        char16_t verdict[kVerdictTextCapacity];
+        static char16_t copy[kReportTextCapacity];
+        std::int32_t level = 0;
+        ComputeTool(*tool, inputs, roomy, 65536, verdict, kVerdictTextCapacity, level, copy,
+                    kReportTextCapacity);
+        ComputeTool(*tool, inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity,
+                    level, copy, kReportTextCapacity);
+        EXPECT_LE(TextLength(roomy), kLongestGeneratedReport);
+        EXPECT_FALSE(FillsItsBuffer(report, kReportTextCapacity));
+        EXPECT_EQ(Utf8Of(report), Utf8Of(roomy));
+        EXPECT_EQ(Utf8Of(copy), Utf8Of(roomy));
+        if (tool->id == 101) {
+            EXPECT_EQ(TextLength(roomy), kLongestGeneratedReport);
+        }
     }
 }
 

@@ -170,8 +170,8 @@ void SaveRecords(GuiProbe& gui, Checks& checks) {
     const std::string header =
         "\xEF\xBB\xBF" + Utf8(L"时间,工具,目标剂量,体重,药量,稀释至,结果\r\n");
     const std::string body =
-        Utf8(L",去甲肾上腺素配置与剂量,目标剂量=0.2,体重=60,药量=4,稀释至=50,") +
-        Utf8(kDefaultReport) + "\r\n";
+        Utf8(L",去甲肾上腺素配置与剂量,目标剂量=0.2,体重=60,药量=4,稀释至=50,\"") +
+        Utf8(kDefaultReport) + "\"\r\n";
     const std::size_t recordSize = 19 + body.size();
     bool layout = bytes.size() == header.size() + 2 * recordSize &&
                   bytes.compare(0, header.size(), header) == 0;
@@ -298,6 +298,10 @@ int wmain(int argc, wchar_t** argv) {
     if (verb == L"tool" && argc > 3) {
         return RunToolScenario(argv[2], _wtoi(argv[3]));
     }
+    if (verb == L"whole-report" && argc > 4) {
+        return CheckWholeReport(argv[2], _wtoi(argv[3]), std::wstring(argv[4]) == L"old-record",
+                                std::vector<std::wstring>(argv + 5, argv + argc));
+    }
     if (verb == L"compute" && argc > 2) {
         return ComputeInOpenWindow(_wtoi(argv[2]),
                                    std::vector<std::wstring>(argv + 3, argv + argc));
@@ -372,6 +376,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf(
         "usage: gui_driver scenarios|open|save PROGRAM | tool PROGRAM ID | compute ID [VALUE...] | "
+        "whole-report PROGRAM ID old-record|new-file VALUE... | "
         "set-field N [TEXT] | field-point N | "
         "client-rect | failed-compute | expect-high-dose | close | "
         "startup-time PROGRAM CLASS RUNS\n");

@@ -3,8 +3,10 @@
 # usage: run-gui-tests.sh WINEPREFIX DRIVER.exe SCREENSHOT_DIR PROGRAM.exe...
 # Every program (kelomed-tNNN.exe) runs the driver's table-driven scenario,
 # and its verdict colour is counted on the screen; tool 48 also runs its own
-# scenarios and real keystrokes typed through the X server, and tool 106 a
-# pair of drugs of each level. Saves a screenshot of each window after a
+# scenarios and real keystrokes typed through the X server, tool 106 a pair
+# of drugs of each level, and the rota and the handover template their
+# longest reports, shown, copied and saved whole (the record file read back
+# with a CSV reader). Saves a screenshot of each window after a
 # compute. Stops only what it started: its Xvfb (by PID) and the Wine server
 # of its own prefix.
 set -uo pipefail
@@ -125,6 +127,19 @@ for program in "$@"; do
     if [ -n "$level" ]; then
         check_verdict_colour "$level" "$name defaults"
         screenshot "$shots/$name.png"
+    fi
+    # The longest reports, whole on screen, on the clipboard and in a record
+    # file a CSV reader reads one row per record; the rota's file first
+    # holds a record written the old, unquoted way.
+    if [ "$id" -eq 101 ] || [ "$id" -eq 109 ]; then
+        if [ "$id" -eq 101 ]; then
+            drive_to_file "$shots/$name-whole.log" whole-report "$program" 101 old-record 40 31 || failed=1
+        else
+            drive_to_file "$shots/$name-whole.log" whole-report "$program" 109 new-file 30 || failed=1
+        fi
+        python3 "$here/check_record_csv.py" \
+            "$(cd "$prefix" && pwd)/drive_c/users/$(id -un)/AppData/Local/KeloMedSuite/records/T$(printf %03d "$id").csv" 2 ||
+            failed=1
     fi
     if [ "$id" -eq 106 ]; then
         # A pair of each level, from contraindicated to nothing recorded.

@@ -17,9 +17,6 @@
 namespace kelomed::e2e {
 namespace {
 
-constexpr int kReportCapacity = 4096;
-constexpr int kVerdictCapacity = 512;
-constexpr int kCopyTextUnits = 1023;
 const std::wstring kPrompt = L"填写左侧参数，点击“计算”";
 
 std::wstring WideOf(const char16_t* text) {
@@ -35,16 +32,16 @@ struct Expected {
 
 // What the window must show after computing `inputs`.
 Expected ExpectedResult(const ToolDef& tool, const double* inputs) {
-    char16_t report[kReportCapacity];
-    char16_t verdict[kVerdictCapacity];
-    char16_t reportCopy[kReportCopyCapacity];
+    static char16_t report[kReportTextCapacity];
+    static char16_t reportCopy[kReportTextCapacity];
+    char16_t verdict[kVerdictTextCapacity];
     Expected expected;
-    ComputeTool(tool, inputs, report, kReportCapacity, verdict, kVerdictCapacity, expected.level,
-                reportCopy, kReportCopyCapacity);
+    ComputeTool(tool, inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity,
+                expected.level, reportCopy, kReportTextCapacity);
     expected.report = WideOf(report);
     expected.verdict = WideOf(verdict);
     expected.copyText = tool.kind == ToolKind::Formula ? expected.report + L"—— " + expected.verdict
-                                                       : expected.report.substr(0, kCopyTextUnits);
+                                                       : expected.report;
     return expected;
 }
 
@@ -107,14 +104,11 @@ void CheckComputeCopyAndSave(GuiProbe& gui, const ToolDef& tool, const double* d
     checks.ExpectEqual(box.caption, L"已保存", L"save reports success");
     std::string bytes;
     checks.Expect(ReadFileBytes(record, bytes), L"record file " + record + L" exists");
-    char16_t header[kRecordHeaderCapacity];
+    static char16_t header[kRecordHeaderCapacity];
     BuildRecordHeader(tool, header, kRecordHeaderCapacity);
-    char16_t reportCopy[kReportCapacity];
-    CopyText(reportCopy, kReportCapacity,
-             reinterpret_cast<const char16_t*>(expected.report.c_str()));
-    char16_t line[kRecordLineCapacity];
-    BuildRecordLine(tool, defaults, reportCopy, LocalTime{2000, 1, 1, 0, 0, 0}, line,
-                    kRecordLineCapacity);
+    static char16_t line[kRecordLineCapacity];
+    BuildRecordLine(tool, defaults, reinterpret_cast<const char16_t*>(expected.report.c_str()),
+                    LocalTime{2000, 1, 1, 0, 0, 0}, line, kRecordLineCapacity);
     // The moment of saving, 19 characters, is the only part not known here.
     const std::string head = "\xEF\xBB\xBF" + Utf8(WideOf(header));
     const std::string body = Utf8(WideOf(line)).substr(19);
@@ -192,6 +186,61 @@ std::wstring VersionText(const std::wstring& program, const wchar_t* name) {
     return text;
 }
 
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const bool wrote =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    return CloseHandle(file) && wrote;
+}
+
+// A record as the programs wrote it before records were quoted: the 3 x 3
+// report cut to 254 units, its line breaks standing bare in the file.
+std::string OldRecordFile(const ToolDef& tool) {
+    std::wstring header = L"时间,工具";
+    std::wstring line = L"2026-12-01 08:00:00," + WideOf(tool.title);
+    double inputs[kMaxInputs] = {};
+    for (int i = 0; i < tool.inputCount; ++i) {
+        inputs[i] = 3;
+        header += L"," + WideOf(tool.inputs[i].label);
+        line += L"," + WideOf(tool.inputs[i].label) + L"=3";
+    }
+    return "\xEF\xBB\xBF" + Utf8(header + L",结果\r\n" + line + L"," +
+                                 ExpectedResult(tool, inputs).report.substr(0, 254) + L"\r\n");
+}
+
+std::string NulEnded(const std::vector<std::wstring>& cells) {
+    std::string bytes;
+    for (const std::wstring& cell : cells) {
+        bytes += Utf8(cell) + '\0';
+    }
+    return bytes;
+}
+
+// Opens the program of tool `id`; null, with a FAIL line, when it did not open.
+const ToolDef* LaunchTool(GuiProbe& gui, const std::wstring& program, int id) {
+    const ToolDef* tool = FindSuiteTool(id);
+    if (tool == nullptr || !gui.Launch(program)) {
+        std::printf("FAIL tool %d: no such tool or the window did not open\n", id);
+        return nullptr;
+    }
+    return tool;
+}
+
+// Types `values` into the fields and computes; `inputs` receives them as numbers.
+void ComputeTyped(const GuiProbe& gui, const ToolDef& tool, const std::vector<std::wstring>& values,
+                  double* inputs) {
+    for (int i = 0; i < tool.inputCount && i < static_cast<int>(values.size()); ++i) {
+        gui.SetText(gui.Field(i), values[i]);
+        inputs[i] = _wtof(values[i].c_str());
+    }
+    Compute(gui, tool);
+}
+
 void PrintLevel(std::int32_t level) {
     Print(L"LEVEL " + std::to_wstring(level) + L"\n");
 }
@@ -199,10 +248,9 @@ void PrintLevel(std::int32_t level) {
 }  // namespace
 
 int RunToolScenario(const std::wstring& program, int id) {
-    const ToolDef* tool = FindSuiteTool(id);
     GuiProbe gui;
-    if (tool == nullptr || !gui.Launch(program)) {
-        std::printf("FAIL tool %d: no such tool or the window did not open\n", id);
+    const ToolDef* tool = LaunchTool(gui, program, id);
+    if (tool == nullptr) {
         return 1;
     }
     Checks checks;
@@ -233,6 +281,55 @@ int RunToolScenario(const std::wstring& program, int id) {
     return checks.failed() == 0 ? 0 : 1;
 }
 
+int CheckWholeReport(const std::wstring& program, int id, bool oldRecord,
+                     const std::vector<std::wstring>& values) {
+    GuiProbe gui;
+    const ToolDef* tool = LaunchTool(gui, program, id);
+    if (tool == nullptr) {
+        return 1;
+    }
+    Checks checks;
+    double inputs[kMaxInputs] = {};
+    ComputeTyped(gui, *tool, values, inputs);
+    const Expected expected = ExpectedResult(*tool, inputs);
+    const std::wstring what = WideOf(tool->title) + L" at its longest: ";
+    checks.Expect(expected.report.size() > 2000, what + L"a long report",
+                  std::to_wstring(expected.report.size()) + L" units");
+    checks.ExpectEqual(gui.Text(gui.ResultBox()), expected.report,
+                       what + L"the whole report shown");
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), expected.verdict, what + L"its verdict");
+    const std::wstring clipboard = WideOf(tool->title) + L"\r\n" + expected.report;
+    gui.Click(kCopy);
+    gui.Settle();
+    checks.ExpectEqual(ReadClipboardTextOnceItIs(clipboard), clipboard,
+                       what + L"the clipboard holds the title and the whole report");
+
+    const std::wstring record = RecordFilePath(id);
+    const std::string old = oldRecord ? OldRecordFile(*tool) : "";
+    DeleteFileW(record.c_str());
+    checks.Expect(!oldRecord || WriteFileBytes(record, old), what + L"an old record in the file");
+    for (int save = 1; save <= 2; ++save) {
+        gui.Click(kSave);
+        checks.ExpectEqual(gui.TakeMessageBox().caption, L"已保存",
+                           what + L"save " + std::to_wstring(save));
+    }
+    std::vector<std::wstring> header = {L"时间", L"工具"};
+    std::vector<std::wstring> row = {WideOf(tool->title)};
+    for (int i = 0; i < tool->inputCount; ++i) {
+        header.push_back(WideOf(tool->inputs[i].label));
+        row.push_back(WideOf(tool->inputs[i].label) + L"=" + values[i]);
+    }
+    header.push_back(L"结果");
+    row.push_back(expected.report);
+    checks.Expect(WriteFileBytes(record + L".old", old) &&
+                      WriteFileBytes(record + L".header", NulEnded(header)) &&
+                      WriteFileBytes(record + L".row", NulEnded(row)),
+                  what + L"the expected cells written for the CSV check");
+    gui.Close();
+    checks.Summary();
+    return checks.failed() == 0 ? 0 : 1;
+}
+
 int ComputeInOpenWindow(int id, const std::vector<std::wstring>& values) {
     const ToolDef* tool = FindSuiteTool(id);
     GuiProbe gui;
@@ -241,11 +338,7 @@ int ComputeInOpenWindow(int id, const std::vector<std::wstring>& values) {
         return 1;
     }
     double inputs[kMaxInputs] = {};
-    for (int i = 0; i < tool->inputCount && i < static_cast<int>(values.size()); ++i) {
-        gui.SetText(gui.Field(i), values[i]);
-        inputs[i] = _wtof(values[i].c_str());
-    }
-    Compute(gui, *tool);
+    ComputeTyped(gui, *tool, values, inputs);
     const Expected expected = ExpectedResult(*tool, inputs);
     Checks checks;
     checks.ExpectEqual(gui.Text(gui.ResultBox()), expected.report, L"report");

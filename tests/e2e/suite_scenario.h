@@ -18,4 +18,14 @@ int RunToolScenario(const std::wstring& program, int id);
 // report and verdict against the engine and prints "LEVEL n".
 int ComputeInOpenWindow(int id, const std::vector<std::wstring>& values);
 
+// Opens the program of tool `id`, computes `values` and checks that the
+// result box and the clipboard hold the engine's whole report; then saves
+// twice, into a record file that first holds a record written the old way,
+// unquoted, when `oldRecord` is set. Beside the record file it writes what
+// a CSV reader must find there: ".old" (the bytes before the new records),
+// ".header" and ".row" (the cells, each ended by a NUL; the row without its
+// time).
+int CheckWholeReport(const std::wstring& program, int id, bool oldRecord,
+                     const std::vector<std::wstring>& values);
+
 }  // namespace kelomed::e2e

@@ -1,5 +1,7 @@
 #include "app/commands.h"
 
+#include <cmath>
+
 #include "app/field_text.h"
 #include "engine/compute.h"
 #include "engine/format_text.h"
@@ -27,26 +29,101 @@ void RefuseField(WindowView& view, int index, const char16_t* message) {
     view.FocusField(index);
 }
 
-// Reads every field in order into `values`; the first that is not a number
-// or not above its lower bound is refused, and false is returned.
+// The unit as it stands after a number, and before a following Chinese
+// word: " kg " and " 岁" (a space only between a digit or Latin letter and
+// a Chinese character), " " without unit.
+void FormatUnitBetween(const char16_t* unit, char16_t* text, int capacity) {
+    const int length = TextLength(unit);
+    const bool endsInChinese = length > 0 && unit[length - 1] >= 0x2E80;
+    FormatText(text, capacity, length == 0 ? u" " : (endsInChinese ? u" %ls" : u" %ls "), unit);
+}
+
+// What a range allows, as the refusal of input `position` says it: "应在 0.3
+// 至 500 kg 之间。", "应为 1 至 40 人之间的整数。", "应大于 0 且不大于 5 mg。".
+void FormatRangeRefusal(int position, const InputField& input, char16_t* message, int capacity) {
+    const InputRange& range = input.range;
+    char16_t lowest[kFieldValueCapacity];
+    char16_t highest[kFieldValueCapacity];
+    FormatFieldValue(range.lowest, lowest, kFieldValueCapacity);
+    FormatFieldValue(range.highest, highest, kFieldValueCapacity);
+    char16_t unitBetween[kFieldValueCapacity];
+    FormatUnitBetween(input.unit, unitBetween, kFieldValueCapacity);
+    char16_t unitAtEnd[kFieldValueCapacity] = {};
+    if (HasText(input.unit)) {
+        FormatText(unitAtEnd, kFieldValueCapacity, u" %ls", input.unit);
+    }
+    const bool hasLowest = std::isfinite(range.lowest);
+    const bool hasHighest = std::isfinite(range.highest);
+    const char16_t* lowestWord = range.lowestAllowed ? u"不小于" : u"大于";
+    const char16_t* highestWord = range.highestAllowed ? u"不大于" : u"小于";
+    // A whole number is "为 ... 的整数"; a number is the condition alone.
+    const char16_t* wholeStart = range.whole ? u"为" : u"";
+    const char16_t* unitThenWhole = range.whole ? unitBetween : unitAtEnd;
+    const char16_t* wholeEnd = range.whole ? u"的整数" : u"";
+    char16_t condition[kMessageCapacity];
+    if (hasLowest && hasHighest && range.lowestAllowed && range.highestAllowed) {
+        FormatText(condition, kMessageCapacity,
+                   range.whole ? u"为 %ls 至 %ls%ls之间的整数" : u"在 %ls 至 %ls%ls之间", lowest,
+                   highest, unitBetween);
+    } else if (hasLowest && hasHighest) {
+        FormatText(condition, kMessageCapacity, u"%ls%ls %ls 且%ls %ls%ls%ls", wholeStart,
+                   lowestWord, lowest, highestWord, highest, unitThenWhole, wholeEnd);
+    } else if (hasLowest || hasHighest) {
+        FormatText(condition, kMessageCapacity, u"%ls%ls %ls%ls%ls", wholeStart,
+                   hasLowest ? lowestWord : highestWord, hasLowest ? lowest : highest,
+                   unitThenWhole, wholeEnd);
+    } else {
+        FormatText(condition, kMessageCapacity, u"为整数");
+    }
+    FormatText(message, capacity, u"第 %d 项“%ls”应%ls。", position, input.label, condition);
+}
+
+// Reads input `index` from the window into `value`; refuses what it cannot
+// take (a message that says what it takes, the focus on it) and returns false.
+bool ReadInput(const InputField& input, int index, WindowView& view, double& value) {
+    char16_t message[kMessageCapacity];
+    if (input.form == InputForm::Choice) {
+        const int item = view.ReadChoice(index);
+        if (item >= 0 && item < input.choiceCount) {
+            value = input.choices[item].value;
+            return true;
+        }
+        FormatText(message, kMessageCapacity, u"第 %d 项“%ls”请从列表中选择。", index + 1,
+                   input.label);
+        RefuseField(view, index, message);
+        return false;
+    }
+    char16_t text[kFieldReadCapacity];
+    // One unit more than a field may hold: an overlong text is refused, not cut.
+    view.ReadField(index, text, kFieldReadCapacity);
+    if (input.form == InputForm::ClockTime) {
+        if (ParseClockTimeText(text, value)) {
+            return true;
+        }
+        FormatText(message, kMessageCapacity,
+                   u"第 %d 项“%ls”请按“时:分”填写，如 8:30（0:00 至 23:59）。", index + 1,
+                   input.label);
+        RefuseField(view, index, message);
+        return false;
+    }
+    if (!ParseFieldText(text, value)) {
+        FormatText(message, kMessageCapacity, u"第 %d 项“%ls”请输入数字。", index + 1, input.label);
+        RefuseField(view, index, message);
+        return false;
+    }
+    if (!IsWithin(input.range, value)) {
+        FormatRangeRefusal(index + 1, input, message, kMessageCapacity);
+        RefuseField(view, index, message);
+        return false;
+    }
+    return true;
+}
+
+// Reads every input in order into `values`; the first that the window cannot
+// take is refused, and false is returned.
 bool ReadInputFields(const ToolDef& tool, WindowView& view, double* values) {
     for (int i = 0; i < BoundedInputCount(tool); ++i) {
-        const InputField& input = tool.inputs[i];
-        char16_t text[kFieldReadCapacity];
-        // One unit more than a field may hold: an overlong text is refused, not cut.
-        view.ReadField(i, text, kFieldReadCapacity);
-        char16_t message[kMessageCapacity];
-        if (!ParseFieldText(text, values[i])) {
-            FormatText(message, kMessageCapacity, u"第 %d 项“%ls”请输入数字。", i + 1, input.label);
-            RefuseField(view, i, message);
-            return false;
-        }
-        if (!(values[i] > input.lowerBound)) {
-            char16_t bound[kFieldValueCapacity];
-            FormatFieldValue(input.lowerBound, bound, kFieldValueCapacity);
-            FormatText(message, kMessageCapacity, u"第 %d 项“%ls”须大于 %ls。", i + 1, input.label,
-                       bound);
-            RefuseField(view, i, message);
+        if (!ReadInput(tool.inputs[i], i, view, values[i])) {
             return false;
         }
     }
@@ -67,6 +144,15 @@ void InitializeWindowState(WindowState& state, const ToolDef& tool) {
 
 void FormatFieldValue(double value, char16_t* text, int capacity) {
     FormatText(text, capacity, u"%.6g", value);
+}
+
+void FormatInputValue(const InputField& input, double value, char16_t* text, int capacity) {
+    if (input.form == InputForm::ClockTime) {
+        const long long minutes = std::llround(value * 60);
+        FormatText(text, capacity, u"%lld:%02lld", minutes / 60, minutes % 60);
+        return;
+    }
+    FormatFieldValue(value, text, capacity);
 }
 
 void RunComputeCommand(WindowState& state, WindowView& view) {
@@ -130,8 +216,13 @@ void RunCopyCommand(WindowState& state, WindowView& view) {
 void RunResetCommand(WindowState& state, WindowView& view) {
     const ToolDef& tool = *state.tool;
     for (int i = 0; i < BoundedInputCount(tool); ++i) {
+        const InputField& input = tool.inputs[i];
+        if (input.form == InputForm::Choice) {
+            view.SelectChoice(i, ChoiceIndexOf(input, input.defaultValue));
+            continue;
+        }
         char16_t text[kFieldValueCapacity];
-        FormatFieldValue(tool.inputs[i].defaultValue, text, kFieldValueCapacity);
+        FormatInputValue(input, input.defaultValue, text, kFieldValueCapacity);
         view.SetField(i, text);
     }
     view.SetResultText(u"");

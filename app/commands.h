@@ -25,8 +25,9 @@ inline constexpr char16_t kProductAddress[] = u"www.kelomed.example";
 // Sets up the state for `tool`: no result, level 0, the ready status text.
 void InitializeWindowState(WindowState& state, const ToolDef& tool);
 
-// Reads every field; refuses the first that is not a number or not above its
-// input's lower bound (warning, focus on it, nothing else changes); otherwise
+// Reads every input; refuses the first that the window cannot take (a field
+// that is not a number or a time, or a value outside its range: a warning
+// that says what it takes, the focus on it, nothing else changed); otherwise
 // computes and shows the result.
 void RunComputeCommand(WindowState& state, WindowView& view);
 
@@ -38,7 +39,11 @@ void RunResetCommand(WindowState& state, WindowView& view);
 
 void RunAboutCommand(const WindowState& state, WindowView& view);
 
-// Formats a default value as the field shows it ("%.6g").
+// Formats a number as a field shows it ("%.6g").
 void FormatFieldValue(double value, char16_t* text, int capacity);
+
+// Formats a value of `input` as its field shows it: a clock time as H:MM,
+// any other number as FormatFieldValue does.
+void FormatInputValue(const InputField& input, double value, char16_t* text, int capacity);
 
 }  // namespace kelomed

@@ -37,6 +37,16 @@ char NumberCharacter(char16_t unit) {
     return 0;
 }
 
+// The ASCII digit of a unit, or -1.
+int DigitOf(char16_t unit) {
+    const char c = NumberCharacter(unit);
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
+
+bool IsColon(char16_t unit) {
+    return unit == u':' || unit == 0xFF1A;
+}
+
 }  // namespace
 
 bool ParseFieldText(const char16_t* text, double& value) {
@@ -88,6 +98,45 @@ bool ParseFieldText(const char16_t* text, double& value) {
         return false;
     }
     value = negative ? -parsed : parsed;
+    return true;
+}
+
+bool ParseClockTimeText(const char16_t* text, double& hours) {
+    if (text == nullptr) {
+        return false;
+    }
+    int begin = 0;
+    while (IsFieldSpace(text[begin])) {
+        ++begin;
+    }
+    int end = begin;
+    while (text[end] != 0 && end - begin <= kFieldTextLimit) {
+        ++end;
+    }
+    while (end > begin && IsFieldSpace(text[end - 1])) {
+        --end;
+    }
+    // One or two digits of hours, then optionally a colon and two of minutes.
+    int hour = 0;
+    int at = begin;
+    for (; at < end && at - begin < 2 && DigitOf(text[at]) >= 0; ++at) {
+        hour = hour * 10 + DigitOf(text[at]);
+    }
+    if (at == begin || hour > 23) {
+        return false;
+    }
+    int minute = 0;
+    if (at < end) {
+        if (!IsColon(text[at]) || end - at != 3 || DigitOf(text[at + 1]) < 0 ||
+            DigitOf(text[at + 2]) < 0) {
+            return false;
+        }
+        minute = DigitOf(text[at + 1]) * 10 + DigitOf(text[at + 2]);
+        if (minute > 59) {
+            return false;
+        }
+    }
+    hours = hour + minute / 60.0;
     return true;
 }
 

@@ -15,4 +15,10 @@ inline constexpr int kFieldTextLimit = 127;
 // hexadecimal, inf, nan) or the number is outside the range of a double.
 bool ParseFieldText(const char16_t* text, double& value);
 
+// Reads a time of day typed as H:MM or HH:MM (hours 0-23, two digits of
+// minutes; the full-width colon and digits of a Chinese input method too) or
+// as a whole hour ("8"), into hours: "8:30" is 8.5. Returns false, leaving
+// `hours` alone, for anything else: an empty field, "0830", "7.30", "24:00".
+bool ParseClockTimeText(const char16_t* text, double& hours);
+
 }  // namespace kelomed

@@ -35,7 +35,9 @@ enum GuiFont {
 struct GuiHandles {
     HINSTANCE instance = nullptr;
     HWND main = nullptr;
+    // The input fields, or the drop-down lists of choice inputs.
     HWND fields[kMaxInputs] = {};
+    HWND buttons[kButtonCount] = {};
     HWND result = nullptr;
     HWND verdict = nullptr;
     HWND note = nullptr;
@@ -60,6 +62,8 @@ class Win32View final : public WindowView {
     explicit Win32View(const GuiHandles& gui) : gui_(gui) {}
     void ReadField(int index, char16_t* text, int capacity) override;
     void SetField(int index, const char16_t* text) override;
+    int ReadChoice(int index) override;
+    void SelectChoice(int index, int item) override;
     void SetResultText(const char16_t* text) override;
     void SetVerdictText(const char16_t* text) override;
     void SetNoteText(const char16_t* text) override;

@@ -15,6 +15,10 @@ constexpr int kFieldIdBase = 2000;
 constexpr int kResultBoxId = 3000;
 constexpr int kReferenceCapacity = 512;
 constexpr int kFieldValueCapacity = 64;
+// A choice list spans the field and unit columns; dropped, it shows up to
+// ten items.
+constexpr int kChoiceListWidth = 236;
+constexpr int kChoiceListDroppedHeight = 27 + 10 * 22;
 
 // The one window's state and handles: the window procedure is the only
 // dispatch point, so they live here.
@@ -76,6 +80,19 @@ HWND CreateControl(const wchar_t* className, const char16_t* text, DWORD style, 
     return control;
 }
 
+// A drop-down list of the input's choice names, its default chosen; it
+// takes the unit's place too, as a choice has no unit.
+HWND CreateChoiceList(const InputField& input, int index, int y) {
+    HWND list = CreateControl(L"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
+                              kFieldIdBase + index, 216, y - 4, kChoiceListWidth,
+                              kChoiceListDroppedHeight, kFieldFont);
+    for (int i = 0; i < input.choiceCount; ++i) {
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(input.choices[i].name)));
+    }
+    SendMessageW(list, CB_SETCURSEL, ChoiceIndexOf(input, input.defaultValue), 0);
+    return list;
+}
+
 void CreateControls() {
     const ToolDef& tool = *state.tool;
     const int inputCount = BoundedInputCount(tool);
@@ -83,9 +100,13 @@ void CreateControls() {
         const InputField& input = tool.inputs[j];
         const int y = 150 + 34 * j;
         CreateControl(L"STATIC", input.label, SS_RIGHT, 0, 0, 24, y + 1, 184, 22, kLabelFont);
+        if (input.form == InputForm::Choice) {
+            gui.fields[j] = CreateChoiceList(input, j, y);
+            continue;
+        }
         char16_t value[kFieldValueCapacity];
-        FormatFieldValue(input.defaultValue, value, kFieldValueCapacity);
-        gui.fields[j] = CreateControl(L"EDIT", value, ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+        FormatInputValue(input, input.defaultValue, value, kFieldValueCapacity);
+        gui.fields[j] = CreateControl(L"EDIT", value, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
                                       kFieldIdBase + j, 216, y - 4, 152, 27, kFieldFont);
         if (HasText(input.unit)) {
             CreateControl(L"STATIC", input.unit, 0, 0, 0, 374, y, 78, 22, kSmallFont);
@@ -102,9 +123,10 @@ void CreateControls() {
     FormatText(reference, kReferenceCapacity, u"参考依据：%ls", tool.reference);
     CreateControl(L"STATIC", reference, 0, 0, 0, 492, 576, 492, 56, kSmallFont);
     for (int i = 0; i < kButtonCount; ++i) {
-        CreateControl(L"BUTTON", reinterpret_cast<const char16_t*>(kButtons[i].caption),
-                      BS_OWNERDRAW, 0, kButtons[i].id, kButtons[i].left, 668, kButtons[i].width, 40,
-                      kFontCount);
+        gui.buttons[i] =
+            CreateControl(L"BUTTON", reinterpret_cast<const char16_t*>(kButtons[i].caption),
+                          BS_OWNERDRAW | WS_TABSTOP, 0, kButtons[i].id, kButtons[i].left, 668,
+                          kButtons[i].width, 40, kFontCount);
     }
 }
 
@@ -118,11 +140,20 @@ LRESULT OnPaint(HWND window) {
     return 0;
 }
 
+bool IsInputControl(HWND control) {
+    for (HWND field : gui.fields) {
+        if (field != nullptr && field == control) {
+            return true;
+        }
+    }
+    return false;
+}
+
 LRESULT OnControlColourStatic(HDC dc, HWND control) {
     SetBkMode(dc, TRANSPARENT);
     if (control == gui.verdict) {
         SetTextColor(dc, VerdictColour(state.level));
-    } else if (control == gui.result || control == gui.note) {
+    } else if (control == gui.result || control == gui.note || IsInputControl(control)) {
         SetTextColor(dc, kDarkText);
     } else {
         SetTextColor(dc, kQuietText);
@@ -230,13 +261,20 @@ int RunGui(HINSTANCE instance, const ToolDef& tool) {
     }
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    SetFocus(gui.fields[0] != nullptr ? gui.fields[0] : window);
+    // The first input, or the compute button of a tool without inputs, so
+    // that F5 computes from the start.
+    SetFocus(gui.fields[0] != nullptr ? gui.fields[0] : gui.buttons[0]);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (IsComputeKey(message)) {
             Win32View view(gui);
             RunComputeCommand(state, view);
+            continue;
+        }
+        // Tab and Shift+Tab move through the inputs and the buttons, as in a
+        // dialog; the lists open with Alt+Down and F4.
+        if (IsDialogMessageW(gui.main, &message)) {
             continue;
         }
         TranslateMessage(&message);

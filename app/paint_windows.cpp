@@ -19,6 +19,11 @@ constexpr COLORREF kPrimaryPressed = RGB(0x00, 0x64, 0x8A);
 constexpr COLORREF kPrimaryOutline = RGB(0x00, 0x6A, 0x94);
 constexpr COLORREF kSecondaryPressed = RGB(0xE2, 0xEA, 0xF0);
 constexpr COLORREF kSecondaryOutline = RGB(0xCE, 0xD8, 0xE0);
+// The focus cue inside a focused button: white on the primary button, the
+// primary blue on the others.
+constexpr COLORREF kPrimaryFocusCue = RGB(0xFF, 0xFF, 0xFF);
+constexpr COLORREF kSecondaryFocusCue = kPrimary;
+constexpr int kFocusCueInset = 3;
 constexpr int kSubLineCapacity = 256;
 constexpr int kCaptionCapacity = 64;
 
@@ -105,6 +110,13 @@ void DrawButton(const GuiHandles& gui, const DRAWITEMSTRUCT& item) {
         primary ? (pressed ? kPrimaryPressed : kPrimary) : (pressed ? kSecondaryPressed : kWhite));
     OutlineBox(item.hDC, box.left, box.top, width, height,
                primary ? kPrimaryOutline : kSecondaryOutline);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        // Two pixels wide, so the cue reads at a glance.
+        for (int inset = kFocusCueInset; inset <= kFocusCueInset + 1; ++inset) {
+            OutlineBox(item.hDC, box.left + inset, box.top + inset, width - 2 * inset,
+                       height - 2 * inset, primary ? kPrimaryFocusCue : kSecondaryFocusCue);
+        }
+    }
     wchar_t caption[kCaptionCapacity] = {};
     GetWindowTextW(item.hwndItem, caption, kCaptionCapacity);
     DrawTextBox(item.hDC, box.left, box.top, width, height,

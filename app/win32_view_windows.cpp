@@ -35,6 +35,15 @@ void Win32View::SetField(int index, const char16_t* text) {
     SetWindowTextW(gui_.fields[index], Wide(text));
 }
 
+int Win32View::ReadChoice(int index) {
+    const LRESULT item = SendMessageW(gui_.fields[index], CB_GETCURSEL, 0, 0);
+    return item == CB_ERR ? -1 : static_cast<int>(item);
+}
+
+void Win32View::SelectChoice(int index, int item) {
+    SendMessageW(gui_.fields[index], CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+}
+
 void Win32View::SetResultText(const char16_t* text) {
     SetWindowTextW(gui_.result, Wide(text));
 }

@@ -14,6 +14,9 @@ class WindowView {
     // units).
     virtual void ReadField(int index, char16_t* text, int capacity) = 0;
     virtual void SetField(int index, const char16_t* text) = 0;
+    // The item chosen in the list of choice input `index`, or -1 when none is.
+    virtual int ReadChoice(int index) = 0;
+    virtual void SelectChoice(int index, int item) = 0;
     virtual void SetResultText(const char16_t* text) = 0;
     virtual void SetVerdictText(const char16_t* text) = 0;
     virtual void SetNoteText(const char16_t* text) = 0;

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "engine/text_buffer.h"
+
 namespace kelomed {
 
 inline constexpr int kMaxInputs = 16;
@@ -28,18 +30,98 @@ enum ToolKind : std::int32_t {
     LabPanels = 11,
 };
 
-// The lower bound of an input that has none: every finite value passes.
-inline constexpr double kNoLowerBound = -std::numeric_limits<double>::infinity();
+// What a typed value of an input may be: a number within [lowest, highest],
+// each bound itself allowed or not, and a whole number when `whole` is set.
+// The window refuses anything else at the field.
+struct InputRange {
+    double lowest = -std::numeric_limits<double>::infinity();
+    double highest = std::numeric_limits<double>::infinity();
+    bool lowestAllowed = true;
+    bool highestAllowed = true;
+    bool whole = false;
+};
+
+// Every finite number.
+inline constexpr InputRange kAnyNumber = {};
+
+// [lowest, highest].
+constexpr InputRange Between(double lowest, double highest) {
+    return {lowest, highest, true, true, false};
+}
+
+// (lowest, highest]: above `lowest`, which itself is not allowed.
+constexpr InputRange AboveUpTo(double lowest, double highest) {
+    return {lowest, highest, false, true, false};
+}
+
+// Whole numbers in [lowest, highest].
+constexpr InputRange WholeBetween(double lowest, double highest) {
+    return {lowest, highest, true, true, true};
+}
+
+// True for a whole number: every double of magnitude 2^52 or more is one.
+constexpr bool IsWholeNumber(double value) {
+    const double wholeFrom = 0x1p52;
+    return value >= wholeFrom || value <= -wholeFrom ||
+           (value > -wholeFrom && value < wholeFrom &&
+            static_cast<double>(static_cast<long long>(value)) == value);
+}
+
+constexpr bool IsWithin(const InputRange& range, double value) {
+    const bool aboveLowest = range.lowestAllowed ? value >= range.lowest : value > range.lowest;
+    const bool belowHighest = range.highestAllowed ? value <= range.highest : value < range.highest;
+    return aboveLowest && belowHighest && (!range.whole || IsWholeNumber(value));
+}
+
+// One item of a choice input: the number it stands for and its name.
+struct InputChoice {
+    double value;
+    const char16_t* name;
+};
+
+// How a nurse gives the value of an input.
+enum class InputForm : std::int32_t {
+    // A number typed into a field.
+    Number,
+    // A time of day typed as H:MM (or a whole hour), read as hours.
+    ClockTime,
+    // One item picked from a drop-down list of named choices.
+    Choice,
+};
 
 struct InputField {
     const char* key;
     const char16_t* label;
     const char16_t* unit;
     double defaultValue;
-    // The window accepts only values greater than this (a body weight or a
-    // dilution volume of 0 is not a usable input).
-    double lowerBound = kNoLowerBound;
+    InputRange range = kAnyNumber;
+    InputForm form = InputForm::Number;
+    // The items of a choice input, in the order the list shows them.
+    const InputChoice* choices = nullptr;
+    std::int32_t choiceCount = 0;
 };
+
+// A number typed into a field, within `range`.
+constexpr InputField NumberInput(const char* key, const char16_t* label, const char16_t* unit,
+                                 double defaultValue, InputRange range) {
+    return {key, label, unit, defaultValue, range, InputForm::Number, nullptr, 0};
+}
+
+// A time of day from 0:00 to 23:59, typed as H:MM.
+constexpr InputField ClockTimeInput(const char* key, const char16_t* label, double defaultValue) {
+    return {key,     label, u"", defaultValue, {0, 24, true, false, false}, InputForm::ClockTime,
+            nullptr, 0};
+}
+
+// One of `choices`, picked by name; the input's value is the chosen item's.
+template <std::size_t N>
+constexpr InputField ChoiceInput(const char* key, const char16_t* label, double defaultValue,
+                                 const InputChoice (&choices)[N]) {
+    return {key,        label,
+            u"",        defaultValue,
+            kAnyNumber, InputForm::Choice,
+            choices,    static_cast<std::int32_t>(N)};
+}
 
 struct OutputField {
     const char* key;
@@ -79,13 +161,64 @@ constexpr std::int32_t InputCountOf(const InputField (&)[N]) {
     return static_cast<std::int32_t>(N);
 }
 
-// True when every default lies above its input's lower bound, so the
-// defaults that the window restores are never refused by it.
+// True when `hours` is a whole number of minutes, as H:MM gives it (to far
+// within a double's rounding).
+constexpr bool IsWholeMinute(double hours) {
+    const double minutes = hours * 60;
+    const double nearest = static_cast<double>(static_cast<long long>(minutes + 0.5));
+    return minutes - nearest < 1e-9 && nearest - minutes < 1e-9;
+}
+
+// The index of the choice whose number is `value`, or -1.
+constexpr int ChoiceIndexOf(const InputField& input, double value) {
+    for (int i = 0; i < input.choiceCount; ++i) {
+        if (input.choices[i].value == value) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// True when `value` is one the window accepts for `input`: within its range,
+// a time of whole minutes for a clock time, one of its choices for a choice.
+constexpr bool AcceptsValue(const InputField& input, double value) {
+    switch (input.form) {
+        case InputForm::Choice:
+            return ChoiceIndexOf(input, value) >= 0;
+        case InputForm::ClockTime:
+            return IsWithin(input.range, value) && IsWholeMinute(value);
+        case InputForm::Number:
+        default:
+            return IsWithin(input.range, value);
+    }
+}
+
+// The longest label, unit or choice name: a label and its field share a row
+// of the window, a choice name fits its list, and a record piece
+// "label=value" stays within its bound.
+inline constexpr int kLongestInputText = 24;
+
+// True when the table says what each input takes, consistently: a range
+// whose bounds are in order, a default the window accepts (so that the
+// defaults it restores are never refused), choices with distinct numbers,
+// and texts within kLongestInputText.
 template <std::size_t N>
-constexpr bool DefaultsAreAccepted(const InputField (&inputs)[N]) {
+constexpr bool InputsAreConsistent(const InputField (&inputs)[N]) {
     for (const InputField& input : inputs) {
-        if (!(input.defaultValue > input.lowerBound)) {
+        if (!(input.range.lowest <= input.range.highest) ||
+            !AcceptsValue(input, input.defaultValue) ||
+            TextLength(input.label) > kLongestInputText ||
+            TextLength(input.unit) > kLongestInputText) {
             return false;
+        }
+        if ((input.form == InputForm::Choice) != (input.choiceCount > 0)) {
+            return false;
+        }
+        for (int i = 0; i < input.choiceCount; ++i) {
+            if (ChoiceIndexOf(input, input.choices[i].value) != i ||
+                TextLength(input.choices[i].name) > kLongestInputText) {
+                return false;
+            }
         }
     }
     return true;

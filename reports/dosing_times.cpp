@@ -10,44 +10,51 @@ constexpr std::int32_t kMostDoses = 30;
 constexpr int kEntryCapacity = 64;
 constexpr char16_t kSeparator[] = u"  |  ";
 constexpr char16_t kNote[] = u"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。";
-// A start or interval near the largest double prints 309 digits, as the
-// whole heading line may hold.
+// An interval near the largest double prints 309 digits, as the whole
+// heading line may hold.
 constexpr int kHeadingPieceCapacity = kReportLineCapacity;
-// Beyond this many days (about 2^53 hours) a dose time no longer counts
-// whole days and hours exactly.
-constexpr double kLargestDay = 9.0e15;
+constexpr long long kMinutesPerDay = 24 * 60;
+// Up to 2^53 minutes a time counts whole minutes exactly.
+constexpr double kLastExactMinute = 0x1p53;
 
-// "第d天 HH:MM" for a dose at `hours` past midnight of day 1, or "第--天 --:--"
-// when that time is not a finite number of hours that a date can show
-// (a huge interval overflows to infinity after a few doses).
+// The minute, counted from midnight of day 1, nearest to `hours`; false when
+// it is not a finite time a date can show (a huge interval overflows after a
+// few doses). Times are read to the nearest minute: a time typed as H:MM is
+// hours that a double holds only nearly (8:05 is 8.0833...), and a truncated
+// minute would show about every other dose a minute early.
+bool NearestMinute(double hours, long long& minute) {
+    const double minutes = hours * 60;
+    if (!(minutes < kLastExactMinute)) {
+        return false;
+    }
+    minute = std::llround(minutes);
+    return true;
+}
+
+// "第d天 HH:MM" for a dose `hours` past midnight of day 1, or "第--天 --:--".
 void FormatEntry(double hours, char16_t* entry) {
-    const double days = hours / 24;
-    if (!(days < kLargestDay)) {
+    long long minute = 0;
+    if (!NearestMinute(hours, minute)) {
         FormatText(entry, kEntryCapacity, u"第--天 --:--");
         return;
     }
-    const double clock = std::fmod(hours, 24.0);
-    const int hour = static_cast<int>(clock);
-    const int minute = static_cast<int>((clock - hour) * 60);
-    FormatText(entry, kEntryCapacity, u"第%lld天 %02d:%02d", 1 + static_cast<long long>(days), hour,
-               minute);
+    const long long clock = minute % kMinutesPerDay;
+    FormatText(entry, kEntryCapacity, u"第%lld天 %02lld:%02lld", 1 + minute / kMinutesPerDay,
+               clock / 60, clock % 60);
 }
 
 bool IsWhole(double value) {
     return std::trunc(value) == value;
 }
 
-// The heading's first dose, in the same hours and truncated minutes as its
-// entry below ("8:05" for 8.1); a whole hour keeps the form "8:00". `start`
-// is finite and not negative.
+// The heading's first dose as H:MM, the same minute as its entry below.
 void FormatFirstDose(double start, char16_t* text) {
-    if (IsWhole(start)) {
-        FormatText(text, kHeadingPieceCapacity, u"%.0f:00", start);
+    long long minute = 0;
+    if (!NearestMinute(start, minute)) {
+        FormatText(text, kHeadingPieceCapacity, u"--:--");
         return;
     }
-    const double hours = std::trunc(start);
-    const int minute = static_cast<int>((start - hours) * 60);
-    FormatText(text, kHeadingPieceCapacity, u"%.0f:%02d", hours, minute);
+    FormatText(text, kHeadingPieceCapacity, u"%lld:%02lld", minute / 60, minute % 60);
 }
 
 // The heading, every entry at its longest between separators, and the note.

@@ -9,6 +9,8 @@
 #include "engine/tool_model.h"
 #include "tests/recording_view.h"
 #include "tests/report_tool.h"
+#include "tests/test_tools.h"
+#include "tools/suite.h"
 
 namespace kelomed {
 namespace {
@@ -49,6 +51,37 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{u"0x1A", false, 0}, FieldCase{u"--1", false, 0}, FieldCase{u"+-1", false, 0},
         FieldCase{u"-", false, 0}, FieldCase{u".", false, 0}, FieldCase{u"1e", false, 0},
         FieldCase{u"1 2", false, 0}, FieldCase{u"１，５", false, 0}, FieldCase{u"5。", false, 0}));
+
+struct ClockCase {
+    const char16_t* text;
+    bool accepted;
+    double hours;
+};
+
+void PrintTo(const ClockCase& c, std::ostream* os) {
+    *os << testing::Utf8Of(c.text);
+}
+
+class ClockTimeText : public ::testing::TestWithParam<ClockCase> {};
+
+TEST_P(ClockTimeText, IsHoursAndMinutesOrAWholeHour) {
+    const ClockCase& c = GetParam();
+    double hours = -99;
+    EXPECT_EQ(ParseClockTimeText(c.text, hours), c.accepted);
+    EXPECT_EQ(hours, c.accepted ? c.hours : -99);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ClockTimeText,
+    ::testing::Values(ClockCase{u"8:30", true, 8.5}, ClockCase{u"08:05", true, 8 + 5 / 60.0},
+                      ClockCase{u" 23:59 ", true, 23 + 59 / 60.0}, ClockCase{u"0:00", true, 0},
+                      ClockCase{u"８：３０", true, 8.5}, ClockCase{u"8", true, 8},
+                      ClockCase{u"17", true, 17}, ClockCase{u"", false, 0},
+                      ClockCase{u"0830", false, 0}, ClockCase{u"7.30", false, 0},
+                      ClockCase{u"7.5", false, 0}, ClockCase{u"24:00", false, 0},
+                      ClockCase{u"8:60", false, 0}, ClockCase{u"8:5", false, 0},
+                      ClockCase{u"8:300", false, 0}, ClockCase{u"-1:00", false, 0},
+                      ClockCase{u"8:30pm", false, 0}, ClockCase{u":30", false, 0}));
 
 TEST(FieldText, TooLongTextIsRefusedNotCut) {
     std::u16string digits = u"0." + std::u16string(125, u'1');
@@ -102,14 +135,18 @@ TEST_F(Commands, RefusedFieldChangesNothingAndReportsTheFirst) {
         int focus;
     } cases[] = {
         {{u"1.5", u"12abc", u"inf", u"50"}, "第 2 项“体重”请输入数字。", 1},
-        // Each input of tool 48 must be greater than 0; an empty field reads 0.
-        {{u"0", u"60", u"4", u"50"}, "第 1 项“目标剂量”须大于 0。", 0},
-        {{u"-0.2", u"60", u"4", u"50"}, "第 1 项“目标剂量”须大于 0。", 0},
-        {{u"0.2", u"", u"4", u"50"}, "第 2 项“体重”须大于 0。", 1},
-        {{u"0.2", u"60", u"-0", u"50"}, "第 3 项“药量”须大于 0。", 2},
-        {{u"0.2", u"60", u"4", u"0"}, "第 4 项“稀释至”须大于 0。", 3},
+        // Each input of tool 48 has its range; an empty field reads 0.
+        {{u"0", u"60", u"4", u"50"}, "第 1 项“目标剂量”应在 0.01 至 5 ug/kg/min 之间。", 0},
+        {{u"-0.2", u"60", u"4", u"50"}, "第 1 项“目标剂量”应在 0.01 至 5 ug/kg/min 之间。", 0},
+        {{u"5.01", u"60", u"4", u"50"}, "第 1 项“目标剂量”应在 0.01 至 5 ug/kg/min 之间。", 0},
+        {{u"0.2", u"", u"4", u"50"}, "第 2 项“体重”应在 0.3 至 500 kg 之间。", 1},
+        {{u"0.2", u"1e308", u"4", u"50"}, "第 2 项“体重”应在 0.3 至 500 kg 之间。", 1},
+        {{u"0.2", u"60", u"-0", u"50"}, "第 3 项“药量”应在 0.1 至 100 mg 之间。", 2},
+        {{u"0.2", u"60", u"5e-324", u"50"}, "第 3 项“药量”应在 0.1 至 100 mg 之间。", 2},
+        {{u"0.2", u"60", u"4", u"0"}, "第 4 项“稀释至”应在 1 至 1000 ml 之间。", 3},
+        {{u"0.2", u"60", u"4", u"1000.5"}, "第 4 项“稀释至”应在 1 至 1000 ml 之间。", 3},
         // Fields are checked in order, whichever way the first one is bad.
-        {{u"0", u"abc", u"4", u"50"}, "第 1 项“目标剂量”须大于 0。", 0},
+        {{u"0", u"abc", u"4", u"50"}, "第 1 项“目标剂量”应在 0.01 至 5 ug/kg/min 之间。", 0},
         {{u"0.2", u"abc", u"0", u"50"}, "第 2 项“体重”请输入数字。", 1},
     };
     RunComputeCommand(state(), view_);
@@ -142,16 +179,136 @@ TEST_F(Commands, RefusedFieldChangesNothingAndReportsTheFirst) {
 }
 
 TEST_F(Commands, FailedComputeShowsItsReportWithTheWarningVerdict) {
-    view_.fields[2] = u"1e308";
+    // Tool 48's ranges keep every output computable, so a tool whose inputs
+    // take any number shows the failure: a dilution of 0.
+    InitializeWindowState(state(), testing::kProbeTool);
+    view_.fields = {u"0.2", u"60", u"4", u"0", u"1"};
     RunComputeCommand(state(), view_);
     EXPECT_TRUE(view_.messages.empty());
-    EXPECT_EQ(view_.result,
-              "浓度：-- ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：720 ug/h\r\n"
-              "（部分结果无法计算，请检查输入是否合理）\r\n");
+    EXPECT_EQ(view_.result.substr(0, view_.result.find("两倍")),
+              "浓度：0.0 ug/ml\r\n泵速：0.00 ml/h\r\n");
+    EXPECT_NE(view_.result.find("（部分结果无法计算，请检查输入是否合理）\r\n"), std::string::npos);
     EXPECT_EQ(view_.verdictText, "请核对输入参数后重新计算");
     EXPECT_EQ(state().level, 3);
     EXPECT_EQ(Utf8Of(state().copyText), view_.result + "—— 请核对输入参数后重新计算");
     EXPECT_GE(view_.verdictRedraws, 1);
+}
+
+// What each suite tool's fields refuse, with the message that says what the
+// field takes; the earlier fields at their defaults.
+TEST(CommandsForSuiteTools, RefuseValuesOutsideTheirRangeAndSayWhatTheyTake) {
+    const struct {
+        int id;
+        int field;
+        const char16_t* text;
+        const char* message;
+    } cases[] = {
+        {49, 2, u"1e-300", "第 3 项“药量”应在 0.1 至 100 mg 之间。"},
+        {49, 0, u"5e-324", "第 1 项“泵速”应在 0.1 至 999 ml/h 之间。"},
+        {62, 1, u"1e-160", "第 2 项“身高”应在 50 至 280 cm 之间。"},
+        {63, 1, u"17", "第 2 项“年龄”应为 18 至 120 岁之间的整数。"},
+        {63, 1, u"50.5", "第 2 项“年龄”应为 18 至 120 岁之间的整数。"},
+        {64, 1, u"0", "第 2 项“心率”应在 20 至 300 次/分之间。"},
+        {65, 1, u"25", "第 2 项“INR”应在 0.5 至 20 之间。"},
+        {101, 0, u"41", "第 1 项“护士人数”应为 1 至 40 人之间的整数。"},
+        {101, 1, u"32", "第 2 项“排班天数”应为 1 至 31 天之间的整数。"},
+        {101, 0, u"2.9", "第 1 项“护士人数”应为 1 至 40 人之间的整数。"},
+        {102, 0, u"0830", "第 1 项“首剂时间”请按“时:分”填写，如 8:30（0:00 至 23:59）。"},
+        {102, 0, u"7.30", "第 1 项“首剂时间”请按“时:分”填写，如 8:30（0:00 至 23:59）。"},
+        {102, 2, u"31", "第 3 项“给药次数”应为 1 至 30 次之间的整数。"},
+        {107, 0, u"1e308", "第 1 项“首次随访”应为 0 至 3650 天后之间的整数。"},
+        {109, 0, u"31", "第 1 项“床位数”应为 1 至 30 床之间的整数。"},
+        {110, 0, u"1e308", "第 1 项“床号”应为 1 至 9999 床之间的整数。"},
+        {110, 1, u"0", "第 2 项“医嘱药量”应在 0.001 至 100000 之间。"},
+    };
+    for (const auto& c : cases) {
+        const ToolDef& tool = *FindSuiteTool(c.id);
+        auto state = std::make_unique<WindowState>();
+        InitializeWindowState(*state, tool);
+        RecordingView view;
+        view.fields.resize(static_cast<std::size_t>(tool.inputCount));
+        RunResetCommand(*state, view);
+        RunComputeCommand(*state, view);
+        const std::string before = view.result;
+        view.fields[static_cast<std::size_t>(c.field)] = c.text;
+        view.messages.clear();
+        RunComputeCommand(*state, view);
+        ASSERT_EQ(view.messages.size(), 1u) << c.message;
+        EXPECT_EQ(view.messages[0].text, c.message);
+        EXPECT_EQ(view.focusedField, c.field) << c.message;
+        EXPECT_EQ(view.result, before) << c.message;
+    }
+}
+
+// A bound that is itself not allowed, and a whole number with one bound.
+TEST(CommandsForRanges, MessagesSayWhichBoundsAreAllowed) {
+    static constexpr InputField inputs[] = {
+        NumberInput("a", u"甲", u"mg", 1, AboveUpTo(0, 5)),
+        NumberInput("b", u"乙", u"", 1, {0, 10, true, false, true}),
+        NumberInput("c", u"丙", u"次", 1, {1, kAnyNumber.highest, true, true, true}),
+        NumberInput("d", u"丁", u"", 1, {kAnyNumber.lowest, 2, true, false, false}),
+    };
+    static_assert(InputsAreConsistent(inputs));
+    static constexpr ToolDef tool = {
+        5,      u"t", nullptr, u"c", u"r",    nullptr, InputCountOf(inputs),
+        inputs, 0,    nullptr, 0,    nullptr, Formula};
+    const struct {
+        std::vector<std::u16string> fields;
+        const char* message;
+    } cases[] = {
+        {{u"0", u"1", u"1", u"1"}, "第 1 项“甲”应大于 0 且不大于 5 mg。"},
+        {{u"5.5", u"1", u"1", u"1"}, "第 1 项“甲”应大于 0 且不大于 5 mg。"},
+        {{u"5", u"10", u"1", u"1"}, "第 2 项“乙”应为不小于 0 且小于 10 的整数。"},
+        {{u"5", u"9", u"0", u"1"}, "第 3 项“丙”应为不小于 1 次的整数。"},
+        {{u"5", u"9", u"1e300", u"2"}, "第 4 项“丁”应小于 2。"},
+        {{u"5", u"9", u"1e300", u"-1e300"}, nullptr},
+    };
+    auto state = std::make_unique<WindowState>();
+    InitializeWindowState(*state, tool);
+    RecordingView view;
+    for (const auto& c : cases) {
+        view.fields = c.fields;
+        view.messages.clear();
+        RunComputeCommand(*state, view);
+        if (c.message == nullptr) {
+            EXPECT_TRUE(view.messages.empty());
+        } else {
+            ASSERT_EQ(view.messages.size(), 1u) << c.message;
+            EXPECT_EQ(view.messages[0].text, c.message);
+        }
+    }
+}
+
+// A choice input's value is the number of the chosen item; reset chooses
+// the default again, and a clock time is typed and restored as H:MM.
+TEST(CommandsForSuiteTools, ChoicesAndClockTimesAreReadAndReset) {
+    auto state = std::make_unique<WindowState>();
+    InitializeWindowState(*state, *FindSuiteTool(106));
+    RecordingView view;
+    view.fields.resize(2);
+    RunResetCommand(*state, view);
+    EXPECT_EQ(view.chosen[0], 0);
+    EXPECT_EQ(view.chosen[1], 1);
+    view.chosen[1] = 2;
+    RunComputeCommand(*state, view);
+    EXPECT_EQ(state->inputs[1], 3);
+    EXPECT_EQ(view.result.substr(0, view.result.find("\r\n")),
+              "待查：1 号 头孢曲松  +  3 号 万古霉素");
+    view.chosen[0] = -1;
+    RunComputeCommand(*state, view);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, "第 1 项“药物 A 编号”请从列表中选择。");
+
+    InitializeWindowState(*state, *FindSuiteTool(102));
+    view.fields.assign(3, u"");
+    RunResetCommand(*state, view);
+    EXPECT_EQ(view.fields, (std::vector<std::u16string>{u"8:00", u"8", u"3"}));
+    view.fields[0] = u"8:30";
+    RunComputeCommand(*state, view);
+    EXPECT_EQ(state->inputs[0], 8.5);
+    EXPECT_EQ(
+        view.result.substr(0, view.result.find("\r\n", view.result.find("\r\n") + 2)),
+        "首剂时间 8:30，间隔 8 小时，共 3 次：\r\n第1天 08:30  |  第1天 16:30  |  第2天 00:30");
 }
 
 TEST_F(Commands, FieldLongerThanItsBufferIsRefused) {

@@ -18,6 +18,8 @@ struct ShownMessage {
 class RecordingView final : public WindowView {
   public:
     std::vector<std::u16string> fields;
+    // The chosen item of each choice input, by input index.
+    std::vector<int> chosen = std::vector<int>(16, -1);
     std::string result;
     std::string verdictText;
     std::string note;
@@ -39,6 +41,10 @@ class RecordingView final : public WindowView {
     }
     void SetField(int index, const char16_t* text) override {
         fields.at(static_cast<std::size_t>(index)) = text;
+    }
+    int ReadChoice(int index) override { return chosen.at(static_cast<std::size_t>(index)); }
+    void SelectChoice(int index, int item) override {
+        chosen.at(static_cast<std::size_t>(index)) = item;
     }
     void SetResultText(const char16_t* text) override { result = Utf8Of(text); }
     void SetVerdictText(const char16_t* text) override { verdictText = Utf8Of(text); }

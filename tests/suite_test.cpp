@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "app/commands.h"
 #include "app/selftest.h"
 #include "app/window_state.h"
 #include "engine/compute.h"
 #include "engine/text_buffer.h"
+#include "tests/recording_view.h"
 #include "tests/test_text.h"
 #include "tools/suite.h"
 
@@ -86,19 +91,11 @@ TEST(Suite, EachReportKindHasOneToolThatReadsItsKeys) {
     }
 }
 
-// Each report tool at the inputs that make its report longest (the rest at
-// their defaults): the window's buffer holds the report whole, and the rota
-// of 40 nurses over 31 days is the longest report there is.
+// Each report tool with every typed input at the top of its range (the
+// counts at their most, the first dose at 23:59): the window's buffer holds
+// the report whole, and the rota of 40 nurses over 31 days is the longest
+// report there is.
 TEST(Suite, EveryReportFitsTheWindowWhole) {
-    const struct {
-        int id;
-        std::vector<double> inputs;
-    } longest[] = {
-        {101, {40, 31}},
-        {102, {23.99, 1000, 30}},
-        {107, {36500, 36500, 20}},
-        {109, {30}},
-    };
     for (const ToolDef* tool : SuiteTools()) {
         if (tool->kind == ToolKind::Formula) {
             continue;
@@ -106,12 +103,10 @@ TEST(Suite, EveryReportFitsTheWindowWhole) {
         SCOPED_TRACE(tool->id);
         double inputs[kMaxInputs] = {};
         for (int i = 0; i < tool->inputCount; ++i) {
-            inputs[i] = tool->inputs[i].defaultValue;
-        }
-        for (const auto& row : longest) {
-            for (std::size_t i = 0; row.id == tool->id && i < row.inputs.size(); ++i) {
-                inputs[i] = row.inputs[i];
-            }
+            const InputField& input = tool->inputs[i];
+            inputs[i] = input.form == InputForm::Choice      ? input.defaultValue
+                        : input.form == InputForm::ClockTime ? 23 + 59 / 60.0
+                                                             : input.range.highest;
         }
         static char16_t roomy[65536];
         static char16_t report[kReportTextCapacity];
@@ -128,6 +123,81 @@ TEST(Suite, EveryReportFitsTheWindowWhole) {
         EXPECT_EQ(Utf8Of(copy), Utf8Of(roomy));
         if (tool->id == 101) {
             EXPECT_EQ(TextLength(roomy), kLongestGeneratedReport);
+        }
+    }
+}
+
+// Every typed input of every tool, at each bound of its range and just
+// beyond it: the window takes what the range allows and refuses the rest.
+TEST(Suite, FieldsTakeTheirRangeFromBothSides) {
+    int checked = 0;
+    for (const ToolDef* tool : SuiteTools()) {
+        auto state = std::make_unique<WindowState>();
+        InitializeWindowState(*state, *tool);
+        for (int i = 0; i < tool->inputCount; ++i) {
+            const InputField& input = tool->inputs[i];
+            if (input.form != InputForm::Number) {
+                continue;
+            }
+            const InputRange& range = input.range;
+            const double step = range.whole ? 1 : 0;
+            const struct {
+                double value;
+                bool accepted;
+            } values[] = {
+                {range.lowest, range.lowestAllowed},
+                {step > 0 ? range.lowest - step : std::nextafter(range.lowest, -HUGE_VAL), false},
+                {range.highest, range.highestAllowed},
+                {step > 0 ? range.highest + step : std::nextafter(range.highest, HUGE_VAL), false},
+                {range.whole ? range.lowest + 0.5 : input.defaultValue, !range.whole},
+            };
+            for (const auto& v : values) {
+                testing::RecordingView view;
+                view.fields.resize(static_cast<std::size_t>(tool->inputCount));
+                RunResetCommand(*state, view);
+                char text[64];
+                std::snprintf(text, sizeof text, "%.17g", v.value);
+                view.fields[static_cast<std::size_t>(i)] = testing::Utf16Of(text);
+                RunComputeCommand(*state, view);
+                EXPECT_EQ(view.messages.empty(), v.accepted)
+                    << tool->id << " input " << i << " at " << text;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 100);
+}
+
+// A choice is the number of the item its report names: each item gives a
+// report of its own, and the cards that name their items name the chosen one.
+TEST(Suite, ChoicesAreTheItemsTheirReportsName) {
+    for (const ToolDef* tool : SuiteTools()) {
+        if (tool->kind == ToolKind::Formula) {
+            continue;
+        }
+        for (int i = 0; i < tool->inputCount; ++i) {
+            const InputField& input = tool->inputs[i];
+            std::set<std::string> reports;
+            for (int item = 0; item < input.choiceCount; ++item) {
+                double inputs[kMaxInputs] = {};
+                for (int j = 0; j < tool->inputCount; ++j) {
+                    inputs[j] = tool->inputs[j].defaultValue;
+                }
+                inputs[i] = input.choices[item].value;
+                char16_t report[kReportTextCapacity];
+                char16_t verdict[kVerdictTextCapacity];
+                static char16_t copy[kReportTextCapacity];
+                std::int32_t level = 0;
+                ComputeTool(*tool, inputs, report, kReportTextCapacity, verdict,
+                            kVerdictTextCapacity, level, copy, kReportTextCapacity);
+                const std::string name = Utf8Of(input.choices[item].name);
+                EXPECT_TRUE(reports.insert(Utf8Of(report)).second) << tool->id << " " << name;
+                // The critical values card lists a group's values, not its name.
+                if (tool->id != 104) {
+                    EXPECT_NE(Utf8Of(report).find(name), std::string::npos)
+                        << tool->id << " " << name;
+                }
+            }
         }
     }
 }

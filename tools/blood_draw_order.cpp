@@ -4,12 +4,15 @@
 namespace kelomed {
 namespace {
 
-// The number selects the test of this draw; 0 and any number not listed
-// give the general advice, so every value is valid.
-constexpr InputField kInputs[] = {
-    {"kind", u"本次项目编号", u"", 1},
+// The test of this draw, as the card names it; 其他项目 gives the general advice.
+constexpr InputChoice kDraws[] = {
+    {1, u"血常规"}, {2, u"凝血"},      {3, u"生化"},     {4, u"血气"},
+    {5, u"血培养"}, {6, u"血糖/乳酸"}, {0, u"其他项目"},
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+constexpr InputField kInputs[] = {
+    ChoiceInput("kind", u"本次项目编号", 1, kDraws),
+};
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr ToolDef kTool = {
     103,
@@ -17,8 +20,8 @@ constexpr ToolDef kTool = {
     u"按添加剂顺序采血，避免交叉污染",
     u"检验标本",
     u"WS/T 661-2020《静脉血液标本采集指南》；CLSI GP41 采血顺序",
-    u"本次项目编号：1 血常规　2 凝血　3 生化　4 血气　5 血培养　6 血糖/乳酸；0 "
-    u"或其他数字显示通用提示。",
+    u"选择本次采血项目，卡片列出标准采血顺序与该项目的采血管和注意事项；其他项目按检验科项目手册执"
+    u"行。",
     InputCountOf(kInputs),
     kInputs,
     0,

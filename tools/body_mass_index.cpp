@@ -4,12 +4,12 @@
 namespace kelomed {
 namespace {
 
-// A body of 0 kg or 0 cm is a slip of the keyboard.
+// Adults, from the lightest to the heaviest and tallest.
 constexpr InputField kInputs[] = {
-    {"w", u"体重", u"kg", 65, 0},
-    {"h", u"身高", u"cm", 170, 0},
+    NumberInput("w", u"体重", u"kg", 65, Between(10, 500)),
+    NumberInput("h", u"身高", u"cm", 170, Between(50, 280)),
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"bmi", u"体重指数 BMI", u"kg/m²", "w/(h/100)^2", "f1"},
@@ -30,7 +30,8 @@ constexpr ToolDef kTool = {
     u"营养评估",
     u"WS/T 428-2013《成人体重判定》：BMI = 体重(kg) ÷ 身高(m)²；<18.5 体重过低，18.5-23.9 "
     u"正常，24.0-27.9 超重，≥28.0 肥胖",
-    u"适用于 18 岁及以上成人，不适用于孕妇和运动员等肌肉特别发达者。身高按 cm 填写；按一位小数的 "
+    u"适用于 18 岁及以上成人，不适用于孕妇和运动员等肌肉特别发达者。体重 10-500 kg，身高 50-280 "
+    u"cm；按一位小数的 "
     u"BMI 判定。",
     InputCountOf(kInputs),
     kInputs,

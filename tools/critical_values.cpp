@@ -4,12 +4,15 @@
 namespace kelomed {
 namespace {
 
-// The number selects the group of tests; 0 and any number not listed refer
-// to the hospital's own list, so every value is valid.
-constexpr InputField kInputs[] = {
-    {"kind", u"项目组编号", u"号", 1},
+// The groups of tests; the last refers to the hospital's own list.
+constexpr InputChoice kGroups[] = {
+    {1, u"电解质"},     {2, u"血糖与血气"},           {3, u"血细胞"}, {4, u"凝血"}, {5, u"微生物"},
+    {6, u"心肌与胰酶"}, {0, u"其他（查阅本院目录）"},
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+constexpr InputField kInputs[] = {
+    ChoiceInput("kind", u"项目组编号", 1, kGroups),
+};
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr ToolDef kTool = {
     104,
@@ -17,8 +20,7 @@ constexpr ToolDef kTool = {
     u"常见危急值界值与报告流程",
     u"检验标本",
     u"国家卫生健康委《医疗质量安全核心制度要点》危急值报告制度；界值以本院危急值目录为准",
-    u"项目组编号：1 电解质　2 血糖与血气　3 血细胞　4 凝血　5 微生物　6 心肌与胰酶；0 "
-    u"或其他数字：查阅本院目录。",
+    u"选择项目组，卡片列出常见危急值界值与报告流程；界值以本院危急值目录为准。",
     InputCountOf(kInputs),
     kInputs,
     0,

@@ -4,14 +4,14 @@
 namespace kelomed {
 namespace {
 
-// A start of 0 is midnight; an interval or a count of 0 is a slip of the
-// keyboard (the generator would quietly take 8 hours or 1 dose for it).
+// The first dose is a time of day; intervals from every quarter hour to
+// weekly; as many doses as the table makes, more refused, not cut.
 constexpr InputField kInputs[] = {
-    {"start", u"首剂时间", u"时", 8},
-    {"interval", u"给药间隔", u"小时", 8, 0},
-    {"times", u"给药次数", u"次", 3, 0},
+    ClockTimeInput("start", u"首剂时间", 8),
+    NumberInput("interval", u"给药间隔", u"小时", 8, Between(0.25, 168)),
+    NumberInput("times", u"给药次数", u"次", 3, WholeBetween(1, 30)),
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr ToolDef kTool = {
     102,
@@ -19,8 +19,8 @@ constexpr ToolDef kTool = {
     u"按首剂时间与间隔排定各次给药",
     u"临床用药",
     u"按医嘱间隔等间隔给药；抗菌药物结合半衰期与肝肾功能调整",
-    u"首剂时间按 24 小时制填写，小数为分钟（7.5 即 07:30），负数按 0 点计；间隔以小时计；次数按 "
-    u"1-30 计。",
+    u"首剂时间按 24 小时制“时:分”填写（如 8:30）；间隔以小时计（0.25-168，可为小数，1.5 即 1 "
+    u"小时 30 分）；次数 1-30。各次时间按分钟取整。",
     InputCountOf(kInputs),
     kInputs,
     0,

@@ -4,15 +4,18 @@
 namespace kelomed {
 namespace {
 
-// A creatinine or an age of 0 or less is a slip of the keyboard; the
-// equation is for adults (18 and over) and for sex 1 or 2, and any other
-// age or sex makes the eGFR infinite, so the compute fails visibly.
+constexpr InputChoice kSexes[] = {{1, u"男"}, {2, u"女"}};
+
+// Creatinine from far below to far above what a laboratory reports; the
+// equation is for adults (18 and over), and an age or sex the window cannot
+// give still makes the eGFR infinite, so a compute from elsewhere fails
+// visibly.
 constexpr InputField kInputs[] = {
-    {"scr", u"血肌酐", u"µmol/L", 80, 0},
-    {"age", u"年龄", u"岁", 50, 0},
-    {"sex", u"性别", u"1 男 / 2 女", 1, 0},
+    NumberInput("scr", u"血肌酐", u"µmol/L", 80, Between(10, 3000)),
+    NumberInput("age", u"年龄", u"岁", 50, WholeBetween(18, 120)),
+    ChoiceInput("sex", u"性别", 1, kSexes),
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"scr_mg", u"血肌酐（换算）", u"mg/dL", "scr/88.4", "f2"},
@@ -39,8 +42,8 @@ constexpr ToolDef kTool = {
     u"肾功能",
     u"Inker LA 等. N Engl J Med 2021;385:1737：eGFR = 142 × min(Scr/κ,1)^α × max(Scr/κ,1)^-1.200 × "
     u"0.9938^年龄 × 1.012[女]；分期：KDIGO 2024 慢性肾脏病指南 G1-G5",
-    u"适用于 18 岁及以上成人；血肌酐按 µmol/L 填写（÷ 88.4 换算为 mg/dL，IDMS 溯源方法）。性别：1 "
-    u"男，2 女。G1、G2 须有肾损伤证据才诊断慢性肾脏病。",
+    u"适用于 18-120 岁成人（年龄按周岁）；血肌酐按 µmol/L 填写（10-3000，÷ 88.4 换算为 "
+    u"mg/dL，IDMS 溯源方法）。G1、G2 须有肾损伤证据才诊断慢性肾脏病。",
     InputCountOf(kInputs),
     kInputs,
     OutputCountOf(kOutputs),

@@ -4,15 +4,32 @@
 namespace kelomed {
 namespace {
 
-// Each component is a whole number on its scale; 0 or less is refused by
-// the window, a fraction or a number above the scale makes the total
-// infinite, so the compute fails visibly.
-constexpr InputField kInputs[] = {
-    {"e", u"睁眼反应 E", u"1-4 分", 4, 0},
-    {"v", u"语言反应 V", u"1-5 分", 5, 0},
-    {"m", u"运动反应 M", u"1-6 分", 6, 0},
+// Each response by its score and the descriptor of the published scale;
+// a score the window cannot give (a fraction, one above the scale) still
+// makes the total infinite, so a compute from elsewhere fails visibly.
+constexpr InputChoice kEyeOpening[] = {
+    {4, u"4 自动睁眼"},
+    {3, u"3 呼唤睁眼"},
+    {2, u"2 刺痛睁眼"},
+    {1, u"1 无睁眼"},
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+constexpr InputChoice kVerbalResponse[] = {
+    {5, u"5 回答正确（定向正常）"},
+    {4, u"4 回答错乱"},
+    {3, u"3 用词不当"},
+    {2, u"2 只能发声"},
+    {1, u"1 无发声"},
+};
+constexpr InputChoice kMotorResponse[] = {
+    {6, u"6 遵嘱动作"},         {5, u"5 刺痛定位"}, {4, u"4 刺痛躲避（正常屈曲）"},
+    {3, u"3 刺痛屈曲（异常）"}, {2, u"2 刺痛伸直"}, {1, u"1 无反应"},
+};
+constexpr InputField kInputs[] = {
+    ChoiceInput("e", u"睁眼反应 E", 4, kEyeOpening),
+    ChoiceInput("v", u"语言反应 V", 5, kVerbalResponse),
+    ChoiceInput("m", u"运动反应 M", 6, kMotorResponse),
+};
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"total", u"GCS 总分", u"分",
@@ -34,8 +51,7 @@ constexpr ToolDef kTool = {
     u"神经评估",
     u"Teasdale G, Jennett B. Lancet 1974;2:81：睁眼 1-4、语言 1-5、运动 1-6，总分 3-15；13-15 "
     u"轻型，9-12 中型，3-8 重型",
-    u"各项填整数：睁眼 1-4，语言 1-5，运动 "
-    u"1-6；超出范围或非整数时不出分。气管插管、失语等语言无法评估时本工具不适用。",
+    u"各项按最佳反应选择。气管插管、失语等语言无法评估时本工具不适用。",
     InputCountOf(kInputs),
     kInputs,
     OutputCountOf(kOutputs),

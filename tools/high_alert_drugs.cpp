@@ -4,12 +4,17 @@
 namespace kelomed {
 namespace {
 
-// The number selects the group; 0 and any number not listed show the
-// anaesthetics, so every value is valid.
-constexpr InputField kInputs[] = {
-    {"kind", u"药品类别编号", u"号", 1},
+// The groups as the card names them; the anaesthetics are 0, as before.
+constexpr InputChoice kGroups[] = {
+    {1, u"高浓度电解质"},
+    {2, u"胰岛素与口服降糖药"},
+    {3, u"抗凝与化疗药"},
+    {0, u"麻醉与肌松药"},
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+constexpr InputField kInputs[] = {
+    ChoiceInput("kind", u"药品类别编号", 1, kGroups),
+};
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr ToolDef kTool = {
     105,
@@ -17,7 +22,7 @@ constexpr ToolDef kTool = {
     u"分类管理与核对要点",
     u"用药安全",
     u"中国药学会医院药学专业委员会《中国高警示药品推荐目录（2019版）》",
-    u"类别编号：1 高浓度电解质　2 胰岛素与口服降糖药　3 抗凝与化疗药；0 或其他数字：麻醉与肌松药。",
+    u"选择药品类别，卡片列出该类别的代表药品与管理要点。",
     InputCountOf(kInputs),
     kInputs,
     0,

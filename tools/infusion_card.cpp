@@ -4,15 +4,15 @@
 namespace kelomed {
 namespace {
 
-// Beds are numbered from 1, and an infusion of no drug, no solvent or no
-// drops is not one; the card prints every value as it is.
+// Bed numbers of a hospital; an amount in any unit the order gives; the
+// volumes of an infusion bag and the drip rates of a gravity set.
 constexpr InputField kInputs[] = {
-    {"bed", u"床号", u"床", 12, 0},
-    {"dose", u"医嘱药量", u"", 2.5, 0},
-    {"volume", u"溶媒量", u"ml", 250, 0},
-    {"gtt", u"滴速", u"滴/分", 40, 0},
+    NumberInput("bed", u"床号", u"床", 12, WholeBetween(1, 9999)),
+    NumberInput("dose", u"医嘱药量", u"", 2.5, Between(0.001, 100000)),
+    NumberInput("volume", u"溶媒量", u"ml", 250, Between(1, 5000)),
+    NumberInput("gtt", u"滴速", u"滴/分", 40, Between(1, 200)),
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr ToolDef kTool = {
     110,
@@ -21,7 +21,7 @@ constexpr ToolDef kTool = {
     u"输液护理",
     u"WS/T 433-2013《静脉治疗护理技术操作规范》",
     u"约 ml/h 按 20 滴/ml 的普通输液器折算（滴速 × 3）；使用 15 滴/ml 或 60 滴/ml "
-    u"输液器时请另行换算。药量单位按医嘱填写。",
+    u"输液器时请另行换算。药量单位按医嘱填写。床号 1-9999，溶媒 1-5000 ml，滴速 1-200 滴/分。",
     InputCountOf(kInputs),
     kInputs,
     0,

@@ -4,12 +4,15 @@
 namespace kelomed {
 namespace {
 
-// The number selects the panel; 0 and any number not listed show the urine
-// test, so every value is valid.
-constexpr InputField kInputs[] = {
-    {"panel", u"套餐编号", u"号", 1},
+// The panels as the card names them; the urine test is 0, as before.
+constexpr InputChoice kPanels[] = {
+    {1, u"血常规"},     {2, u"生化全套"},       {3, u"凝血四项"},
+    {4, u"甲状腺功能"}, {5, u"心肌损伤标志物"}, {0, u"尿常规"},
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+constexpr InputField kInputs[] = {
+    ChoiceInput("panel", u"套餐编号", 1, kPanels),
+};
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr ToolDef kTool = {
     111,
@@ -17,8 +20,7 @@ constexpr ToolDef kTool = {
     u"项目组成、采血管与注意事项",
     u"检验标本",
     u"WS/T 661-2020《静脉血液标本采集指南》；本院检验项目手册",
-    u"套餐编号：1 血常规　2 生化全套　3 凝血四项　4 甲状腺功能　5 心肌损伤标志物；0 "
-    u"或其他数字：尿常规。",
+    u"选择检验套餐，卡片列出项目组成、采血管与注意事项。",
     InputCountOf(kInputs),
     kInputs,
     0,

@@ -4,16 +4,18 @@
 namespace kelomed {
 namespace {
 
-// A bilirubin, INR or creatinine of 0 or less is a slip of the keyboard;
-// dialysis is 0 or 1, and any other value makes the score infinite, so the
-// compute fails visibly.
+constexpr InputChoice kDialysis[] = {{0, u"否"}, {1, u"是"}};
+
+// Values from far below to far above what a laboratory reports; a dialysis
+// value the window cannot give still makes the score infinite, so a compute
+// from elsewhere fails visibly.
 constexpr InputField kInputs[] = {
-    {"bili", u"总胆红素", u"µmol/L", 20, 0},
-    {"inr", u"INR", u"", 1.1, 0},
-    {"cr", u"血肌酐", u"µmol/L", 80, 0},
-    {"dial", u"一周透析≥2 次", u"0 否 / 1 是", 0},
+    NumberInput("bili", u"总胆红素", u"µmol/L", 20, Between(1, 1500)),
+    NumberInput("inr", u"INR", u"", 1.1, Between(0.5, 20)),
+    NumberInput("cr", u"血肌酐", u"µmol/L", 80, Between(10, 3000)),
+    ChoiceInput("dial", u"一周透析≥2 次", 0, kDialysis),
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"meld", u"MELD 评分", u"分",
@@ -38,8 +40,8 @@ constexpr ToolDef kTool = {
     u"Kamath PS 等. Hepatology 2001;33:464；UNOS：10 × (0.957 ln 肌酐 + 0.378 ln 胆红素 + 1.120 ln "
     u"INR + 0.643)，各项 mg/dL，<1 按 1，肌酐上限 4，总分上限 40；3 个月死亡率：Wiesner R 等. "
     u"Gastroenterology 2003;124:91",
-    u"胆红素、肌酐按 µmol/L 填写（÷17.1、÷88.4 换算为 mg/dL）；各项低于 1 按 1 计，肌酐上限 4 "
-    u"mg/dL，一周内透析≥2 次按 4 计，总分上限 40。透析：0 否，1 是。",
+    u"胆红素（1-1500）、肌酐（10-3000）按 µmol/L 填写（÷17.1、÷88.4 换算为 mg/dL），INR 0.5-20；"
+    u"各项低于 1 按 1 计，肌酐上限 4 mg/dL，一周内透析≥2 次按 4 计，总分上限 40。",
     InputCountOf(kInputs),
     kInputs,
     OutputCountOf(kOutputs),

@@ -5,15 +5,18 @@ namespace kelomed {
 namespace {
 
 // The first default is the single-precision 0.2 widened to double, as the
-// family's stored records and reference results were computed with it. A
-// dose, weight, amount or volume of 0 or less gives no usable pump setting.
+// family's stored records and reference results were computed with it. The
+// ranges hold every dose given in refractory shock (up to 5 ug/kg/min, so
+// the warning above 1 stays reachable), the weight of a premature newborn to
+// the heaviest adult, the amounts of one to many ampoules and the volumes of
+// a syringe to a bag.
 constexpr InputField kInputs[] = {
-    {"dose", u"目标剂量", u"ug/kg/min", 0.20000000298023224, 0},
-    {"w", u"体重", u"kg", 60, 0},
-    {"drug", u"药量", u"mg", 4, 0},
-    {"dil", u"稀释至", u"ml", 50, 0},
+    NumberInput("dose", u"目标剂量", u"ug/kg/min", 0.20000000298023224, Between(0.01, 5)),
+    NumberInput("w", u"体重", u"kg", 60, Between(0.3, 500)),
+    NumberInput("drug", u"药量", u"mg", 4, Between(0.1, 100)),
+    NumberInput("dil", u"稀释至", u"ml", 50, Between(1, 1000)),
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"conc", u"浓度", u"ug/ml", "drug*1000/dil", "f1"},

@@ -4,13 +4,12 @@
 namespace kelomed {
 namespace {
 
-// No rota has 0 nurses or 0 days; the generator keeps the counts within
-// 1-40 and 1-31.
+// As many nurses and days as the rota makes; more are refused, not cut.
 constexpr InputField kInputs[] = {
-    {"nurses", u"护士人数", u"人", 6, 0},
-    {"days", u"排班天数", u"天", 7, 0},
+    NumberInput("nurses", u"护士人数", u"人", 6, WholeBetween(1, 40)),
+    NumberInput("days", u"排班天数", u"天", 7, WholeBetween(1, 31)),
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr ToolDef kTool = {
     101,
@@ -18,8 +17,7 @@ constexpr ToolDef kTool = {
     u"按护士人数与天数生成轮转表",
     u"护理管理",
     u"科室护理排班制度：白班 D → 夜班 N → 休息 R 依次轮转，每日每班 1 人",
-    u"人数按 1-40、天数按 1-31 计，超出按上下限。每名护士按 D → N → R "
-    u"轮转，夜班次日休息；请按科室实际人数与能级调整。",
+    u"人数 1-40、天数 1-31。每名护士按 D → N → R 轮转，夜班次日休息；请按科室实际人数与能级调整。",
     InputCountOf(kInputs),
     kInputs,
     0,

@@ -4,14 +4,14 @@
 namespace kelomed {
 namespace {
 
-// A rate, weight, amount or volume of 0 or less gives no dose.
+// The rates an infusion pump runs at, and tool 48's ranges.
 constexpr InputField kInputs[] = {
-    {"rate", u"泵速", u"ml/h", 9, 0},
-    {"w", u"体重", u"kg", 60, 0},
-    {"drug", u"药量", u"mg", 4, 0},
-    {"dil", u"稀释至", u"ml", 50, 0},
+    NumberInput("rate", u"泵速", u"ml/h", 9, Between(0.1, 999)),
+    NumberInput("w", u"体重", u"kg", 60, Between(0.3, 500)),
+    NumberInput("drug", u"药量", u"mg", 4, Between(0.1, 100)),
+    NumberInput("dil", u"稀释至", u"ml", 50, Between(1, 1000)),
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"conc", u"浓度", u"ug/ml", "drug*1000/dil", "f1"},
@@ -32,8 +32,9 @@ constexpr ToolDef kTool = {
     u"由泵速反算去甲肾上腺素剂量",
     u"重症用药",
     u"去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置；剂量 = 泵速 × 浓度 ÷ (体重 × 60)",
-    u"与“去甲肾上腺素配置与剂量”互逆：把那里算出的泵速填回，得原剂量。按泵上实际速度和配置浓度填写"
-    u"；剂量按两位小数显示并判定。",
+    u"与“去甲肾上腺素配置与剂量”互逆：把那里算出的泵速填回，得原剂量。按泵上实际速度（0.1-999 "
+    u"ml/h）和配置浓度填"
+    u"写；剂量按两位小数显示并判定。",
     InputCountOf(kInputs),
     kInputs,
     OutputCountOf(kOutputs),

@@ -4,14 +4,16 @@
 namespace kelomed {
 namespace {
 
-// A QT or a heart rate of 0 or less is a slip of the keyboard; a sex
-// other than 1 or 2 makes the QTc infinite, so the compute fails visibly.
+constexpr InputChoice kSexes[] = {{1, u"男"}, {2, u"女"}};
+
+// A QT and a heart rate an ECG can show; a sex the window cannot give still
+// makes the QTc infinite, so a compute from elsewhere fails visibly.
 constexpr InputField kInputs[] = {
-    {"qt", u"QT 间期", u"ms", 400, 0},
-    {"hr", u"心率", u"次/分", 75, 0},
-    {"sex", u"性别", u"1 男 / 2 女", 1, 0},
+    NumberInput("qt", u"QT 间期", u"ms", 400, Between(200, 800)),
+    NumberInput("hr", u"心率", u"次/分", 75, Between(20, 300)),
+    ChoiceInput("sex", u"性别", 1, kSexes),
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"rr", u"RR 间期", u"s", "60/hr", "f3"},
@@ -36,8 +38,8 @@ constexpr ToolDef kTool = {
     u"Bazett HC. Heart 1920;7:353：QTc = QT ÷ √RR；Fridericia LS. Acta Med Scand 1920;53:469：QTc "
     u"= QT ÷ ∛RR；判定：AHA/ACCF/HRS 2009（男≥450ms、女≥460ms 延长，≤390ms 缩短），AHA/ACCF "
     u"2010（>500ms 尖端扭转型室速高危）",
-    u"QT 按 ms、心率按 次/分 填写，RR = 60 ÷ 心率。判定按 Bazett 校正值（整数 ms）；心率 <60 或 "
-    u">100 次/分时 Bazett 偏差大，参考 Fridericia 值。性别：1 男，2 女。",
+    u"QT 按 ms（200-800）、心率按 次/分（20-300）填写，RR = 60 ÷ 心率。判定按 Bazett 校正值（整数 "
+    u"ms）；心率 <60 或 >100 次/分时 Bazett 偏差大，参考 Fridericia 值。",
     InputCountOf(kInputs),
     kInputs,
     OutputCountOf(kOutputs),

@@ -4,11 +4,11 @@
 namespace kelomed {
 namespace {
 
-// A ward has at least one bed; the generator keeps the count within 1-30.
+// As many beds as the template makes; more are refused, not cut.
 constexpr InputField kInputs[] = {
-    {"beds", u"床位数", u"床", 10, 0},
+    NumberInput("beds", u"床位数", u"床", 10, WholeBetween(1, 30)),
 };
-static_assert(DefaultsAreAccepted(kInputs), "a default must pass its own lower bound");
+static_assert(InputsAreConsistent(kInputs));
 
 constexpr ToolDef kTool = {
     109,
@@ -16,7 +16,7 @@ constexpr ToolDef kTool = {
     u"按床位数生成交班条目",
     u"护理管理",
     u"护理交接班制度：危重、新入院、手术、输血及病情变化患者床旁交接",
-    u"床位数按 1-30 计，超出按上限；按床号顺序逐床填写，交接双方签名。",
+    u"床位数 1-30；按床号顺序逐床填写，交接双方签名。",
     InputCountOf(kInputs),
     kInputs,
     0,

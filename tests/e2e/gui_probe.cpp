@@ -133,6 +133,42 @@ std::wstring GuiProbe::Text(HWND control) const {
     return buffer;
 }
 
+std::wstring GuiProbe::ClassOf(HWND control) const {
+    wchar_t name[64] = {};
+    GetClassNameW(control, name, 64);
+    return name;
+}
+
+LONG GuiProbe::StyleOf(HWND control) const {
+    return GetWindowLongW(control, GWL_STYLE);
+}
+
+std::vector<std::wstring> GuiProbe::Items(HWND list) const {
+    DWORD_PTR count = 0;
+    SendMessageTimeoutW(list, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &count);
+    std::vector<std::wstring> items;
+    for (DWORD_PTR i = 0; i < count && i < 100; ++i) {
+        wchar_t buffer[256] = {};
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buffer),
+                            SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
+        items.push_back(buffer);
+    }
+    return items;
+}
+
+int GuiProbe::Selection(HWND list) const {
+    DWORD_PTR item = 0;
+    SendMessageTimeoutW(list, CB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &item);
+    return static_cast<int>(static_cast<LRESULT>(item));
+}
+
+void GuiProbe::Select(HWND list, int item) const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(list, CB_SETCURSEL, static_cast<WPARAM>(item), 0, SMTO_ABORTIFHUNG,
+                        kSendTimeoutMs, &ignored);
+}
+
 void GuiProbe::SetText(HWND control, const std::wstring& text) const {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),

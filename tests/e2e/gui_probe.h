@@ -43,6 +43,13 @@ class GuiProbe {
     HWND Focused() const;
 
     std::wstring Text(HWND control) const;
+    // The window class ("Edit", "ComboBox", "Button") and style of a control.
+    std::wstring ClassOf(HWND control) const;
+    LONG StyleOf(HWND control) const;
+    // The items of a drop-down list, and the index of the chosen one.
+    std::vector<std::wstring> Items(HWND list) const;
+    int Selection(HWND list) const;
+    void Select(HWND list, int item) const;
     void SetText(HWND control, const std::wstring& text) const;
     // Posts a key-down to a control: it passes the program's message loop
     // as a real key press does.

@@ -73,6 +73,32 @@ check_verdict_colour() {
     fi
 }
 
+# Button ID must (1) or must not (0) have the focus and show the focus cue:
+# pixels of the primary blue #007AA8 inside a secondary button, or of white
+# at the cue's inset inside the primary one.
+check_focus_cue() {
+    local id=$1 want=$2 what=$3
+    local left top width height focused origin_x origin_y
+    read -r left top width height focused < <(drive button-rect "$id")
+    read -r origin_x origin_y < <(drive client-rect | sed -E 's/^[0-9]+x[0-9]+\+([0-9]+)\+([0-9]+)$/\1 \2/')
+    local colour=007AA8 crop="${width}x${height}+$((origin_x + left))+$((origin_y + top))"
+    if [ "$id" -eq 1001 ]; then
+        # The cue's top edge: 3 pixels in, 2 high, clear of the caption.
+        colour=FFFFFF
+        crop="$((width - 8))x2+$((origin_x + left + 4))+$((origin_y + top + 3))"
+    fi
+    local count
+    count=$(xwd -root -silent -display ":$display" | convert xwd:- -crop "$crop" +repage txt:- |
+        grep -ci "#$colour" || true)
+    if { [ "$want" -eq 1 ] && [ "$focused" -eq 1 ] && [ "$count" -ge 40 ]; } ||
+        { [ "$want" -eq 0 ] && [ "$focused" -eq 0 ] && [ "$count" -eq 0 ]; }; then
+        echo "PASS $what: button $id focused=$focused, $count cue pixels"
+    else
+        echo "FAIL $what: button $id should be focused=$want: focused=$focused, $count cue pixels #$colour"
+        failed=1
+    fi
+}
+
 screenshot() {
     local file=$1
     local geometry
@@ -93,25 +119,34 @@ tool48_scenarios() {
         failed=1
     fi
 
-    # A failed compute paints its verdict in the warning red.
-    if drive failed-compute; then
-        check_verdict_colour 3 "failed compute"
-        drive set-field 2 4
-    else
-        echo "FAIL failed compute does not show the check-inputs verdict"
-        failed=1
-    fi
-
-    # Real keystrokes: click into the dose field, type 1.5 and press Enter.
+    # Real keystrokes: click into the dose field, type 1.5, Tab to the
+    # weight, type 60 and press Enter.
     drive set-field 0
+    drive set-field 1
     local x y
     read -r x y < <(drive field-point 0)
     xdotool mousemove "$x" "$y" click 1
     sleep 0.5
     xdotool type --delay 60 "1.5"
+    xdotool key Tab
+    xdotool type --delay 60 "60"
     xdotool key Return
     sleep 1
     drive expect-high-dose || failed=1
+
+    # From the window (where a compute leaves the focus), Tab six times
+    # reaches the save button, which shows its focus cue; Shift+Tab goes
+    # back to the compute button.
+    for _ in 1 2 3 4 5 6; do
+        xdotool key Tab
+    done
+    sleep 0.5
+    check_focus_cue 1002 1 "six Tabs"
+    check_focus_cue 1005 0 "six Tabs"
+    xdotool key shift+Tab
+    sleep 0.5
+    check_focus_cue 1001 1 "Shift+Tab"
+    check_focus_cue 1002 0 "Shift+Tab"
     drive close
 }
 

@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cwchar>
 
 #include "app/commands.h"
+#include "app/field_text.h"
 #include "app/record_store.h"
 #include "engine/compute.h"
 #include "engine/text_buffer.h"
@@ -45,18 +48,65 @@ Expected ExpectedResult(const ToolDef& tool, const double* inputs) {
     return expected;
 }
 
-std::wstring FieldText(double value) {
+// What the control of `input` shows for `value`: the field's text, or the
+// name of the chosen item of a list.
+std::wstring FieldText(const InputField& input, double value) {
+    if (input.form == InputForm::Choice) {
+        const int item = ChoiceIndexOf(input, value);
+        return item >= 0 ? WideOf(input.choices[item].name) : L"(no such choice)";
+    }
     char16_t text[64];
-    FormatFieldValue(value, text, 64);
+    FormatInputValue(input, value, text, 64);
     return WideOf(text);
 }
 
-// Computes the way a nurse does: F5 in the first field, or Enter on the
-// compute button of a tool without inputs.
+HWND Button(const GuiProbe& gui, int id) {
+    return GetDlgItem(gui.main(), id);
+}
+
+// Computes the way a nurse does: F5 in the first field, or on the compute
+// button of a tool without inputs, which has the focus from the start.
 void Compute(const GuiProbe& gui, const ToolDef& tool) {
-    gui.PressKey(tool.inputCount > 0 ? gui.Field(0) : GetDlgItem(gui.main(), kCompute),
-                 tool.inputCount > 0 ? VK_F5 : VK_RETURN);
+    gui.PressKey(tool.inputCount > 0 ? gui.Field(0) : Button(gui, kCompute), VK_F5);
     gui.Settle();
+}
+
+// Each input's control: a field, or a list of the input's choice names that
+// cannot be typed into, its default chosen; every input and button a tab stop.
+void CheckControls(const GuiProbe& gui, const ToolDef& tool, Checks& checks) {
+    std::wstring kinds;
+    std::wstring expectedKinds;
+    bool tabStops = true;
+    for (int i = 0; i < tool.inputCount; ++i) {
+        const InputField& input = tool.inputs[i];
+        const HWND control = gui.Field(i);
+        const LONG style = gui.StyleOf(control);
+        tabStops = tabStops && (style & WS_TABSTOP) != 0;
+        if (input.form != InputForm::Choice) {
+            kinds += gui.ClassOf(control) + L";";
+            expectedKinds += L"Edit;";
+            continue;
+        }
+        kinds += gui.ClassOf(control) + L" " + std::to_wstring(style & 3) + L";";
+        expectedKinds += L"ComboBox " + std::to_wstring(CBS_DROPDOWNLIST) + L";";
+        std::vector<std::wstring> names;
+        for (int item = 0; item < input.choiceCount; ++item) {
+            names.push_back(WideOf(input.choices[item].name));
+        }
+        const std::vector<std::wstring> items = gui.Items(control);
+        checks.Expect(items == names,
+                      L"list " + std::to_wstring(i + 1) + L" holds " +
+                          std::to_wstring(names.size()) + L" names in order",
+                      std::to_wstring(items.size()) + L" items");
+        checks.Expect(gui.Selection(control) == ChoiceIndexOf(input, input.defaultValue),
+                      L"list " + std::to_wstring(i + 1) + L" starts at its default");
+    }
+    checks.ExpectEqual(kinds, expectedKinds,
+                       L"a field per typed input, a drop-down list per choice");
+    for (int id = kCompute; id <= kAbout; ++id) {
+        tabStops = tabStops && (gui.StyleOf(Button(gui, id)) & WS_TABSTOP) != 0;
+    }
+    checks.Expect(tabStops, L"every input and button is a tab stop");
 }
 
 void CheckRows(const GuiProbe& gui, const ToolDef& tool, Checks& checks) {
@@ -71,7 +121,7 @@ void CheckRows(const GuiProbe& gui, const ToolDef& tool, Checks& checks) {
             units.push_back(WideOf(input.unit));
         }
         fields += gui.Text(gui.Field(i)) + L";";
-        defaults += FieldText(input.defaultValue) + L";";
+        defaults += FieldText(input, input.defaultValue) + L";";
     }
     checks.Expect(gui.StaticTextsAt(24) == labels,
                   L"one labelled row per input (" + std::to_wstring(labels.size()) + L")");
@@ -79,8 +129,60 @@ void CheckRows(const GuiProbe& gui, const ToolDef& tool, Checks& checks) {
                                                        std::to_wstring(units.size()) + L")");
     checks.ExpectEqual(fields, defaults, L"fields show the defaults");
     checks.Expect(gui.Field(tool.inputCount) == nullptr, L"no field beyond the inputs");
-    checks.Expect(gui.Focused() == (tool.inputCount > 0 ? gui.Field(0) : gui.main()),
-                  L"focus starts in the first field");
+    checks.Expect(gui.Focused() == (tool.inputCount > 0 ? gui.Field(0) : Button(gui, kCompute)),
+                  L"focus starts in the first field, or on the compute button");
+    CheckControls(gui, tool, checks);
+}
+
+// Tab from the first input moves through the other inputs, then the buttons
+// in order, and round to the first input again.
+void CheckTabOrder(const GuiProbe& gui, const ToolDef& tool, Checks& checks) {
+    std::vector<HWND> order;
+    for (int i = 0; i < tool.inputCount; ++i) {
+        order.push_back(gui.Field(i));
+    }
+    for (int id = kCompute; id <= kAbout; ++id) {
+        order.push_back(Button(gui, id));
+    }
+    std::wstring path;
+    std::wstring expected;
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+        gui.PressKey(gui.Focused(), VK_TAB);
+        gui.Settle();
+        const HWND focused = gui.Focused();
+        const HWND wanted = order[step % order.size()];
+        path += std::to_wstring(GetDlgCtrlID(focused)) + L" ";
+        expected += std::to_wstring(GetDlgCtrlID(wanted)) + L" ";
+    }
+    checks.ExpectEqual(path, expected, L"Tab moves through the inputs, then the buttons");
+}
+
+// A choice made from the keyboard is the value computed: Down (Up at the
+// list's end) in the first list, then F5.
+void CheckChoiceByKeyboard(GuiProbe& gui, const ToolDef& tool, const double* defaults,
+                           Checks& checks) {
+    for (int i = 0; i < tool.inputCount; ++i) {
+        const InputField& input = tool.inputs[i];
+        if (input.form != InputForm::Choice) {
+            continue;
+        }
+        const int from = ChoiceIndexOf(input, input.defaultValue);
+        const bool last = from + 1 == input.choiceCount;
+        gui.PressKey(gui.Field(i), last ? VK_UP : VK_DOWN);
+        gui.Settle();
+        const int to = last ? from - 1 : from + 1;
+        double inputs[kMaxInputs] = {};
+        std::copy(defaults, defaults + kMaxInputs, inputs);
+        inputs[i] = input.choices[to].value;
+        gui.PressKey(gui.Field(i), VK_F5);
+        gui.Settle();
+        const Expected expected = ExpectedResult(tool, inputs);
+        checks.ExpectEqual(
+            gui.Text(gui.ResultBox()), expected.report,
+            L"a choice made with the arrow keys is computed: " + WideOf(input.choices[to].name));
+        gui.Select(gui.Field(i), from);
+        return;
+    }
 }
 
 void CheckComputeCopyAndSave(GuiProbe& gui, const ToolDef& tool, const double* defaults,
@@ -119,34 +221,75 @@ void CheckComputeCopyAndSave(GuiProbe& gui, const ToolDef& tool, const double* d
                   std::to_wstring(bytes.size()) + L" bytes");
 }
 
+// Values the window refuses, with the message that says what the field
+// takes; for a tool without a row here, the first typed input with a range,
+// ten times beyond its top.
+struct Refusal {
+    int id;
+    int field;
+    const wchar_t* text;
+    const wchar_t* message;
+};
+const Refusal kRefusals[] = {
+    {48, 1, L"1e308", L"第 2 项“体重”应在 0.3 至 500 kg 之间。"},
+    {49, 2, L"1e-300", L"第 3 项“药量”应在 0.1 至 100 mg 之间。"},
+    {62, 1, L"1e-160", L"第 2 项“身高”应在 50 至 280 cm 之间。"},
+    {101, 0, L"41", L"第 1 项“护士人数”应为 1 至 40 人之间的整数。"},
+    {102, 0, L"0830", L"第 1 项“首剂时间”请按“时:分”填写，如 8:30（0:00 至 23:59）。"},
+    {107, 0, L"1e308", L"第 1 项“首次随访”应为 0 至 3650 天后之间的整数。"},
+    {110, 0, L"1e308", L"第 1 项“床号”应为 1 至 9999 床之间的整数。"},
+};
+
 void CheckRefusal(GuiProbe& gui, const ToolDef& tool, Checks& checks) {
-    const std::wstring before = gui.Text(gui.ResultBox());
-    for (int i = 0; i < tool.inputCount; ++i) {
-        const InputField& input = tool.inputs[i];
-        if (input.lowerBound == kNoLowerBound) {
-            continue;
+    Refusal refusal = {tool.id, -1, nullptr, nullptr};
+    std::wstring text;
+    for (const Refusal& listed : kRefusals) {
+        if (listed.id == tool.id) {
+            refusal = listed;
+            text = listed.text;
         }
-        const std::wstring bound = FieldText(input.lowerBound);
-        gui.SetText(gui.Field(i), bound);
-        gui.PressKey(gui.Field(i), VK_RETURN);
-        gui.Settle();
-        const MessageBoxText box = gui.TakeMessageBox();
-        const std::wstring position = std::to_wstring(i + 1);
-        checks.ExpectEqual(
-            box.text,
-            L"第 " + position + L" 项“" + WideOf(input.label) + L"”须大于 " + bound + L"。",
-            L"field " + position + L" refuses its bound " + bound);
-        checks.Expect(gui.Focused() == gui.Field(i), L"refusal puts the focus on the field");
-        checks.ExpectEqual(gui.Text(gui.ResultBox()), before, L"refusal keeps the result");
-        gui.SetText(gui.Field(i), FieldText(input.defaultValue));
+    }
+    for (int i = 0; refusal.field < 0 && i < tool.inputCount; ++i) {
+        if (tool.inputs[i].form == InputForm::Number &&
+            std::isfinite(tool.inputs[i].range.highest)) {
+            refusal.field = i;
+            text = FieldText(tool.inputs[i], tool.inputs[i].range.highest * 10 + 1);
+        }
+    }
+    if (refusal.field < 0) {
+        Print(L"(no typed input with a range)\n");
         return;
     }
-    Print(L"(no input with a lower bound)\n");
+    const InputField& input = tool.inputs[refusal.field];
+    const std::wstring before = gui.Text(gui.ResultBox());
+    gui.SetText(gui.Field(refusal.field), text);
+    gui.PressKey(gui.Field(refusal.field), VK_RETURN);
+    gui.Settle();
+    const MessageBoxText box = gui.TakeMessageBox();
+    const std::wstring what = L"field " + std::to_wstring(refusal.field + 1) + L" refuses " + text;
+    if (refusal.message != nullptr) {
+        checks.ExpectEqual(box.text, refusal.message, what);
+    } else {
+        const std::wstring start =
+            L"第 " + std::to_wstring(refusal.field + 1) + L" 项“" + WideOf(input.label) + L"”应";
+        checks.Expect(box.text.compare(0, start.size(), start) == 0, what, box.text);
+    }
+    checks.ExpectEqual(box.caption, L"输入有误", what + L": caption");
+    checks.Expect(gui.Focused() == gui.Field(refusal.field),
+                  L"refusal puts the focus on the field");
+    checks.ExpectEqual(gui.Text(gui.ResultBox()), before, L"refusal keeps the result");
+    gui.SetText(gui.Field(refusal.field), FieldText(input, input.defaultValue));
 }
 
 void CheckResetAndAbout(GuiProbe& gui, const ToolDef& tool, Checks& checks) {
     for (int i = 0; i < tool.inputCount; ++i) {
-        gui.SetText(gui.Field(i), L"9");
+        if (tool.inputs[i].form == InputForm::Choice) {
+            gui.Select(gui.Field(i),
+                       tool.inputs[i].choiceCount - 1 -
+                           ChoiceIndexOf(tool.inputs[i], tool.inputs[i].defaultValue));
+        } else {
+            gui.SetText(gui.Field(i), L"9");
+        }
     }
     gui.Click(kReset);
     gui.Settle();
@@ -154,7 +297,7 @@ void CheckResetAndAbout(GuiProbe& gui, const ToolDef& tool, Checks& checks) {
     std::wstring defaults;
     for (int i = 0; i < tool.inputCount; ++i) {
         fields += gui.Text(gui.Field(i)) + L";";
-        defaults += FieldText(tool.inputs[i].defaultValue) + L";";
+        defaults += FieldText(tool.inputs[i], tool.inputs[i].defaultValue) + L";";
     }
     checks.ExpectEqual(fields, defaults, L"reset restores the defaults");
     checks.ExpectEqual(gui.Text(gui.ResultBox()), L"", L"reset empties the result");
@@ -232,13 +375,48 @@ const ToolDef* LaunchTool(GuiProbe& gui, const std::wstring& program, int id) {
 }
 
 // Types `values` into the fields and computes; `inputs` receives them as numbers.
+// A choice input's value is the number of the item to choose.
 void ComputeTyped(const GuiProbe& gui, const ToolDef& tool, const std::vector<std::wstring>& values,
                   double* inputs) {
     for (int i = 0; i < tool.inputCount && i < static_cast<int>(values.size()); ++i) {
+        const InputField& input = tool.inputs[i];
+        if (input.form == InputForm::Choice) {
+            inputs[i] = _wtof(values[i].c_str());
+            gui.Select(gui.Field(i), ChoiceIndexOf(input, inputs[i]));
+            continue;
+        }
         gui.SetText(gui.Field(i), values[i]);
-        inputs[i] = _wtof(values[i].c_str());
+        const auto* text = reinterpret_cast<const char16_t*>(values[i].c_str());
+        if (input.form != InputForm::ClockTime || !ParseClockTimeText(text, inputs[i])) {
+            inputs[i] = _wtof(values[i].c_str());
+        }
     }
     Compute(gui, tool);
+}
+
+// Typed values and the start of the report they must give, as a nurse reads it.
+struct TypedExample {
+    int id;
+    std::vector<std::wstring> values;
+    std::wstring reportStart;
+};
+const TypedExample kTypedExamples[] = {
+    {102, {L"8:30", L"8", L"3"}, L"首剂时间 8:30，间隔 8 小时，共 3 次：\r\n第1天 08:30  |  "},
+};
+
+void CheckTypedExamples(const GuiProbe& gui, const ToolDef& tool, Checks& checks) {
+    for (const TypedExample& example : kTypedExamples) {
+        if (example.id != tool.id) {
+            continue;
+        }
+        double inputs[kMaxInputs] = {};
+        ComputeTyped(gui, tool, example.values, inputs);
+        const std::wstring report = gui.Text(gui.ResultBox());
+        checks.ExpectEqual(report.substr(0, example.reportStart.size()), example.reportStart,
+                           L"typed " + example.values[0] + L" reads as the report shows it");
+        checks.ExpectEqual(report, ExpectedResult(tool, inputs).report,
+                           L"typed " + example.values[0] + L": the engine's report");
+    }
 }
 
 void PrintLevel(std::int32_t level) {
@@ -266,8 +444,11 @@ int RunToolScenario(const std::wstring& program, int id) {
         defaults[i] = tool->inputs[i].defaultValue;
     }
     CheckRows(gui, *tool, checks);
+    CheckTabOrder(gui, *tool, checks);
     CheckComputeCopyAndSave(gui, *tool, defaults, checks);
     CheckRefusal(gui, *tool, checks);
+    CheckChoiceByKeyboard(gui, *tool, defaults, checks);
+    CheckTypedExamples(gui, *tool, checks);
     CheckResetAndAbout(gui, *tool, checks);
 
     // The defaults' result again, by the button this time, left on screen.

@@ -7,6 +7,7 @@
 //   expression_corpus [portable|fused] [COUNT]
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -160,7 +161,7 @@ void AppendExpression(std::string& text, Random& random, int depth) {
 // often valid), around its default, a small whole number (the selectors'
 // range), or anything above its lower bound (0 when it has none).
 double ToolInputValue(const InputField& input, Random& random) {
-    const double floor = input.lowerBound == kelomed::kNoLowerBound ? 0 : input.lowerBound;
+    const double floor = std::isfinite(input.range.lowest) ? input.range.lowest : 0;
     switch (random.Below(10)) {
         case 0:
         case 1:

@@ -171,8 +171,8 @@ void RunComputeCommand(WindowState& state, WindowView& view) {
     char16_t verdict[kVerdictTextCapacity];
     ComputeTool(tool, state.inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity,
                 state.level, state.reportCopy, kReportTextCapacity);
-    state.reportWhole = !FillsItsBuffer(report, kReportTextCapacity);
-    if (!state.reportWhole) {
+    state.reportCut = FillsItsBuffer(report, kReportTextCapacity);
+    if (state.reportCut) {
         // A report that was cut must never stand under a verdict that reads
         // it as done.
         CopyText(verdict, kVerdictTextCapacity, kIncompleteVerdict);
@@ -188,8 +188,7 @@ void RunComputeCommand(WindowState& state, WindowView& view) {
     view.RedrawVerdict();
     char16_t status[kStatusTextCapacity];
     FormatText(status, kStatusTextCapacity,
-               state.reportWhole ? u"计算完成  %ls" : u"报告不完整，不能复制或保存  %ls",
-               tool.title);
+               state.reportCut ? u"报告不完整，不能复制或保存  %ls" : u"计算完成  %ls", tool.title);
     SetStatus(state, view, status);
     view.FocusMainWindow();
 }
@@ -199,7 +198,7 @@ void RunCopyCommand(WindowState& state, WindowView& view) {
         view.ShowMessage(u"请先点击“计算”生成结果。", u"提示", MessageIcon::Information);
         return;
     }
-    if (!state.reportWhole) {
+    if (state.reportCut) {
         view.ShowMessage(kIncompleteResultMessage, u"提示", MessageIcon::Warning);
         return;
     }

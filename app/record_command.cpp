@@ -36,7 +36,7 @@ void SaveRecordCommand(WindowState& state, WindowView& view, const char16_t* app
                          MessageIcon::Information);
         return;
     }
-    if (!state.reportWhole) {
+    if (state.reportCut) {
         view.ShowMessage(kIncompleteResultMessage, u"提示", MessageIcon::Warning);
         return;
     }

@@ -31,9 +31,10 @@ struct WindowState {
     double inputs[kMaxInputs] = {};
     // A result exists while this is not empty.
     char16_t reportCopy[kReportTextCapacity] = {};
-    // False when the last report did not fit its buffer: such a result is
-    // neither copied nor saved as if it were whole.
-    bool reportWhole = true;
+    // True when the last report did not fit its buffer: such a result is
+    // neither copied nor saved as if it were whole. (Every member starts at
+    // zero, so the state takes no room in the program file.)
+    bool reportCut = false;
     char16_t copyText[kCopyTextCapacity] = {};
     char16_t statusText[kStatusTextCapacity] = {};
 };

@@ -37,7 +37,11 @@ int AppendOutputLines(const ToolDef& tool, const double* inputs, char16_t* text,
         const double value = EvaluateExpression(tool, output.expression, inputs, zeroes, failed);
         errorCount += failed;
         char16_t valueText[kValueTextCapacity];
-        FormatValue(output.format, value, valueText, kValueTextCapacity);
+        if (failed != 0) {
+            CopyText(valueText, kValueTextCapacity, kNotComputedText);
+        } else {
+            FormatValue(output.format, value, valueText, kValueTextCapacity);
+        }
         char16_t line[kOutLineCapacity];
         FormatText(line, kOutLineCapacity, u"OUT|%ls|%ls|%ls\r\n", output.label, valueText,
                    output.unit != nullptr ? output.unit : u"");

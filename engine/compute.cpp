@@ -11,21 +11,33 @@ namespace {
 constexpr int kValueTextCapacity = 128;
 constexpr char16_t kCheckInputsVerdict[] = u"请核对输入参数后重新计算";
 
-// Appends one line per output; returns whether any output failed.
-bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values, char16_t* report,
-                       int reportCapacity) {
+// Evaluates the outputs in order, each seeing the values before it, and
+// appends one line per output; a failed output shows "--", whatever value
+// the evaluator left. `shown` receives each output as its text stands for it.
+// Returns whether any output failed.
+bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values, double* shown,
+                       char16_t* report, int reportCapacity) {
     const int count = BoundedOutputCount(tool);
     TextWriter reportWriter(report, reportCapacity);
+    bool failed[kMaxOutputs] = {};
     bool anyFailed = false;
     for (int i = 0; i < count; ++i) {
-        int failed = 0;
-        values[i] = EvaluateExpression(tool, tool.outputs[i].expression, inputs, values, failed);
-        anyFailed = anyFailed || failed != 0;
+        int outputFailed = 0;
+        values[i] =
+            EvaluateExpression(tool, tool.outputs[i].expression, inputs, values, outputFailed);
+        failed[i] = outputFailed != 0;
+        anyFailed = anyFailed || failed[i];
     }
     for (int i = 0; i < count; ++i) {
         const OutputField& output = tool.outputs[i];
         char16_t valueText[kValueTextCapacity];
-        FormatValue(output.format, values[i], valueText, kValueTextCapacity);
+        if (failed[i]) {
+            CopyText(valueText, kValueTextCapacity, kNotComputedText);
+            shown[i] = 0;
+        } else {
+            FormatValue(output.format, values[i], valueText, kValueTextCapacity);
+            shown[i] = ShownValue(output.format, values[i]);
+        }
         // "label：value unit" and CR LF, cut to 255 units like any line.
         char16_t line[kFormulaLineCapacity] = {};
         TextWriter lineWriter(line, kFormulaLineCapacity);
@@ -42,14 +54,15 @@ bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values
     return anyFailed;
 }
 
-void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* values,
+// The first rule that holds, its conditions reading each output as shown.
+void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* shown,
                    char16_t* verdict, int verdictCapacity, std::int32_t& level) {
     for (int i = 0; i < tool.ruleCount; ++i) {
         const VerdictRule& rule = tool.rules[i];
         bool matches = rule.condition == nullptr || rule.condition[0] == 0;
         if (!matches) {
             int failed = 0;
-            const double value = EvaluateExpression(tool, rule.condition, inputs, values, failed);
+            const double value = EvaluateExpression(tool, rule.condition, inputs, shown, failed);
             matches = failed == 0 && value != 0;
         }
         if (matches) {
@@ -81,14 +94,15 @@ std::int32_t ComputeTool(const ToolDef& tool, const double* inputs, char16_t* re
     }
 
     double values[kMaxOutputs] = {};
-    if (AppendOutputLines(tool, inputs, values, report, reportCapacity)) {
+    double shown[kMaxOutputs] = {};
+    if (AppendOutputLines(tool, inputs, values, shown, report, reportCapacity)) {
         AppendText(report, reportCapacity, kFailedOutputNotice);
         // A rule may read the failed value, so none is trusted: a result that
         // could not be computed must never read as done.
         CopyText(verdict, verdictCapacity, kCheckInputsVerdict);
         level = kFailedComputeLevel;
     } else {
-        ChooseVerdict(tool, inputs, values, verdict, verdictCapacity, level);
+        ChooseVerdict(tool, inputs, shown, verdict, verdictCapacity, level);
     }
     CopyText(reportCopy, reportCopyCapacity, report);
     return level;

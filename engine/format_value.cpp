@@ -1,5 +1,6 @@
 #include "engine/format_value.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -34,6 +35,8 @@ const char16_t* FixedFormatOf(const char* code) {
     return u"%.2f";
 }
 
+constexpr int kShownTextCapacity = 128;
+
 }  // namespace
 
 void FormatValue(const char* code, double value, char16_t* out, int outCapacity) {
@@ -55,6 +58,23 @@ void FormatValue(const char* code, double value, char16_t* out, int outCapacity)
     if (FormatText(out, outCapacity, FixedFormatOf(effective), value) > kLongestFixedText) {
         FormatText(out, outCapacity, CodeIs(effective, "pct") ? u"%.6g%%" : u"%.6g", value);
     }
+}
+
+double ShownValue(const char* code, double value) {
+    char16_t text[kShownTextCapacity];
+    FormatValue(code, value, text, kShownTextCapacity);
+    if (code != nullptr && CodeIs(code, "date")) {
+        return text[0] == u'-' && text[1] == u'-' ? std::nan("") : std::trunc(value);
+    }
+    // The text is ASCII: a sign, digits, a point, an exponent, a percent sign.
+    char narrow[kShownTextCapacity];
+    int length = 0;
+    for (; text[length] != 0 && text[length] != u'%'; ++length) {
+        narrow[length] = static_cast<char>(text[length]);
+    }
+    double shown = 0;
+    const auto result = std::from_chars(narrow, narrow + length, shown);
+    return result.ec == std::errc() && result.ptr == narrow + length ? shown : std::nan("");
 }
 
 }  // namespace kelomed

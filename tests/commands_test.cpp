@@ -186,7 +186,7 @@ TEST_F(Commands, FailedComputeShowsItsReportWithTheWarningVerdict) {
     RunComputeCommand(state(), view_);
     EXPECT_TRUE(view_.messages.empty());
     EXPECT_EQ(view_.result.substr(0, view_.result.find("两倍")),
-              "浓度：0.0 ug/ml\r\n泵速：0.00 ml/h\r\n");
+              "浓度：-- ug/ml\r\n泵速：-- ml/h\r\n");
     EXPECT_NE(view_.result.find("（部分结果无法计算，请检查输入是否合理）\r\n"), std::string::npos);
     EXPECT_EQ(view_.verdictText, "请核对输入参数后重新计算");
     EXPECT_EQ(state().level, 3);

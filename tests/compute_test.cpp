@@ -70,18 +70,23 @@ TEST(Tool48, VerdictByDose) {
     }
 }
 
+// Values the window refuses reach the engine from elsewhere: a failed output
+// shows "--", never the 0 the evaluator left, and the verdict asks for the
+// inputs to be checked.
 TEST(Tool48, FailedOutputAsksForTheInputsToBeChecked) {
     const struct {
         double inputs[4];
         const char* report;
     } cases[] = {
         // Division by 0: the concentration and the rate fail.
-        {{0.2, 60, 4, 0}, "浓度：0.0 ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：720 ug/h\r\n"},
-        {{0.2, 60, 0, 50}, "浓度：0.0 ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：720 ug/h\r\n"},
+        {{0.2, 60, 4, 0}, "浓度：-- ug/ml\r\n泵速：-- ml/h\r\n每小时药量：720 ug/h\r\n"},
+        {{0.2, 60, 0, 50}, "浓度：0.0 ug/ml\r\n泵速：-- ml/h\r\n每小时药量：720 ug/h\r\n"},
+        // The concentration underflows to 0: the rate divides by it.
+        {{0.2, 60, 1e-300, 1e300}, "浓度：0.0 ug/ml\r\n泵速：-- ml/h\r\n每小时药量：720 ug/h\r\n"},
         // The concentration overflows; the rate divides by infinity and reads 0.
         {{0.2, 60, 1e308, 50}, "浓度：-- ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：720 ug/h\r\n"},
         // "dose>1" would match, but no rule is trusted over a failed output.
-        {{1.5, 60, 4, 0}, "浓度：0.0 ug/ml\r\n泵速：0.00 ml/h\r\n每小时药量：5400 ug/h\r\n"},
+        {{1.5, 60, 4, 0}, "浓度：-- ug/ml\r\n泵速：-- ml/h\r\n每小时药量：5400 ug/h\r\n"},
     };
     for (const auto& c : cases) {
         const Result result = Compute(GetTool(), c.inputs);
@@ -90,6 +95,23 @@ TEST(Tool48, FailedOutputAsksForTheInputsToBeChecked) {
         EXPECT_EQ(result.verdict, "请核对输入参数后重新计算") << c.inputs[2];
         EXPECT_EQ(result.level, 3) << c.inputs[2];
         EXPECT_EQ(result.returned, 3) << c.inputs[2];
+    }
+}
+
+// Within the ranges the window takes, no output of tool 48 fails, at any
+// corner of them: its window and its self-test never meet a "--".
+TEST(Tool48, NoOutputFailsWithinItsRanges) {
+    const ToolDef& tool = GetTool();
+    for (int corner = 0; corner < 16; ++corner) {
+        double inputs[4] = {};
+        for (int i = 0; i < 4; ++i) {
+            const InputRange& range = tool.inputs[i].range;
+            inputs[i] = (corner >> i & 1) != 0 ? range.highest : range.lowest;
+        }
+        const Result result = Compute(tool, inputs);
+        EXPECT_EQ(result.report.find("--"), std::string::npos) << result.report;
+        EXPECT_EQ(result.verdict, inputs[0] > 1 ? "剂量超过 1ug/kg/min，休克加重，评估联合用药"
+                                                : "泵速计算完成，中心静脉输注");
     }
 }
 
@@ -136,7 +158,7 @@ TEST(FormulaTool, FailedConditionsAreSkippedAndEmptyVerdictFallsBack) {
     // A failed output: the rules are not scanned, whatever they would match.
     tool.outputs = failing;
     result = Compute(tool, values);
-    EXPECT_EQ(result.report, "乙：0.00\r\n（部分结果无法计算，请检查输入是否合理）\r\n");
+    EXPECT_EQ(result.report, "乙：--\r\n（部分结果无法计算，请检查输入是否合理）\r\n");
     EXPECT_EQ(result.verdict, "请核对输入参数后重新计算");
     EXPECT_EQ(result.level, 3);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "engine/day_number.h"
 #include "engine/format_value.h"
@@ -25,11 +26,21 @@ void PrintTo(const ValueCase& c, std::ostream* os) {
 
 class ValueFormat : public ::testing::TestWithParam<ValueCase> {};
 
+// The text, and the number a rule reads: the one the text stands for.
 TEST_P(ValueFormat, ByCode) {
     const ValueCase& c = GetParam();
     char16_t out[128];
     FormatValue(c.code, c.value, out, 128);
     EXPECT_EQ(Utf8Of(out), c.expected) << (c.code != nullptr ? c.code : "(null)") << " " << c.value;
+    const double shown = ShownValue(c.code, c.value);
+    const std::string text = c.expected;
+    if (text == "--") {
+        EXPECT_TRUE(std::isnan(shown));
+    } else if (c.code != nullptr && std::string(c.code) == "date") {
+        EXPECT_EQ(shown, std::trunc(c.value)) << "a date stands for its day number";
+    } else {
+        EXPECT_EQ(shown, std::stod(text.substr(0, text.find('%')))) << text;
+    }
 }
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
@@ -42,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"f2", 0.125, "0.12"}, ValueCase{"f3", 1.0005, "1.000"},
         ValueCase{"int", 2.7, "3"}, ValueCase{"int", -2.5, "-2"}, ValueCase{"pct", 12.25, "12.2%"},
         ValueCase{nullptr, 1.005, "1.00"}, ValueCase{"f4", 3.14159, "3.14"},
+        // Decimal ties as a double holds them: just below, or exactly on and to even.
+        ValueCase{"f2", 0.045, "0.04"}, ValueCase{"f1", 18.45, "18.4"}, ValueCase{"f0", 44.5, "44"},
         ValueCase{"F1", 3.14159, "3.14"}, ValueCase{"date", 0, "1970-01-01"},
         ValueCase{"date", -1, "1969-12-31"}, ValueCase{"date", 11016.9, "2000-02-29"},
         ValueCase{"date", -0.9, "1970-01-01"}, ValueCase{"f1", std::nan(""), "--"},

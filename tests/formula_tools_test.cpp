@@ -4,11 +4,15 @@
 // tool's digits (checked with 120-bit mpmath), and the row says so.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "engine/compute.h"
+#include "engine/expression.h"
 #include "engine/format_value.h"
 #include "tests/test_text.h"
 #include "tools/suite.h"
@@ -44,6 +48,19 @@ std::vector<std::string> ShownValues(const ToolDef& tool, const std::string& rep
         values.push_back(report.substr(at, end - at));
     }
     return values;
+}
+
+// Output `index` of `tool` as the compute evaluates it, the outputs before
+// it computed first.
+double EvaluateOutput(const ToolDef& tool, int index, const std::vector<double>& values) {
+    double inputs[kMaxInputs] = {};
+    std::copy(values.begin(), values.end(), inputs);
+    double outputs[kMaxOutputs] = {};
+    for (int i = 0; i <= index; ++i) {
+        int failed = 0;
+        outputs[i] = EvaluateExpression(tool, tool.outputs[i].expression, inputs, outputs, failed);
+    }
+    return outputs[index];
 }
 
 void CheckCases(int id, const std::vector<FormulaCase>& cases) {
@@ -99,7 +116,20 @@ TEST(FormulaTools, PumpRateToDose) {
              1,
              "剂量低于常用范围 0.05ug/kg/min，核对泵速与配置",
              "0.04 is below"},
+            // At a decimal tie the verdict reads the dose as shown: 0.045 shows
+            // 0.04, below the range.
+            {{2.7, 80, 4, 50},
+             {"80.0", "0.04", "216"},
+             1,
+             "剂量低于常用范围 0.05ug/kg/min，核对泵速与配置",
+             "exact dose 0.045 shows 0.04"},
+            {{0.4455, 33, 10, 50},
+             {"200.0", "0.04", "89"},
+             1,
+             "剂量低于常用范围 0.05ug/kg/min，核对泵速与配置",
+             "exact dose 0.045 shows 0.04"},
             {{9, 60, 1e308, 50}, {"--", "--", "--"}, 3, kCheckInputs, "an overflowing amount"},
+            {{9, 0, 4, 50}, {"80.0", "--", "720"}, 3, kCheckInputs, "no weight: the dose fails"},
         });
 }
 
@@ -136,6 +166,11 @@ TEST(FormulaTools, BodyMassIndex) {
                    {{69.3, 170}, {"24.0"}, 1, "超重（24.0≤BMI<28.0）", "23.979 shows 24.0"},
                    {{80.7, 170}, {"27.9"}, 1, "超重（24.0≤BMI<28.0）", "27.924"},
                    {{80.8, 170}, {"28.0"}, 2, "肥胖（BMI≥28.0）", "27.958 shows 28.0"},
+                   // Exact ties, each just below in binary: the verdict of the shown number.
+                   {{73.8, 200}, {"18.4"}, 1, "体重过低（BMI<18.5）", "18.45 shows 18.4"},
+                   {{95.8, 200}, {"23.9"}, 0, "体重正常（18.5≤BMI<24.0）", "23.95 shows 23.9"},
+                   {{111.8, 200}, {"27.9"}, 1, "超重（24.0≤BMI<28.0）", "27.95 shows 27.9"},
+                   {{70, 1e-160}, {"--"}, 3, kCheckInputs, "the height squared underflows to 0"},
                });
 }
 
@@ -172,6 +207,13 @@ TEST(FormulaTools, EgfrCkdEpi2021) {
                  3,
                  "G5：肾衰竭（eGFR<15），评估肾脏替代治疗，按肾功能调整用药",
                  "14.425"},
+                // A creatinine built to land the eGFR on the double 44.5, which
+                // shows 44 (a tie rounds to even): G3b, as the number says.
+                {{153.31500897378314, 60, 1},
+                 {"1.73", "44"},
+                 2,
+                 "G3b：中重度下降（eGFR 30-44）",
+                 "eGFR exactly 44.5 in binary shows 44"},
                 {{80, 17, 1}, {"0.90", "--"}, 3, kCheckInputs, "under 18: not for children"},
                 {{80, 50, 3}, {"0.90", "--"}, 3, kCheckInputs, "sex neither 1 nor 2"},
             });
@@ -207,6 +249,13 @@ TEST(FormulaTools, QtcInterval) {
              "QTc≤390ms，QT 间期缩短，结合临床判断",
              "390"},
             {{391, 60, 1}, {"1.000", "391", "391"}, 0, normal, "391"},
+            // Ties: 500.5 and 390.5 show 500 and 390 (to even).
+            {{500.5, 60, 1}, {"1.000", "500", "500"}, 2, prolonged, "500.5 shows 500"},
+            {{390.5, 60, 1},
+             {"1.000", "390", "390"},
+             1,
+             "QTc≤390ms，QT 间期缩短，结合临床判断",
+             "390.5 shows 390"},
             {{400, 60, 0.5}, {"1.000", "--", "--"}, 3, kCheckInputs, "sex neither 1 nor 2"},
         });
 }
@@ -261,19 +310,161 @@ TEST(FormulaTools, MeldScore) {
 
 TEST(FormulaTools, GlasgowComaScale) {
     // Teasdale and Jennett's three scales summed; the severity classes.
-    CheckCases(66, {
-                       {{4, 5, 6}, {"15"}, 0, "GCS 15：意识清楚", "best response on each scale"},
-                       {{4, 5, 5}, {"14"}, 1, "GCS 13-14：轻型", "14"},
-                       {{3, 4, 6}, {"13"}, 1, "GCS 13-14：轻型", "13"},
-                       {{3, 4, 5}, {"12"}, 2, "GCS 9-12：中型", "12"},
-                       {{2, 2, 5}, {"9"}, 2, "GCS 9-12：中型", "9"},
-                       {{2, 2, 4}, {"8"}, 3, "GCS 3-8：重型，昏迷，注意保护气道", "8"},
-                       {{1, 1, 1}, {"3"}, 3, "GCS 3-8：重型，昏迷，注意保护气道", "the least"},
-                       {{5, 5, 6}, {"--"}, 3, kCheckInputs, "eye opening above 4"},
-                       {{4, 6, 6}, {"--"}, 3, kCheckInputs, "verbal above 5"},
-                       {{4, 5, 7}, {"--"}, 3, kCheckInputs, "motor above 6"},
-                       {{3.5, 5, 6}, {"--"}, 3, kCheckInputs, "not a whole number"},
-                   });
+    CheckCases(66,
+               {
+                   {{4, 5, 6}, {"15"}, 0, "GCS 15：轻型，意识清楚", "best response on each scale"},
+                   {{4, 5, 5}, {"14"}, 1, "GCS 13-14：轻型", "14"},
+                   {{3, 4, 6}, {"13"}, 1, "GCS 13-14：轻型", "13"},
+                   {{3, 4, 5}, {"12"}, 2, "GCS 9-12：中型", "12"},
+                   {{2, 2, 5}, {"9"}, 2, "GCS 9-12：中型", "9"},
+                   {{2, 2, 4}, {"8"}, 3, "GCS 3-8：重型，昏迷，注意保护气道", "8"},
+                   {{1, 1, 1}, {"3"}, 3, "GCS 3-8：重型，昏迷，注意保护气道", "the least"},
+                   {{5, 5, 6}, {"--"}, 3, kCheckInputs, "eye opening above 4"},
+                   {{4, 6, 6}, {"--"}, 3, kCheckInputs, "verbal above 5"},
+                   {{4, 5, 7}, {"--"}, 3, kCheckInputs, "motor above 6"},
+                   {{3.5, 5, 6}, {"--"}, 3, kCheckInputs, "not a whole number"},
+               });
+}
+
+// The verdict each formula tool's sources give for its outputs as shown (and
+// the inputs it reads), as the start of the verdict text: written from the
+// publications' thresholds, not from the tools' rules.
+std::string VerdictFromShown(int id, const std::vector<double>& shown, const double* inputs) {
+    switch (id) {
+        case 48:
+            return inputs[0] > 1 ? "剂量超过" : "泵速计算完成";
+        case 49:
+            return shown[1] > 1 ? "剂量超过" : shown[1] < 0.05 ? "剂量低于" : "剂量在常用范围";
+        case 62:
+            return shown[0] < 18.5  ? "体重过低"
+                   : shown[0] >= 28 ? "肥胖"
+                   : shown[0] >= 24 ? "超重"
+                                    : "体重正常";
+        case 63: {
+            const double egfr = shown[1];
+            return egfr < 15   ? "G5"
+                   : egfr < 30 ? "G4"
+                   : egfr < 45 ? "G3b"
+                   : egfr < 60 ? "G3a"
+                   : egfr < 90 ? "G2"
+                               : "G1";
+        }
+        case 64: {
+            const double qtc = shown[1];
+            return qtc > 500                             ? "QTc>500ms"
+                   : qtc >= (inputs[2] == 2 ? 460 : 450) ? "QTc 延长"
+                   : qtc <= 390                          ? "QTc≤390ms"
+                                                         : "QTc 在正常范围";
+        }
+        case 65:
+            return shown[0] >= 30   ? "MELD≥30"
+                   : shown[0] >= 20 ? "MELD 20-29"
+                   : shown[0] >= 10 ? "MELD 10-19"
+                                    : "MELD≤9";
+        case 66:
+            return shown[0] <= 8    ? "GCS 3-8"
+                   : shown[0] <= 12 ? "GCS 9-12"
+                   : shown[0] <= 14 ? "GCS 13-14"
+                                    : "GCS 15";
+        default:
+            return "";
+    }
+}
+
+// Inputs that land an output on a display tie next to each rule threshold
+// (the exact value x.x5 or x.5 that the shown text rounds one way or the
+// other), from other inputs drawn within their ranges.
+std::vector<std::vector<double>> TieInputs(int id, std::mt19937_64& random) {
+    auto draw = [&](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
+    std::vector<std::vector<double>> vectors;
+    switch (id) {
+        case 49:
+            for (double tie : {0.045, 1.005}) {
+                const double w = draw(3, 150), drug = draw(1, 20), dil = draw(20, 500);
+                vectors.push_back({tie * w * 60 * dil / (drug * 1000), w, drug, dil});
+            }
+            break;
+        case 62:
+            for (double tie : {18.45, 23.95, 27.95}) {
+                const double h = draw(140, 200);
+                vectors.push_back({tie * (h / 100) * (h / 100), h});
+            }
+            break;
+        case 63:
+            for (double tie : {14.5, 29.5, 44.5, 59.5, 89.5}) {
+                const double age = std::floor(draw(18, 90)), sex = draw(0, 1) < 0.5 ? 1 : 2;
+                // The eGFR falls as the creatinine rises: bisect to the tie.
+                double low = 10, high = 3000;
+                for (int step = 0; step < 200; ++step) {
+                    const double middle = (low + high) / 2;
+                    std::vector<double> v = {middle, age, sex};
+                    const double egfr = EvaluateOutput(*FindSuiteTool(63), 1, v);
+                    (egfr > tie ? low : high) = middle;
+                }
+                vectors.push_back({low, age, sex});
+                vectors.push_back({high, age, sex});
+            }
+            break;
+        case 64:
+            for (double tie : {500.5, 449.5, 459.5, 390.5}) {
+                const double hr = draw(40, 150), sex = tie == 459.5 ? 2 : 1;
+                vectors.push_back({tie * std::sqrt(60 / hr), hr, sex});
+            }
+            break;
+        default:
+            break;
+    }
+    return vectors;
+}
+
+// Random inputs within each tool's ranges (spread over each range's orders of
+// magnitude; a choice at random) and inputs built to land on display ties:
+// the verdict is always the one the shown numbers call for.
+TEST(FormulaTools, VerdictsReadTheValuesAsShown) {
+    std::mt19937_64 random(20261208);
+    int checked = 0;
+    for (const ToolDef* tool : SuiteTools()) {
+        if (tool->kind != ToolKind::Formula || tool->id == 61) {
+            continue;
+        }
+        std::vector<std::vector<double>> vectors = TieInputs(tool->id, random);
+        for (int i = 0; i < 4000; ++i) {
+            std::vector<double> v;
+            for (int j = 0; j < tool->inputCount; ++j) {
+                const InputField& input = tool->inputs[j];
+                if (input.form == InputForm::Choice) {
+                    v.push_back(input.choices[random() % input.choiceCount].value);
+                    continue;
+                }
+                const double low = std::log(input.range.lowest);
+                const double high = std::log(input.range.highest);
+                double value = std::exp(std::uniform_real_distribution<double>(low, high)(random));
+                value = std::clamp(value, input.range.lowest, input.range.highest);
+                v.push_back(input.range.whole ? std::round(value) : value);
+            }
+            vectors.push_back(v);
+        }
+        for (const std::vector<double>& v : vectors) {
+            double inputs[kMaxInputs] = {};
+            std::copy(v.begin(), v.end(), inputs);
+            char16_t report[4096];
+            char16_t verdict[512];
+            char16_t copy[8192];
+            std::int32_t level = 0;
+            ComputeTool(*tool, inputs, report, 4096, verdict, 512, level, copy, 8192);
+            std::vector<double> shown;
+            for (const std::string& text : ShownValues(*tool, Utf8Of(report))) {
+                shown.push_back(text == "--" ? std::nan("") : std::stod(text));
+            }
+            const std::string expected = VerdictFromShown(tool->id, shown, inputs);
+            ASSERT_EQ(Utf8Of(verdict).compare(0, expected.size(), expected), 0)
+                << tool->id << ": " << Utf8Of(report) << Utf8Of(verdict);
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 6 * 4000);
 }
 
 // Tool 48's rate, shown to two decimals and typed into tool 49, gives back

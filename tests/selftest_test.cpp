@@ -60,7 +60,7 @@ TEST(Selftest, FailingOutputExitsTwoAndStillWritesEveryLine) {
               "TOOL|5|测试工具|分类\r\n"
               "LEVEL|3\r\n"
               "OUT|一|4.0|单位\r\n"
-              "OUT|二|0.00|\r\n"
+              "OUT|二|--|\r\n"
               "OUT|三|--|\r\n"
               "VERDICT|请核对输入参数后重新计算\r\n"
               "DETAIL|一：4.0 单位 二：0.25 三：-- （部分结果无法计算，请检查输入是否合理） \r\n"

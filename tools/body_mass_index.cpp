@@ -17,9 +17,9 @@ constexpr OutputField kOutputs[] = {
 
 // The standard's cut-offs, read on the index as it is shown, to one decimal.
 constexpr VerdictRule kRules[] = {
-    {"round(bmi*10)<185", 1, u"体重过低（BMI<18.5）"},
-    {"round(bmi*10)>=280", 2, u"肥胖（BMI≥28.0）"},
-    {"round(bmi*10)>=240", 1, u"超重（24.0≤BMI<28.0）"},
+    {"bmi<18.5", 1, u"体重过低（BMI<18.5）"},
+    {"bmi>=28", 2, u"肥胖（BMI≥28.0）"},
+    {"bmi>=24", 1, u"超重（24.0≤BMI<28.0）"},
     {"", 0, u"体重正常（18.5≤BMI<24.0）"},
 };
 

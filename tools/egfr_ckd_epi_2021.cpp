@@ -27,11 +27,11 @@ constexpr OutputField kOutputs[] = {
 
 // KDIGO's categories, read on the eGFR as it is shown, a whole number.
 constexpr VerdictRule kRules[] = {
-    {"round(egfr)<15", 3, u"G5：肾衰竭（eGFR<15），评估肾脏替代治疗，按肾功能调整用药"},
-    {"round(egfr)<30", 3, u"G4：重度下降（eGFR 15-29），按肾功能调整用药"},
-    {"round(egfr)<45", 2, u"G3b：中重度下降（eGFR 30-44）"},
-    {"round(egfr)<60", 2, u"G3a：轻中度下降（eGFR 45-59）"},
-    {"round(egfr)<90", 1, u"G2：轻度下降（eGFR 60-89）"},
+    {"egfr<15", 3, u"G5：肾衰竭（eGFR<15），评估肾脏替代治疗，按肾功能调整用药"},
+    {"egfr<30", 3, u"G4：重度下降（eGFR 15-29），按肾功能调整用药"},
+    {"egfr<45", 2, u"G3b：中重度下降（eGFR 30-44）"},
+    {"egfr<60", 2, u"G3a：轻中度下降（eGFR 45-59）"},
+    {"egfr<90", 1, u"G2：轻度下降（eGFR 60-89）"},
     {"", 0, u"G1：正常或升高（eGFR≥90）"},
 };
 

@@ -36,12 +36,13 @@ constexpr OutputField kOutputs[] = {
      "e+v+m+(e==floor(e)&&e<=4&&v==floor(v)&&v<=5&&m==floor(m)&&m<=6?0:1e999)", "int"},
 };
 
-// The severity classes of head injury.
+// The severity classes of the 15-point total; 15 is mild like 13 and 14,
+// with full consciousness.
 constexpr VerdictRule kRules[] = {
     {"total<=8", 3, u"GCS 3-8：重型，昏迷，注意保护气道"},
     {"total<=12", 2, u"GCS 9-12：中型"},
     {"total<=14", 1, u"GCS 13-14：轻型"},
-    {"", 0, u"GCS 15：意识清楚"},
+    {"", 0, u"GCS 15：轻型，意识清楚"},
 };
 
 constexpr ToolDef kTool = {
@@ -49,9 +50,11 @@ constexpr ToolDef kTool = {
     u"格拉斯哥昏迷评分",
     u"GCS：睁眼、语言、运动",
     u"神经评估",
-    u"Teasdale G, Jennett B. Lancet 1974;2:81：睁眼 1-4、语言 1-5、运动 1-6，总分 3-15；13-15 "
-    u"轻型，9-12 中型，3-8 重型",
-    u"各项按最佳反应选择。气管插管、失语等语言无法评估时本工具不适用。",
+    u"Teasdale G, Jennett B. Lancet 1974;2:81（原量表，运动 5 级）；本工具按现行 15 分制：睁眼 "
+    u"1-4、语言 1-5、运动 1-6，总分 3-15，分别记录 E、V、M（Teasdale G 等. Lancet Neurol "
+    u"2014;13:844）；分级：13-15 轻型，9-12 中型，3-8 重型",
+    u"各项按最佳反应选择；病历中请分别记录 E、V、M（如 E4V5M6），总分用于分级。气管插管、失语等语言"
+    u"无法评估时本工具不适用。",
     InputCountOf(kInputs),
     kInputs,
     OutputCountOf(kOutputs),

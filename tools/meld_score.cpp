@@ -4,7 +4,9 @@
 namespace kelomed {
 namespace {
 
-constexpr InputChoice kDialysis[] = {{0, u"否"}, {1, u"是"}};
+// UNOS counts continuous veno-venous hemodialysis for 24 hours in the week
+// like dialysis twice.
+constexpr InputChoice kDialysis[] = {{0, u"否"}, {1, u"是（或 CVVHD≥24 小时）"}};
 
 // Values from far below to far above what a laboratory reports; a dialysis
 // value the window cannot give still makes the score infinite, so a compute
@@ -37,11 +39,13 @@ constexpr ToolDef kTool = {
     u"MELD 评分",
     u"终末期肝病模型（原始 UNOS 公式）",
     u"肝病评估",
-    u"Kamath PS 等. Hepatology 2001;33:464；UNOS：10 × (0.957 ln 肌酐 + 0.378 ln 胆红素 + 1.120 ln "
-    u"INR + 0.643)，各项 mg/dL，<1 按 1，肌酐上限 4，总分上限 40；3 个月死亡率：Wiesner R 等. "
-    u"Gastroenterology 2003;124:91",
-    u"胆红素（1-1500）、肌酐（10-3000）按 µmol/L 填写（÷17.1、÷88.4 换算为 mg/dL），INR 0.5-20；"
-    u"各项低于 1 按 1 计，肌酐上限 4 mg/dL，一周内透析≥2 次按 4 计，总分上限 40。",
+    u"Kamath PS 等. Hepatology 2001;33:464；UNOS 2002：10 × (0.957 ln 肌酐 + 0.378 ln 胆红素 + "
+    u"1.120 ln INR + 0.643)，各项 mg/dL，<1 按 1，肌酐上限 4，一周内透析≥2 次或 CVVHD≥24 小时按 "
+    u"4，总分上限 40；3 个月死亡率：Wiesner R 等. Gastroenterology 2003;124:91",
+    u"适用于 12 岁及以上（12 岁以下用 PELD）。胆红素（1-1500）、肌酐（10-3000）按 µmol/L "
+    u"填写（÷17.1、"
+    u"÷88.4 换算为 mg/dL），INR 0.5-20；各项低于 1 按 1 计，肌酐上限 4 mg/dL，一周内透析≥2 次或 "
+    u"CVVHD≥24 小时按 4 计，总分上限 40。",
     InputCountOf(kInputs),
     kInputs,
     OutputCountOf(kOutputs),

@@ -19,10 +19,10 @@ constexpr OutputField kOutputs[] = {
     {"ug_h", u"每小时药量", u"ug/h", "rate*drug*1000/dil", "f0"},
 };
 
-// The range is tool 48's; the rules read the dose as it is shown, to two decimals.
+// The range is tool 48's, read on the dose as it is shown, to two decimals.
 constexpr VerdictRule kRules[] = {
-    {"round(dose*100)>100", 3, u"剂量超过 1ug/kg/min，休克加重，评估联合用药"},
-    {"round(dose*100)<5", 1, u"剂量低于常用范围 0.05ug/kg/min，核对泵速与配置"},
+    {"dose>1", 3, u"剂量超过 1ug/kg/min，休克加重，评估联合用药"},
+    {"dose<0.05", 1, u"剂量低于常用范围 0.05ug/kg/min，核对泵速与配置"},
     {"", 0, u"剂量在常用范围 0.05-1ug/kg/min"},
 };
 

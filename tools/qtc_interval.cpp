@@ -23,10 +23,10 @@ constexpr OutputField kOutputs[] = {
 
 // The AHA's thresholds, read on Bazett's QTc as it is shown, whole milliseconds.
 constexpr VerdictRule kRules[] = {
-    {"round(bazett)>500", 3, u"QTc>500ms：尖端扭转型室速高危，停用延长 QT 的药物，查血钾、血镁"},
-    {"round(bazett)>=(sex==2?460:450)", 2,
+    {"bazett>500", 3, u"QTc>500ms：尖端扭转型室速高危，停用延长 QT 的药物，查血钾、血镁"},
+    {"bazett>=(sex==2?460:450)", 2,
      u"QTc 延长（男≥450ms，女≥460ms），评估致 QT 延长的药物与电解质"},
-    {"round(bazett)<=390", 1, u"QTc≤390ms，QT 间期缩短，结合临床判断"},
+    {"bazett<=390", 1, u"QTc≤390ms，QT 间期缩短，结合临床判断"},
     {"", 0, u"QTc 在正常范围"},
 };
 
@@ -38,8 +38,10 @@ constexpr ToolDef kTool = {
     u"Bazett HC. Heart 1920;7:353：QTc = QT ÷ √RR；Fridericia LS. Acta Med Scand 1920;53:469：QTc "
     u"= QT ÷ ∛RR；判定：AHA/ACCF/HRS 2009（男≥450ms、女≥460ms 延长，≤390ms 缩短），AHA/ACCF "
     u"2010（>500ms 尖端扭转型室速高危）",
-    u"QT 按 ms（200-800）、心率按 次/分（20-300）填写，RR = 60 ÷ 心率。判定按 Bazett 校正值（整数 "
-    u"ms）；心率 <60 或 >100 次/分时 Bazett 偏差大，参考 Fridericia 值。",
+    u"QT 按 ms（200-800）、心率按 次/分（20-300）填写，RR = 60 ÷ 心率。AHA 阈值按 Bazett "
+    u"校正值（整数 ms）判定；Bazett 在心率快时过度校正、慢时校正不足，心率 <60 或 >100 "
+    u"次/分时请参考 "
+    u"Fridericia 值。",
     InputCountOf(kInputs),
     kInputs,
     OutputCountOf(kOutputs),

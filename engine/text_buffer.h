@@ -6,13 +6,20 @@
 // 0 or less leaves the buffer untouched).
 #pragma once
 
+#include <type_traits>
+
 namespace kelomed {
 
 // Number of units before the terminating zero; 0 for a null pointer. Also
-// while compiling, so that the length of a constant text can be derived.
+// while compiling, so that the length of a constant text can be derived
+// (there a null text does not compile, and the sanitizers' builds cannot
+// compare a constant's address with null).
 constexpr int TextLength(const char16_t* text) {
+    if (!std::is_constant_evaluated() && text == nullptr) {
+        return 0;
+    }
     int length = 0;
-    while (text != nullptr && text[length] != 0) {
+    while (text[length] != 0) {
         ++length;
     }
     return length;

@@ -132,6 +132,8 @@ bool ReadInputFields(const ToolDef& tool, WindowView& view, double* values) {
 
 }  // namespace
 
+const char16_t kSuiteVersion[] = u"" KELOMED_VERSION_TEXT;
+
 bool HasResult(const WindowState& state) {
     return state.reportCopy[0] != 0;
 }
@@ -240,8 +242,8 @@ void RunAboutCommand(const WindowState& state, WindowView& view) {
                u"%ls\r\n\r\n分类：%ls\r\n参考依据：%ls\r\n\r\n"
                u"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
                u"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
-               u"版本 V1.0    官网：%ls",
-               tool.title, tool.category, tool.reference, kProductAddress);
+               u"版本 V%ls    官网：%ls",
+               tool.title, tool.category, tool.reference, kSuiteVersion, kProductAddress);
     view.ShowMessage(text, u"关于本工具", MessageIcon::Information);
 }
 

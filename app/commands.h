@@ -19,6 +19,9 @@ enum CommandId : int {
 inline constexpr char16_t kIncompleteResultMessage[] =
     u"本次报告不完整，不能复制或保存。请减少数量后重新计算。";
 
+// The suite's version as this build carries it ("1.1.0"), for the About box.
+extern const char16_t kSuiteVersion[];
+
 // The product's address shown in the header and the About box.
 inline constexpr char16_t kProductAddress[] = u"www.kelomed.example";
 

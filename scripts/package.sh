@@ -1,36 +1,57 @@
 #!/usr/bin/env bash
-# usage: bash scripts/package.sh [--version X.Y.Z] [--output DIR] [--pack-only]
+# usage: bash scripts/package.sh [--version X.Y.Z] [--output DIR] [--pack-only] [--sums-only] [--no-deps]
 # Builds every program of the suite for Windows and packs them into DIR
 # (default dist/):
-#   KeloMedSuite-VERSION-x64.msi           per-machine installer for hospital IT
-#   KeloMedSuite-VERSION-x64-portable.zip  one folder: the programs, a user
-#                                          guide in Chinese, SHA256SUMS.txt
-#   SHA256SUMS                             the sums of the two packages
-# The version is the project's (CMakeLists.txt); --version builds the programs
-# again with another version in a build tree of its own (to test upgrades).
-# --pack-only packs programs already built (signed ones, say) without building.
+#   KeloMedSuite-VERSION-x64.msi              per-machine installer for hospital IT
+#   KeloMedSuite-VERSION-x64-ProductCode.txt  that installer's ProductCode
+#   KeloMedSuite-VERSION-x64-portable.zip     one folder: the programs, a user
+#                                             guide in Chinese, SHA256SUMS.txt
+#   KeloMedSuite-uninstall.cmd                removes whichever build is installed
+#   SHA256SUMS                                the sums of the four
+# First it installs the Debian packages the build needs, when missing (root
+# or sudo); --no-deps skips that. The version is the project's
+# (CMakeLists.txt); --version builds the programs again with another version
+# in a build tree of its own (to test upgrades). --pack-only packs programs
+# already built (signed ones, say) without building; --sums-only writes
+# SHA256SUMS again for the packages already in DIR (after signing the .msi).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
-project_version=$(sed -n 's/^set(KELOMED_VERSION "\([0-9.]*\)".*/\1/p' CMakeLists.txt)
+project_version=$(sed -n 's/^set(KELOMED_RELEASE_VERSION "\([0-9.]*\)")$/\1/p' CMakeLists.txt)
 version=$project_version
 output="$root/dist"
 pack_only=0
+sums_only=0
+deps=1
+usage="usage: bash scripts/package.sh [--version X.Y.Z] [--output DIR] [--pack-only] [--sums-only] [--no-deps]"
 while [ $# -gt 0 ]; do
     case "$1" in
-        --version) version=$2; shift 2 ;;
-        --output) output=$(mkdir -p "$2" && cd "$2" && pwd); shift 2 ;;
+        --version) version=${2:?$usage}; shift 2 ;;
+        --output) output=$(mkdir -p "${2:?$usage}" && cd "$2" && pwd); shift 2 ;;
         --pack-only) pack_only=1; shift ;;
-        *) echo "usage: bash scripts/package.sh [--version X.Y.Z] [--output DIR] [--pack-only]" >&2; exit 2 ;;
+        --sums-only) sums_only=1; shift ;;
+        --no-deps) deps=0; shift ;;
+        *) echo "$usage" >&2; exit 2 ;;
     esac
 done
 if ! [[ "$version" =~ ^[0-9]{1,3}\.[0-9]{1,3}\.[0-9]{1,5}$ ]]; then
     echo "version '$version' is not major.minor.patch" >&2
     exit 2
 fi
+name="KeloMedSuite-$version-x64"
+packages=("$name.msi" "$name-ProductCode.txt" "$name-portable.zip" KeloMedSuite-uninstall.cmd)
 
-[ "$pack_only" -eq 1 ] || bash scripts/install-deps.sh
+write_sums() {
+    (cd "$output" && sha256sum "${packages[@]}" >SHA256SUMS)
+}
+if [ "$sums_only" -eq 1 ]; then
+    write_sums
+    echo "sums of ${packages[*]} written to $output/SHA256SUMS"
+    exit 0
+fi
+
+[ "$deps" -eq 0 ] || [ "$pack_only" -eq 1 ] || bash scripts/install-deps.sh
 
 # The project's version is the windows preset's build; another version gets
 # a build tree of its own, so the two never mix.
@@ -40,7 +61,7 @@ if [ "$version" = "$project_version" ]; then
 else
     build="$root/build/package-$version"
     configure=(-S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake"
-        -DCMAKE_BUILD_TYPE=Release -DKELOMED_TESTS=OFF -DKELOMED_VERSION="$version")
+        -DCMAKE_BUILD_TYPE=Release -DKELOMED_TESTS=OFF -DKELOMED_VERSION_OVERRIDE="$version")
 fi
 if [ "$pack_only" -eq 0 ]; then
     cmake "${configure[@]}" >/dev/null
@@ -55,53 +76,84 @@ if [ "$built_version" != "$version" ]; then
     exit 1
 fi
 
-name="KeloMedSuite-$version-x64"
 scratch="$build/package"
 rm -rf "$scratch"
 mkdir -p "$scratch" "$output"
+if grep -q $'\r' "$programs"; then
+    echo "$programs: a title holds a line break, which the installer's tables cannot" >&2
+    exit 1
+fi
 
-# The installer: one component and one shortcut per program, with ASCII
-# placeholders that msibuild then replaces by the Chinese names.
+# The installer: one component per program, and one per shortcut with its
+# key path in HKCU; ASCII placeholders that the tables then receive the
+# Chinese names for.
 components=""
+shortcuts=""
 references=""
 while IFS=$'\t' read -r program title subtitle category; do
     id=${program#kelomed-t}
     components+="          <Component Id=\"Program$id\" Guid=\"*\" Win64=\"yes\">
             <File Id=\"File$id\" Source=\"files/$program.exe\" KeyPath=\"yes\"/>
-            <Shortcut Id=\"Shortcut$id\" Directory=\"SuiteMenu\" Name=\"T$id\" Target=\"[#File$id]\"
+          </Component>
+"
+    shortcuts+="          <Component Id=\"Menu$id\" Guid=\"*\" Win64=\"yes\">
+            <Shortcut Id=\"Shortcut$id\" Name=\"T$id\" Target=\"[#File$id]\"
                       WorkingDirectory=\"INSTALLDIR\" Icon=\"suite.ico\"/>
+            <RegistryValue Root=\"HKCU\" Key=\"Software\\KeloMed\\Suite\\Shortcuts\" Name=\"T$id\"
+                           Type=\"integer\" Value=\"1\" KeyPath=\"yes\"/>
           </Component>
 "
     references+="      <ComponentRef Id=\"Program$id\"/>
+      <ComponentRef Id=\"Menu$id\"/>
 "
 done <"$programs"
 # wixl takes source files by relative path only.
 mkdir -p "$scratch/files"
 cut -f1 "$programs" | while read -r program; do cp "$build/bin/$program.exe" "$scratch/files/"; done
 cp app/resources/kelomed.ico "$scratch/files/suite.ico"
-awk -v components="$components" -v references="$references" '
+awk -v components="$components" -v shortcuts="$shortcuts" -v references="$references" '
     /@PROGRAM_COMPONENTS@/ { printf "%s", components; next }
+    /@SHORTCUT_COMPONENTS@/ { printf "%s", shortcuts; next }
     /@COMPONENT_REFS@/ { printf "%s", references; next }
     { print }' packaging/suite.wxs.in >"$scratch/suite.wxs"
+msi="$scratch/$name.msi"
 (cd "$scratch" && wixl -a x64 -D Version="$version" -D Icon=files/suite.ico -o "$name.msi" suite.wxs \
     2>wixl.log) || {
     cat "$scratch/wixl.log" >&2
     exit 1
 }
 
-# Chinese names: the database gets the Simplified Chinese code page (936),
-# then each text is written in UTF-8 and stored in it.
+# What wixl cannot write, written into its tables: each table is exported,
+# its rows rewritten by awk (the first input, when given, is the programs'
+# list) and imported again, so that no text is ever quoted into SQL.
+edit_table() {
+    local table=$1 program=$2
+    shift 2
+    msiinfo export "$msi" "$table" | tr -d '\r' >"$scratch/$table.idt"
+    awk -F'\t' -v OFS='\t' "$program" "$@" "$scratch/$table.idt" >"$scratch/$table.new.idt"
+    msibuild "$msi" -i "$scratch/$table.new.idt"
+}
+# The database takes the Simplified Chinese code page (936) first.
 printf '\r\n\r\n936\t_ForceCodepage\r\n' >"$scratch/codepage.idt"
-queries=(
-    -q "UPDATE \`Property\` SET \`Value\`='$suite_name' WHERE \`Property\`='ProductName'"
-    -q "UPDATE \`Directory\` SET \`DefaultDir\`='KELOMED|$suite_name' WHERE \`Directory\`='SuiteMenu'"
-    -q "UPDATE \`LaunchCondition\` SET \`Description\`='已安装更新版本的 ${suite_name}，不能安装较旧的版本。如确需降级，请先在“应用和功能”中卸载现有版本。' WHERE \`Condition\`='NOT WIX_DOWNGRADE_DETECTED'"
-)
-while IFS=$'\t' read -r program title subtitle category; do
-    id=${program#kelomed-t}
-    queries+=(-q "UPDATE \`Shortcut\` SET \`Name\`='T$id|$title' WHERE \`Shortcut\`='Shortcut$id'")
-done <"$programs"
-msibuild "$scratch/$name.msi" -i "$scratch/codepage.idt" "${queries[@]}"
+msibuild "$msi" -i "$scratch/codepage.idt"
+downgrade="已安装更新版本的 ${suite_name}，不能安装较旧的版本。如确需降级，请先在“应用和功能”中卸载现有版本。"
+export SUITE_NAME="$suite_name" DOWNGRADE_TEXT="$downgrade" FILE_VERSION="$version.0"
+edit_table Property 'FNR > 3 && $1 == "ProductName" { $2 = ENVIRON["SUITE_NAME"] } { print }'
+edit_table Directory 'FNR > 3 && $1 == "SuiteMenu" { $3 = "KELOMED|" ENVIRON["SUITE_NAME"] } { print }'
+edit_table LaunchCondition \
+    'FNR > 3 && $1 == "NOT WIX_DOWNGRADE_DETECTED" { $2 = ENVIRON["DOWNGRADE_TEXT"] } { print }'
+edit_table Shortcut 'NR == FNR { title["Shortcut" substr($1, 10)] = $2; next }
+    FNR > 3 && ($1 in title) { $3 = $3 "|" title[$1] } { print }' "$programs"
+# Each program's version from its version resource, in Chinese (2052).
+edit_table File 'FNR > 3 && $1 ~ /^File[0-9]+$/ { $5 = ENVIRON["FILE_VERSION"]; $6 = "2052" } { print }'
+# A rebuild of the same version (re-signed, say) replaces the installed one:
+# the version bound of the upgrade is inclusive (0x200).
+edit_table Upgrade 'FNR > 3 && $7 == "WIX_UPGRADE_DETECTED" && int($5 / 512) % 2 == 0 { $5 += 512 } { print }'
+# The summary in the product's language, with the package code wixl made.
+package_code=$(msiinfo suminfo "$msi" | sed -n 's/^Revision number (UUID): //p')
+msibuild "$msi" -s "$suite_name" KeloMed "x64;2052" "$package_code"
+product_code=$(msiinfo export "$msi" Property | tr -d '\r' | awk -F'\t' '$1 == "ProductCode" { print $2 }')
+printf '%s\r\n' "$product_code" >"$scratch/$name-ProductCode.txt"
 
 # The portable zip: one top folder with the programs, the guide (UTF-8 with
 # a byte-order mark and CR LF, so Notepad shows it) and a sum per file.
@@ -123,7 +175,10 @@ done <"$programs"
 rm -f "$scratch/$name-portable.zip"
 (cd "$scratch" && zip -q -r -X "$name-portable.zip" "$name")
 
-cp "$scratch/$name.msi" "$scratch/$name-portable.zip" "$output/"
-(cd "$output" && sha256sum "$name.msi" "$name-portable.zip" >SHA256SUMS)
+cp packaging/KeloMedSuite-uninstall.cmd "$scratch/"
+for package in "${packages[@]}"; do
+    cp "$scratch/$package" "$output/"
+done
+write_sums
 echo "packages in $output:"
-(cd "$output" && ls -l "$name.msi" "$name-portable.zip" SHA256SUMS | awk '{print "  " $5 "  " $9}')
+(cd "$output" && ls -l "${packages[@]}" SHA256SUMS | awk '{print "  " $5 "  " $9}')

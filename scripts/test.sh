@@ -58,16 +58,18 @@ run_stage() {
 }
 
 # The installer and the portable zip: built from the windows stage's
-# programs, with an upgrade of the next patch version built aside, then
-# installed, upgraded, downgraded and removed under Wine.
+# programs, with an upgrade of the next patch version built aside, both in
+# the build tree (dist/ is left alone), then installed, upgraded, downgraded
+# and removed under Wine.
 package_stage() {
     echo "== package: build the packages"
     local version upgrade
     version=$(cat "$root/build/windows/suite-version.txt")
     upgrade="${version%.*}.$((${version##*.} + 1))"
-    rm -rf "$root/build/package-upgrade"
-    if ! bash scripts/package.sh >"$logs/package-build.log" 2>&1 ||
-        ! bash scripts/package.sh --version "$upgrade" --output "$root/build/package-upgrade" \
+    rm -rf "$root/build/package-dist" "$root/build/package-upgrade"
+    if ! bash scripts/package.sh --no-deps --output "$root/build/package-dist" \
+            >"$logs/package-build.log" 2>&1 ||
+        ! bash scripts/package.sh --no-deps --version "$upgrade" --output "$root/build/package-upgrade" \
             >>"$logs/package-build.log" 2>&1; then
         tail -20 "$logs/package-build.log"
         echo "== package: build FAILED"
@@ -75,9 +77,9 @@ package_stage() {
         return
     fi
     echo "== package: install, upgrade, downgrade and remove under Wine"
-    bash tests/package/test-package.sh "$root/build/windows" "$root/dist" \
+    bash tests/package/test-package.sh "$root/build/windows" "$root/build/package-dist" \
         "$root/build/package-upgrade" "$root/build/windows/bin/gui_driver.exe" \
-        >"$logs/package-test.log" 2>&1
+        "$root/build/package-test" >"$logs/package-test.log" 2>&1
     grep -E "^FAIL" "$logs/package-test.log" | head -20
     local summary
     summary=$(grep -E "^package: [0-9]+ passed, [0-9]+ failed" "$logs/package-test.log" | tail -1)

@@ -363,7 +363,7 @@ TEST_F(Commands, AboutHoldsNineLines) {
               "参考依据：去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置\r\n\r\n"
               "本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
               "具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
-              "版本 V1.0    官网：www.kelomed.example");
+              "版本 V" KELOMED_VERSION_TEXT "    官网：www.kelomed.example");
 }
 
 TEST(CommandsForReportKinds, TheLongestReportIsShownAndCopiedWhole) {

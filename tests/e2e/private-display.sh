@@ -1,5 +1,6 @@
 # A private Xvfb display for tests that open windows; sourced by their
-# scripts. start_private_display sets DISPLAY and xvfb_pid;
+# scripts. start_private_display sets DISPLAY and xvfb_pid, and fails (with
+# the Xvfb stopped) when the display does not answer within five seconds;
 # stop_private_display stops that Xvfb only, by its PID.
 
 start_private_display() {
@@ -22,7 +23,9 @@ start_private_display() {
         xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
         sleep 0.1
     done
-    return 0
+    echo "Xvfb :$display did not answer"
+    stop_private_display
+    return 1
 }
 
 stop_private_display() {

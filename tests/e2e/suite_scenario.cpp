@@ -281,7 +281,25 @@ void CheckRefusal(GuiProbe& gui, const ToolDef& tool, Checks& checks) {
     gui.SetText(gui.Field(refusal.field), FieldText(input, input.defaultValue));
 }
 
-void CheckResetAndAbout(GuiProbe& gui, const ToolDef& tool, Checks& checks) {
+// A text of the program file's version resource (Chinese, Unicode block).
+std::wstring VersionText(const std::wstring& program, const wchar_t* name) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &ignored);
+    std::vector<char> block(size);
+    if (size == 0 || !GetFileVersionInfoW(program.c_str(), 0, size, block.data())) {
+        return L"(no version resource)";
+    }
+    wchar_t* text = nullptr;
+    UINT length = 0;
+    const std::wstring key = std::wstring(L"\\StringFileInfo\\080404B0\\") + name;
+    if (!VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &length)) {
+        return L"(no " + std::wstring(name) + L")";
+    }
+    return text;
+}
+
+void CheckResetAndAbout(GuiProbe& gui, const ToolDef& tool, const std::wstring& program,
+                        Checks& checks) {
     for (int i = 0; i < tool.inputCount; ++i) {
         if (tool.inputs[i].form == InputForm::Choice) {
             gui.Select(gui.Field(i),
@@ -310,23 +328,9 @@ void CheckResetAndAbout(GuiProbe& gui, const ToolDef& tool, Checks& checks) {
                        WideOf(tool.title) + L"\r\n\r\n分类：" + WideOf(tool.category) +
                            L"\r\n参考依据：" + WideOf(tool.reference),
                        L"about box names the tool, its category and reference");
-}
-
-// A text of the program file's version resource (Chinese, Unicode block).
-std::wstring VersionText(const std::wstring& program, const wchar_t* name) {
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &ignored);
-    std::vector<char> block(size);
-    if (size == 0 || !GetFileVersionInfoW(program.c_str(), 0, size, block.data())) {
-        return L"(no version resource)";
-    }
-    wchar_t* text = nullptr;
-    UINT length = 0;
-    const std::wstring key = std::wstring(L"\\StringFileInfo\\080404B0\\") + name;
-    if (!VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &length)) {
-        return L"(no " + std::wstring(name) + L")";
-    }
-    return text;
+    const std::wstring version = L"版本 V" + VersionText(program, L"FileVersion") + L" ";
+    checks.Expect(box.text.find(version) != std::wstring::npos,
+                  L"about box shows the program's own version: " + version, box.text);
 }
 
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
@@ -449,7 +453,7 @@ int RunToolScenario(const std::wstring& program, int id) {
     CheckRefusal(gui, *tool, checks);
     CheckChoiceByKeyboard(gui, *tool, defaults, checks);
     CheckTypedExamples(gui, *tool, checks);
-    CheckResetAndAbout(gui, *tool, checks);
+    CheckResetAndAbout(gui, *tool, program, checks);
 
     // The defaults' result again, by the button this time, left on screen.
     gui.Click(kCompute);

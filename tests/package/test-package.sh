@@ -1,23 +1,59 @@
 #!/usr/bin/env bash
 # The suite's packages as hospital IT and a nurse meet them, under Wine in a
-# fresh prefix: the installer's tables read back; a silent install, every
-# program and shortcut in place, installed programs' self-tests; a record
-# saved by an installed program, kept through an upgrade (one Add/Remove
-# entry left), a refused downgrade and the uninstall (the programs gone);
-# the portable zip's sums and a program run from it.
-# usage: test-package.sh BUILD_DIR PACKAGES_DIR UPGRADE_PACKAGES_DIR DRIVER.exe
+# fresh prefix: the installer's tables read back (names, file versions, the
+# Start-menu layout Windows Installer's validation wants); a silent install,
+# every program and shortcut in place, installed programs' self-tests; a
+# same-version re-pack installed over it; a record saved by an installed
+# program, kept through an upgrade (one Add/Remove entry left), a refused
+# downgrade and the uninstall by the ProductCode the suite registers; a
+# custom install folder kept by an upgrade; the portable zip's sums and a
+# program run from it. Exit codes are read whole (1603, not Wine's 67).
+# usage: test-package.sh BUILD_DIR PACKAGES_DIR UPGRADE_PACKAGES_DIR DRIVER.exe SCRATCH_DIR
+# BUILD_DIR is the Windows build the packages were made from; SCRATCH_DIR is
+# emptied and holds the Wine prefix and everything the test writes.
 # Prints PASS and FAIL lines and ends with "package: N passed, N failed".
 # Stops only what it started: its Xvfb (by PID) and its prefix's wineserver.
 set -uo pipefail
+usage="usage: test-package.sh BUILD_DIR PACKAGES_DIR UPGRADE_PACKAGES_DIR DRIVER.exe SCRATCH_DIR"
+if [ $# -ne 5 ]; then
+    echo "$usage" >&2
+    exit 2
+fi
 build=$1
 packages=$2
 upgrades=$3
 driver=$4
+work=$5
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
-work="$root/build/package-test"
+for input in "$build/suite-programs.tsv" "$build/suite-name.txt" "$build/suite-version.txt" "$driver"; do
+    if [ ! -f "$input" ]; then
+        echo "missing $input" >&2
+        echo "$usage" >&2
+        exit 2
+    fi
+done
+suite_name=$(cat "$build/suite-name.txt")
+version=$(cat "$build/suite-version.txt")
+msi="$packages/KeloMedSuite-$version-x64.msi"
+zip="$packages/KeloMedSuite-$version-x64-portable.zip"
+upgrade_msi=$(ls "$upgrades"/KeloMedSuite-*-x64.msi 2>/dev/null | head -1)
+for input in "$msi" "$zip" "$packages/KeloMedSuite-$version-x64-ProductCode.txt" \
+    "$packages/KeloMedSuite-uninstall.cmd" "$upgrade_msi"; do
+    if [ ! -f "$input" ]; then
+        echo "missing package ${input:-in $upgrades}" >&2
+        exit 2
+    fi
+done
+upgrade_version=$(basename "$upgrade_msi" | sed -E 's/KeloMedSuite-(.*)-x64.msi/\1/')
+mapfile -t programs < <(cut -f1 "$build/suite-programs.tsv")
+mapfile -t titles < <(cut -f2 "$build/suite-programs.tsv")
+rm -rf "$work"
+mkdir -p "$work"
+work=$(cd "$work" && pwd)
 prefix="$work/prefix"
 today=2026-12-08
+upgrade_code="{BCC66E80-C800-4ED3-9E5F-636348A206F2}"
 
 passed=0
 failed=0
@@ -47,81 +83,138 @@ cleanup() {
 }
 trap cleanup EXIT
 
-suite_name=$(cat "$build/suite-name.txt")
-version=$(cat "$build/suite-version.txt")
-msi=$(ls "$packages"/KeloMedSuite-"$version"-x64.msi)
-zip="$packages/KeloMedSuite-$version-x64-portable.zip"
-upgrade_msi=$(ls "$upgrades"/KeloMedSuite-*-x64.msi)
-upgrade_version=$(basename "$upgrade_msi" | sed -E 's/KeloMedSuite-(.*)-x64.msi/\1/')
-mapfile -t programs < <(cut -f1 "$build/suite-programs.tsv")
-mapfile -t titles < <(cut -f2 "$build/suite-programs.tsv")
-
 # ---- the tables, read back
-property() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v p="$2" '$1 == p { print $2 }'; }
+table() { msiinfo export "$1" "$2" | tr -d '\r' | tail -n +4; }
+property() { table "$1" Property | awk -F'\t' -v p="$2" '$1 == p { print $2 }'; }
+product_code=$(property "$msi" ProductCode)
 check "product name is the suite's Chinese name" same_text "$(property "$msi" ProductName)" "$suite_name"
 check "product version $version" same_text "$(property "$msi" ProductVersion)" "$version"
 check "manufacturer KeloMed" same_text "$(property "$msi" Manufacturer)" "KeloMed"
-check "fixed UpgradeCode" same_text "$(property "$msi" UpgradeCode)" "{BCC66E80-C800-4ED3-9E5F-636348A206F2}"
-check "the same UpgradeCode in the upgrade" same_text "$(property "$upgrade_msi" UpgradeCode)" \
-    "{BCC66E80-C800-4ED3-9E5F-636348A206F2}"
-check "a new ProductCode per build" test "$(property "$msi" ProductCode)" != "$(property "$upgrade_msi" ProductCode)"
+check "fixed UpgradeCode" same_text "$(property "$msi" UpgradeCode)" "$upgrade_code"
+check "the same UpgradeCode in the upgrade" same_text "$(property "$upgrade_msi" UpgradeCode)" "$upgrade_code"
+check "a new ProductCode per build" test "$product_code" != "$(property "$upgrade_msi" ProductCode)"
+check "the ProductCode written beside the package" same_text \
+    "$(tr -d '\r' <"$packages/KeloMedSuite-$version-x64-ProductCode.txt")" "$product_code"
+check "the packages' sums check" bash -c "cd '$packages' && sha256sum --quiet -c SHA256SUMS"
 check "no modify in Add/Remove" same_text "$(property "$msi" ARPNOMODIFY)" "1"
 check "the suite's icon in Add/Remove" same_text "$(property "$msi" ARPPRODUCTICON)" "suite.ico"
 check "per-machine" same_text "$(property "$msi" ALLUSERS)" "1"
-shortcuts=$(msiinfo export "$msi" Shortcut | tr -d '\r' | tail -n +4)
+check "no placeholder web address" bash -c "! msiinfo export '$msi' Property | grep -qiE 'ARPURL|example'"
+check "the summary's language is the product's (x64;2052)" \
+    grep -qx "Template: x64;2052" <(msiinfo suminfo "$msi")
+files=$(table "$msi" File)
+for program in "${programs[@]}"; do
+    check "$program.exe carries file version $version.0 and language 2052 in the File table" \
+        grep -qP "^File${program#kelomed-t}\tProgram${program#kelomed-t}\t$program.exe\t[0-9]+\t$version.0\t2052\t" \
+        <<<"$files"
+done
+shortcuts=$(table "$msi" Shortcut)
 check "one shortcut per program (${#programs[@]})" same_text "$(grep -c . <<<"$shortcuts")" "${#programs[@]}"
 for i in "${!programs[@]}"; do
     id=${programs[$i]#kelomed-t}
-    row=$(printf 'Shortcut%s\tSuiteMenu\tT%s|%s\tProgram%s\t[#File%s]' "$id" "$id" "${titles[$i]}" "$id" "$id")
+    row=$(printf 'Shortcut%s\tSuiteMenu\tT%s|%s\tMenu%s\t[#File%s]' "$id" "$id" "${titles[$i]}" "$id" "$id")
     check "shortcut ${programs[$i]} is named ${titles[$i]}" grep -qF "$row" <<<"$shortcuts"
 done
-check "a major upgrade that refuses a downgrade" \
-    grep -q "WIX_DOWNGRADE_DETECTED" <(msiinfo export "$msi" Upgrade)
+# What ICE38, ICE43 and ICE57 check: a component in the Start menu has its
+# key path in HKCU (Registry root 1), and none mixes a program file with a
+# shortcut.
+components=$(table "$msi" Component)
+registry=$(table "$msi" Registry)
+menu_components=$(awk -F'\t' '$3 == "SuiteMenu" { print $1 "\t" $6 }' <<<"$components")
+check "every Start-menu component (${#programs[@]} shortcuts and the folder) keys on HKCU" \
+    same_text "$(while IFS=$'\t' read -r component key; do
+        awk -F'\t' -v k="$key" -v c="$component" '$1 == k && $2 == 1 && $6 == c' <<<"$registry"
+    done <<<"$menu_components" | grep -c .)" "$((${#programs[@]} + 1))"
+check "no component holds both a program file and a shortcut" same_text "$(
+    comm -12 <(cut -f2 <<<"$files" | sort) <(cut -f4 <<<"$shortcuts" | sort) | grep -c .)" "0"
+upgrade_rows=$(table "$msi" Upgrade)
+check "a rebuild of the same version upgrades (inclusive bound, 513)" \
+    grep -qP "^\Q$upgrade_code\E\t\t$version\t\t513\t\tWIX_UPGRADE_DETECTED$" <<<"$upgrade_rows"
+check "a newer version is detected, not upgraded" \
+    grep -qP "^\Q$upgrade_code\E\t$version\t\t\t2\t\tWIX_DOWNGRADE_DETECTED$" <<<"$upgrade_rows"
 check "the downgrade message is Chinese" \
     grep -q "已安装更新版本" <(msiinfo export "$msi" LaunchCondition)
 
+# The same version packed again (as after signing the programs): a new
+# ProductCode, the same version.
+repack="$work/repack"
+if bash "$root/scripts/package.sh" --pack-only --no-deps --output "$repack" >"$work/repack.log" 2>&1; then
+    repack_msi="$repack/KeloMedSuite-$version-x64.msi"
+    repack_code=$(property "$repack_msi" ProductCode)
+    check "a re-pack of $version has a ProductCode of its own" test "$repack_code" != "$product_code"
+else
+    cat "$work/repack.log"
+    check "package.sh --pack-only packs the built programs again" false
+fi
+# After the .msi is signed, --sums-only writes the sums again.
+printf 'signature' >>"$repack/KeloMedSuite-$version-x64.msi"
+bash "$root/scripts/package.sh" --sums-only --output "$repack" >/dev/null
+check "--sums-only writes the sums of a changed package" \
+    bash -c "cd '$repack' && sha256sum --quiet -c SHA256SUMS"
+bash "$root/scripts/package.sh" --pack-only --no-deps --output "$repack" >/dev/null 2>&1
+repack_code=$(property "$repack_msi" ProductCode)
+
 # ---- install into a fresh prefix, every Wine process on the private
 # display (a window needs the display its prefix's desktop started with)
-rm -rf "$work"
-mkdir -p "$work" "$prefix"
+mkdir -p "$prefix"
 start_private_display || exit 1
 wine wineboot -u >/dev/null 2>&1
 wine_wait
-mkdir -p "$prefix/drive_c/packages"
+mkdir -p "$prefix/drive_c/packages/repack"
 cp "$msi" "$upgrade_msi" "$prefix/drive_c/packages/"
-msiexec() {
-    wine msiexec "$@" >/dev/null 2>&1
-    local status=$?
+cp "$repack_msi" "$prefix/drive_c/packages/repack/"
+package() { echo "C:\\packages\\$1"; }
+# msiexec's whole exit code, read by a Windows process.
+msiexec_code() {
+    local code
+    code=$(wine "$driver" exit-code msiexec "$@" 2>/dev/null | tr -d '\r')
     wine_wait
-    return $status
+    echo "$code"
 }
-refused() { ! msiexec "$@"; }
+exits() {
+    local want=$1
+    shift
+    same_text "$(msiexec_code "$@")" "$want"
+}
 installed="$prefix/drive_c/Program Files/KeloMedSuite"
+custom="$prefix/drive_c/KeloMedCustom"
 # Under Wine the Start menu of a per-machine install is the user's.
 profile="$prefix/drive_c/users/$(id -un)"
 menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$suite_name"
 record="$profile/AppData/Local/KeloMedSuite/records/T048.csv"
-# The Add/Remove entries of the suite: one line "DisplayVersion" per entry.
+# The Add/Remove entries of the suite, one line each: version and install
+# location.
 entries() {
-    awk 'function flush() { if (entry && ours) print version; entry = 0 }
+    awk 'function flush() { if (entry && ours) print version " " location; entry = 0 }
          /^\[/ { flush()
                  if ($0 ~ /^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\/) {
-                     entry = 1; ours = 0; version = ""
+                     entry = 1; ours = 0; version = ""; location = ""
                  }
                  next }
          entry && /^"Publisher"="KeloMed"/ { ours = 1 }
          entry && /^"DisplayVersion"=/ { version = $0; sub(/^"DisplayVersion"="/, "", version); sub(/"$/, "", version) }
-         END { flush() }' "$prefix/system.reg"
+         entry && /^"InstallLocation"=/ { location = $0; sub(/^"InstallLocation"="/, "", location); sub(/"$/, "", location) }
+         END { flush() }' "$prefix/system.reg" | sed 's/\\\\/\\/g'
+}
+# A value the suite registers under HKLM\Software\KeloMed\Suite (64-bit view).
+suite_value() {
+    awk -v name="\"$1\"" '/^\[/ { ours = ($0 ~ /^\[Software\\\\KeloMed\\\\Suite\]/) ; next }
+        ours && index($0, name "=") == 1 { value = substr($0, length(name) + 3); sub(/"$/, "", value); print value }' \
+        "$prefix/system.reg" | sed 's/\\\\/\\/g'
 }
 
-check "silent install exits 0" msiexec /i "C:\\packages\\$(basename "$msi")" /qn /l*v 'C:\packages\install.log'
+check "silent install exits 0" exits 0 /i "$(package "$(basename "$msi")")" /qn /l*v 'C:\packages\install.log'
 for i in "${!programs[@]}"; do
     program=${programs[$i]}
     check "$program.exe installed" test -f "$installed/$program.exe"
     check "Start-menu shortcut ${titles[$i]} points at $program.exe" \
         grep -qaF "C:\\Program Files\\KeloMedSuite\\$program.exe" "$menu/${titles[$i]}.lnk"
 done
-check "one Add/Remove entry, version $version" same_text "$(entries)" "$version"
+check "one Add/Remove entry, version $version, in Program Files" \
+    same_text "$(entries)" "$version C:\\Program Files\\KeloMedSuite\\"
+check "the suite registers its folder, version and ProductCode" same_text \
+    "$(suite_value InstallDir)|$(suite_value Version)|$(suite_value ProductCode)" \
+    "C:\\Program Files\\KeloMedSuite\\|$version|$product_code"
 
 # Installed programs' self-tests, byte for byte.
 selftest_failures=""
@@ -133,6 +226,12 @@ for program in "${programs[@]}"; do
 done
 check "every installed program's self-test is its reference file" same_text "$selftest_failures" ""
 
+# The same version packed again replaces the installed build.
+check "the re-pack of $version installs over it, exit 0" exits 0 /i "$(package "repack\\$(basename "$repack_msi")")" /qn
+check "still one Add/Remove entry, version $version" \
+    same_text "$(entries)" "$version C:\\Program Files\\KeloMedSuite\\"
+check "the re-pack's ProductCode is the registered one" same_text "$(suite_value ProductCode)" "$repack_code"
+
 # A record saved by an installed program.
 rm -f "$record"
 check "installed kelomed-t048 saves a record" \
@@ -143,24 +242,50 @@ record_sum=$(sha256sum "$record" 2>/dev/null | cut -d' ' -f1)
 record_kept() { [ -n "$record_sum" ] && same_text "$(sha256sum "$record" | cut -d' ' -f1)" "$record_sum"; }
 
 # Upgrade: the old version removed, the record untouched.
-check "upgrade to $upgrade_version exits 0" msiexec /i "C:\\packages\\$(basename "$upgrade_msi")" /qn
-check "one Add/Remove entry after the upgrade, version $upgrade_version" same_text "$(entries)" "$upgrade_version"
+check "upgrade to $upgrade_version exits 0" exits 0 /i "$(package "$(basename "$upgrade_msi")")" /qn
+check "one Add/Remove entry after the upgrade, version $upgrade_version" \
+    same_text "$(entries)" "$upgrade_version C:\\Program Files\\KeloMedSuite\\"
 check "the upgraded programs carry version $upgrade_version" \
     grep -q "$upgrade_version" <(strings -a -el "$installed/kelomed-t048.exe")
 check "the record is unchanged by the upgrade" record_kept
 
-# Downgrade: refused, nothing changes.
-check "installing $version over $upgrade_version is refused" \
-    refused /i "C:\\packages\\$(basename "$msi")" /qn
-check "still one Add/Remove entry, version $upgrade_version" same_text "$(entries)" "$upgrade_version"
+# Downgrade: refused with 1603, nothing changes.
+check "installing $version over $upgrade_version is refused with exit code 1603" \
+    exits 1603 /i "$(package "$(basename "$msi")")" /qn
+check "still one Add/Remove entry, version $upgrade_version" \
+    same_text "$(entries)" "$upgrade_version C:\\Program Files\\KeloMedSuite\\"
 
-# Uninstall: the programs and shortcuts gone, the record kept.
-check "silent uninstall exits 0" msiexec /x "C:\\packages\\$(basename "$upgrade_msi")" /qn
+# Uninstall by the shipped script, which reads the ProductCode the suite
+# registers, whatever the version: the programs and shortcuts gone, the
+# record kept.
+registered=$(suite_value ProductCode)
+cp "$packages/KeloMedSuite-uninstall.cmd" "$prefix/drive_c/packages/"
+uninstall_code() {
+    wine "$driver" exit-code cmd /c 'C:\packages\KeloMedSuite-uninstall.cmd' 2>/dev/null | tr -d '\r'
+    wine_wait
+}
+check "KeloMedSuite-uninstall.cmd removes the installed build, exit 0" same_text "$(uninstall_code)" "0"
 remaining=$(ls "$installed" 2>/dev/null | grep -c '\.exe$')
 check "no program left in Program Files" same_text "$remaining" "0"
 check "the Start-menu folder is gone" test ! -e "$menu"
 check "no Add/Remove entry left" same_text "$(entries)" ""
+check "no registration left" same_text "$(suite_value ProductCode)" ""
 check "the record is unchanged by the uninstall" record_kept
+check "uninstalling what is not installed exits 1605" exits 1605 /x "$registered" /qn
+check "so does KeloMedSuite-uninstall.cmd" same_text "$(uninstall_code)" "1605"
+
+# A custom folder: installed there, shown in Add/Remove, kept by an upgrade.
+check "install into a custom INSTALLDIR exits 0" \
+    exits 0 /i "$(package "$(basename "$msi")")" /qn 'INSTALLDIR=C:\KeloMedCustom\'
+check "the programs are in the custom folder" test -f "$custom/kelomed-t048.exe"
+check "Add/Remove's InstallLocation is the custom folder" same_text "$(entries)" "$version C:\\KeloMedCustom\\"
+check "the upgrade exits 0" exits 0 /i "$(package "$(basename "$upgrade_msi")")" /qn
+check "the upgrade stays in the custom folder" same_text "$(entries)" "$upgrade_version C:\\KeloMedCustom\\"
+check "the upgraded programs are in the custom folder" \
+    grep -q "$upgrade_version" <(strings -a -el "$custom/kelomed-t048.exe")
+check "nothing went to Program Files" same_text "$(ls "$installed" 2>/dev/null | grep -c '\.exe$')" "0"
+check "the uninstall exits 0" exits 0 /x "$(suite_value ProductCode)" /qn
+check "the custom folder's programs are gone" same_text "$(ls "$custom" 2>/dev/null | grep -c '\.exe$')" "0"
 
 # The portable zip: one top folder, the sums check, a program runs from it.
 mkdir -p "$work/zip"

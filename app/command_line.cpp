@@ -1,30 +1,28 @@
 #include "app/command_line.h"
 
 #include <cstdint>
-#include <cstring>
 
 #include "engine/text_buffer.h"
-#include "engine/utf8.h"
 
 namespace kelomed {
 namespace {
 
 constexpr char16_t kSelftestSwitch[] = u"--selftest";
 constexpr char16_t kTodaySwitch[] = u"--today=";
+constexpr char16_t kDefaultPath[] = u"selftest.txt";
 
-// The first occurrence of `word` in `text`, or null.
-const char16_t* FindWord(const char16_t* text, const char16_t* word) {
-    const int length = TextLength(word);
-    for (const char16_t* start = text; *start != 0; ++start) {
-        int matched = 0;
-        while (matched < length && start[matched] == word[matched]) {
-            ++matched;
-        }
-        if (matched == length) {
-            return start;
-        }
+bool Equal(const char16_t* a, const char16_t* b) {
+    int i = 0;
+    for (; a[i] != 0 && a[i] == b[i]; ++i) {
     }
-    return nullptr;
+    return a[i] == b[i];
+}
+
+bool StartsWith(const char16_t* text, const char16_t* prefix) {
+    int i = 0;
+    for (; prefix[i] != 0 && text[i] == prefix[i]; ++i) {
+    }
+    return prefix[i] == 0;
 }
 
 // Reads `count` decimal digits; false when any is not a digit.
@@ -39,74 +37,44 @@ bool ReadDigits(const char16_t* text, int count, std::int32_t& value) {
     return true;
 }
 
-}  // namespace
-
-bool FindSelftestPath(const char16_t* commandLine, char16_t* path, int pathCapacity) {
-    if (commandLine == nullptr) {
-        return false;
-    }
-    const char16_t* found = FindWord(commandLine, kSelftestSwitch);
-    if (found == nullptr) {
-        return false;
-    }
-    const char16_t* cursor = found + TextLength(kSelftestSwitch);
-    while (*cursor == u' ') {
-        ++cursor;
-    }
-    char16_t end = u' ';
-    if (*cursor == u'"') {
-        end = u'"';
-        ++cursor;
-    }
-    int length = 0;
-    while (cursor[length] != 0 && cursor[length] != end) {
-        ++length;
-    }
-    CopyText(path, pathCapacity, u"");
-    AppendUnits(path, pathCapacity, cursor, length);
-    if (pathCapacity > 0 && path[0] == 0) {
-        CopyText(path, pathCapacity, u"selftest.txt");
-    }
-    return true;
-}
-
-bool FindSelftestToday(const char16_t* commandLine, CivilDate& today) {
-    const char16_t* found = commandLine != nullptr ? FindWord(commandLine, kTodaySwitch) : nullptr;
-    if (found == nullptr) {
-        return false;
-    }
-    const char16_t* date = found + TextLength(kTodaySwitch);
+// "YYYY-MM-DD" and nothing after it, with a month and a day in range.
+bool ReadDate(const char16_t* text, CivilDate& date) {
     CivilDate read{};
-    const bool wellFormed = ReadDigits(date, 4, read.year) && date[4] == u'-' &&
-                            ReadDigits(date + 5, 2, read.month) && date[7] == u'-' &&
-                            ReadDigits(date + 8, 2, read.day);
+    const bool wellFormed = ReadDigits(text, 4, read.year) && text[4] == u'-' &&
+                            ReadDigits(text + 5, 2, read.month) && text[7] == u'-' &&
+                            ReadDigits(text + 8, 2, read.day) && text[10] == 0;
     if (!wellFormed || read.month < 1 || read.month > 12 || read.day < 1 || read.day > 31) {
         return false;
     }
-    today = read;
+    date = read;
     return true;
 }
 
-void JoinArguments(int argc, const char* const* argv, char16_t* commandLine, int capacity) {
-    CopyText(commandLine, capacity, u"");
-    for (int i = 0; i < argc; ++i) {
-        const char* argument = argv[i];
-        const bool quoted = std::strchr(argument, ' ') != nullptr;
-        if (i > 0) {
-            AppendText(commandLine, capacity, u" ");
+}  // namespace
+
+bool ParseSelftestArguments(int count, const char16_t* const* arguments, SelftestRequest& request) {
+    bool asked = false;
+    for (int i = 0; i < count; ++i) {
+        const char16_t* argument = arguments[i];
+        if (StartsWith(argument, kTodaySwitch)) {
+            request.todayGiven =
+                ReadDate(argument + TextLength(kTodaySwitch), request.today) || request.todayGiven;
+            continue;
         }
-        if (quoted) {
-            AppendText(commandLine, capacity, u"\"");
+        if (asked || !Equal(argument, kSelftestSwitch)) {
+            continue;
         }
-        const int length = TextLength(commandLine);
-        if (length < capacity - 1) {
-            Utf8ToUtf16(argument, static_cast<int>(std::strlen(argument)), commandLine + length,
-                        capacity - length);
-        }
-        if (quoted) {
-            AppendText(commandLine, capacity, u"\"");
+        asked = true;
+        const bool pathFollows = i + 1 < count && !StartsWith(arguments[i + 1], u"--");
+        const char16_t* path =
+            pathFollows && HasText(arguments[i + 1]) ? arguments[i + 1] : kDefaultPath;
+        request.pathFits = TextLength(path) < kSelftestPathCapacity;
+        CopyText(request.path, kSelftestPathCapacity, path);
+        if (pathFollows) {
+            ++i;
         }
     }
+    return asked;
 }
 
 }  // namespace kelomed

@@ -1,30 +1,30 @@
-// The self-test switch and its path on the process command line.
+// The program's arguments: whether to run the self-test, where to write its
+// report, and the date it takes for today.
 #pragma once
 
-#include "engine/local_date.h"
+#include "engine/day_number.h"
 
 namespace kelomed {
 
 inline constexpr int kSelftestPathCapacity = 520;
-// Windows limits a command line to 32767 units.
-inline constexpr int kCommandLineCapacity = 32768;
 
-// Looks for the first "--selftest" anywhere in `commandLine` (an exact,
-// case-sensitive substring). When found, stores the path that follows it in
-// `path` and returns true: spaces are skipped, a double quote starts a path
-// that runs to the next quote, otherwise the path ends at the next space; at
-// most 519 units are kept; an empty path becomes "selftest.txt".
-bool FindSelftestPath(const char16_t* commandLine, char16_t* path, int pathCapacity);
+struct SelftestRequest {
+    // The report file; "selftest.txt" when no path follows the switch.
+    char16_t path[kSelftestPathCapacity] = {};
+    // False when the path is longer than 519 units: the report cannot be
+    // written where it was asked for.
+    bool pathFits = true;
+    // The date a report counts from: "--today=YYYY-MM-DD", else unset.
+    bool todayGiven = false;
+    CivilDate today = {};
+};
 
-// Looks for "--today=YYYY-MM-DD" anywhere in `commandLine`: the date a
-// self-test takes for today, so that a report counted from today can be
-// compared with a fixed reference. False, leaving `today` alone, when it is
-// absent or not a date of that form.
-bool FindSelftestToday(const char16_t* commandLine, CivilDate& today);
-
-// Rebuilds a command line from C-style UTF-8 arguments as Windows would give
-// it: joined by single spaces, an argument holding a space wrapped in double
-// quotes.
-void JoinArguments(int argc, const char* const* argv, char16_t* commandLine, int capacity);
+// Reads the arguments after the program's own name. "--selftest" asks for
+// the self-test; the argument after it is the report's path unless it starts
+// with "--". "--today=YYYY-MM-DD" gives today's date (a malformed one is
+// ignored). Arguments are whole words: a folder named "x--selftest" or an
+// argument "--selftestX" asks for nothing. Returns whether the self-test was
+// asked for.
+bool ParseSelftestArguments(int count, const char16_t* const* arguments, SelftestRequest& request);
 
 }  // namespace kelomed

@@ -157,7 +157,7 @@ void FormatInputValue(const InputField& input, double value, char16_t* text, int
     FormatFieldValue(value, text, capacity);
 }
 
-void RunComputeCommand(WindowState& state, WindowView& view) {
+void RunComputeCommand(WindowState& state, WindowView& view, const CivilDate& today) {
     const ToolDef& tool = *state.tool;
     // Values are committed only when every field is accepted, so the kept
     // inputs always belong to the result on screen.
@@ -172,7 +172,7 @@ void RunComputeCommand(WindowState& state, WindowView& view) {
     char16_t report[kReportTextCapacity];
     char16_t verdict[kVerdictTextCapacity];
     ComputeTool(tool, state.inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity,
-                state.level, state.reportCopy, kReportTextCapacity);
+                state.level, state.reportCopy, kReportTextCapacity, today);
     state.reportCut = FillsItsBuffer(report, kReportTextCapacity);
     if (state.reportCut) {
         // A report that was cut must never stand under a verdict that reads
@@ -182,7 +182,7 @@ void RunComputeCommand(WindowState& state, WindowView& view) {
     }
     view.SetResultText(report);
     view.SetVerdictText(verdict);
-    if (tool.kind == ToolKind::Formula) {
+    if (IsFormulaTool(tool)) {
         FormatText(state.copyText, kCopyTextCapacity, u"%ls—— %ls", report, verdict);
     } else {
         CopyText(state.copyText, kCopyTextCapacity, report);

@@ -31,8 +31,8 @@ void InitializeWindowState(WindowState& state, const ToolDef& tool);
 // Reads every input; refuses the first that the window cannot take (a field
 // that is not a number or a time, or a value outside its range: a warning
 // that says what it takes, the focus on it, nothing else changed); otherwise
-// computes and shows the result.
-void RunComputeCommand(WindowState& state, WindowView& view);
+// computes, on `today`, and shows the result.
+void RunComputeCommand(WindowState& state, WindowView& view, const CivilDate& today);
 
 // Puts the title and the copy text on the clipboard.
 void RunCopyCommand(WindowState& state, WindowView& view);

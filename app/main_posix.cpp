@@ -1,14 +1,29 @@
 // Linux entry: the self-test runs natively; the window is a Windows program.
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "app/command_line.h"
+#include "app/program_tool.h"
 #include "app/selftest.h"
+#include "engine/utf8.h"
 
 int main(int argc, char** argv) {
-    static char16_t commandLine[kelomed::kCommandLineCapacity];
-    kelomed::JoinArguments(argc, argv, commandLine, kelomed::kCommandLineCapacity);
+    // The arguments as UTF-16, each whole.
+    std::vector<std::vector<char16_t>> texts;
+    std::vector<const char16_t*> arguments;
+    for (int i = 1; i < argc; ++i) {
+        const int length = static_cast<int>(std::strlen(argv[i]));
+        std::vector<char16_t> text(static_cast<std::size_t>(length) + 1);
+        kelomed::Utf8ToUtf16(argv[i], length, text.data(), length + 1);
+        texts.push_back(std::move(text));
+    }
+    for (const auto& text : texts) {
+        arguments.push_back(text.data());
+    }
     int exitCode = 0;
-    if (kelomed::RunSelftestIfAsked(kelomed::GetTool(), commandLine, exitCode)) {
+    if (kelomed::RunSelftestIfAsked(kelomed::GetTool(), static_cast<int>(arguments.size()),
+                                    arguments.data(), exitCode)) {
         return exitCode;
     }
     const int id = kelomed::GetTool().id;

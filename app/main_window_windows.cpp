@@ -171,7 +171,7 @@ LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Win32View view(gui);
     switch (LOWORD(wParam)) {
         case kComputeCommand:
-            RunComputeCommand(state, view);
+            RunComputeCommand(state, view, DateOf(ReadLocalTime()));
             return 0;
         case kSaveCommand:
             RunSaveCommand(state, view);
@@ -269,7 +269,7 @@ int RunGui(HINSTANCE instance, const ToolDef& tool) {
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (IsComputeKey(message)) {
             Win32View view(gui);
-            RunComputeCommand(state, view);
+            RunComputeCommand(state, view, DateOf(ReadLocalTime()));
             continue;
         }
         // Tab and Shift+Tab move through the inputs and the buttons, as in a

@@ -1,13 +1,24 @@
-// Windows entry: the self-test when asked for, else the window.
+// Windows entry: the self-test when the arguments ask for it, else the window.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include "app/gui_windows.h"
+#include "app/program_tool.h"
 #include "app/selftest.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    const auto* commandLine = reinterpret_cast<const char16_t*>(GetCommandLineW());
+    // The arguments as Windows splits them (quotes, backslashes), the
+    // program's own path first.
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     int exitCode = 0;
-    if (kelomed::RunSelftestIfAsked(kelomed::GetTool(), commandLine, exitCode)) {
+    const bool selftest = arguments != nullptr &&
+                          kelomed::RunSelftestIfAsked(
+                              kelomed::GetTool(), count - 1,
+                              reinterpret_cast<const char16_t* const*>(arguments + 1), exitCode);
+    LocalFree(arguments);
+    if (selftest) {
         return exitCode;
     }
     SetProcessDPIAware();

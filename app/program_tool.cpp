@@ -1,5 +1,5 @@
-// The program's one tool: each program of the suite compiles this file with
-// its tool's id.
+#include "app/program_tool.h"
+
 #include "tools/suite.h"
 
 namespace kelomed {

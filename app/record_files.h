@@ -2,6 +2,8 @@
 // application-data folder and the local time, with a Windows and a POSIX body.
 #pragma once
 
+#include "engine/day_number.h"
+
 namespace kelomed {
 
 #ifdef _WIN32
@@ -27,5 +29,10 @@ struct LocalTime {
 bool ReadLocalAppDataFolder(char16_t* folder, int capacity);
 
 LocalTime ReadLocalTime();
+
+// The date of a local time: today, for the reports that count from it.
+inline CivilDate DateOf(const LocalTime& time) {
+    return {time.year, time.month, time.day};
+}
 
 }  // namespace kelomed

@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/files.h"
+#include "app/record_files.h"
 #include "app/window_state.h"
 #include "engine/compute.h"
 #include "engine/expression.h"
@@ -67,7 +68,7 @@ void AppendDetailLine(const char16_t* report, char16_t* text, int capacity) {
     AppendText(text, capacity, u"\r\n");
 }
 
-int BuildSelftestText(const ToolDef& tool, char16_t* text, int capacity) {
+int BuildSelftestText(const ToolDef& tool, const CivilDate& today, char16_t* text, int capacity) {
     double inputs[kMaxInputs] = {};
     const int inputCount = BoundedInputCount(tool);
     for (int i = 0; i < inputCount; ++i) {
@@ -78,7 +79,7 @@ int BuildSelftestText(const ToolDef& tool, char16_t* text, int capacity) {
     char16_t reportCopy[kReportCapacity];
     std::int32_t level = 0;
     ComputeTool(tool, inputs, report, kReportCapacity, verdict, kVerdictCapacity, level, reportCopy,
-                kReportCapacity);
+                kReportCapacity, today);
 
     FormatText(text, capacity, u"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
     char16_t levelLine[kLevelLineCapacity];
@@ -86,7 +87,7 @@ int BuildSelftestText(const ToolDef& tool, char16_t* text, int capacity) {
     AppendText(text, capacity, levelLine);
 
     int errorCount = 0;
-    if (tool.kind != ToolKind::Formula) {
+    if (!IsFormulaTool(tool)) {
         AppendText(text, capacity, u"OUT|报告文本|见 DETAIL|\r\n");
     } else {
         errorCount = AppendOutputLines(tool, inputs, text, capacity);
@@ -107,25 +108,27 @@ bool WriteSelftestFile(const char16_t* path, const char16_t* text) {
     return size >= 0 && WriteWholeFile(path, bytes, size);
 }
 
-int RunSelftest(const ToolDef& tool, const char16_t* path) {
+int RunSelftest(const ToolDef& tool, const char16_t* path, const CivilDate& today) {
     char16_t text[kSelftestTextCapacity];
-    const int errorCount = BuildSelftestText(tool, text, kSelftestTextCapacity);
+    const int errorCount = BuildSelftestText(tool, today, text, kSelftestTextCapacity);
     if (!WriteSelftestFile(path, text)) {
         return kSelftestReportNotWritten;
     }
     return errorCount > 0 ? kSelftestOutputsFailed : kSelftestPassed;
 }
 
-bool RunSelftestIfAsked(const ToolDef& tool, const char16_t* commandLine, int& exitCode) {
-    char16_t path[kSelftestPathCapacity];
-    if (!FindSelftestPath(commandLine, path, kSelftestPathCapacity)) {
+bool RunSelftestIfAsked(const ToolDef& tool, int count, const char16_t* const* arguments,
+                        int& exitCode) {
+    SelftestRequest request;
+    if (!ParseSelftestArguments(count, arguments, request)) {
         return false;
     }
-    CivilDate today{};
-    if (FindSelftestToday(commandLine, today)) {
-        FixLocalDate(today);
-    }
-    exitCode = RunSelftest(tool, path);
+    // A path that does not fit is refused, not cut: a report written to
+    // another file than asked for would read as a pass where none was.
+    exitCode = !request.pathFits
+                   ? kSelftestReportNotWritten
+                   : RunSelftest(tool, request.path,
+                                 request.todayGiven ? request.today : DateOf(ReadLocalTime()));
     return true;
 }
 

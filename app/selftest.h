@@ -2,6 +2,7 @@
 // writes a machine-readable report file.
 #pragma once
 
+#include "engine/day_number.h"
 #include "engine/tool_model.h"
 
 namespace kelomed {
@@ -18,9 +19,9 @@ enum SelftestExitCode : int {
 };
 
 // Builds the report text (CR LF lines TOOL, LEVEL, OUT..., VERDICT, DETAIL,
-// ERRORS) into `text` and returns the number of outputs whose evaluation
-// failed.
-int BuildSelftestText(const ToolDef& tool, char16_t* text, int capacity);
+// ERRORS) of the defaults' computation on `today` into `text` and returns
+// the number of outputs whose evaluation failed.
+int BuildSelftestText(const ToolDef& tool, const CivilDate& today, char16_t* text, int capacity);
 
 // Appends "DETAIL|", the report on one line (CR dropped, LF as a space, at
 // most 8000 units kept) and CR LF.
@@ -32,10 +33,12 @@ void AppendDetailLine(const char16_t* report, char16_t* text, int capacity);
 bool WriteSelftestFile(const char16_t* path, const char16_t* text);
 
 // Builds the report, writes it to `path` as UTF-8 and returns the exit code.
-int RunSelftest(const ToolDef& tool, const char16_t* path);
+int RunSelftest(const ToolDef& tool, const char16_t* path, const CivilDate& today);
 
-// Runs the self-test when the process command line asks for it (with the
-// fixed today it may name) and stores its exit code; false when it does not.
-bool RunSelftestIfAsked(const ToolDef& tool, const char16_t* commandLine, int& exitCode);
+// Runs the self-test when the program's arguments (its own name excluded)
+// ask for it, on the date they give for today or else the clock's, and
+// stores its exit code; false when they do not ask for it.
+bool RunSelftestIfAsked(const ToolDef& tool, int count, const char16_t* const* arguments,
+                        int& exitCode);
 
 }  // namespace kelomed

@@ -3,7 +3,7 @@
 //    the same three lines directly (what a program that knew the formulas
 //    in advance would do);
 //  - EvaluateExpression per expression of tool 48;
-//  - every report kind.
+//  - every report tool of the suite, its inputs at the top of their ranges.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -16,24 +16,25 @@
 #include "engine/compute.h"
 #include "engine/expression.h"
 #include "engine/tool_model.h"
-#include "tests/every_report_key.h"
+#include "tools/suite.h"
 
 namespace {
 
 using kelomed::ToolDef;
 
-char16_t report[4096];
+char16_t report[8192];
 char16_t verdict[512];
 char16_t reportCopy[8192];
 
 const double kTool48Inputs[] = {0.20000000298023224, 60, 4, 50};
+constexpr kelomed::CivilDate kToday = {2026, 12, 8};
 
 void ComputeTool48(benchmark::State& state) {
-    const ToolDef& tool = kelomed::GetTool();
+    const ToolDef& tool = kelomed::ToolDefinition<48>();
     for (auto _ : state) {
         std::int32_t level = 0;
         kelomed::ComputeTool(tool, kTool48Inputs, report, 4096, verdict, 512, level, reportCopy,
-                             8192);
+                             8192, kToday);
         benchmark::DoNotOptimize(report);
         benchmark::DoNotOptimize(level);
     }
@@ -85,7 +86,7 @@ void HandWrittenBaseline(benchmark::State& state) {
 BENCHMARK(HandWrittenBaseline);
 
 void Evaluate(benchmark::State& state, const char* expression) {
-    const ToolDef& tool = kelomed::GetTool();
+    const ToolDef& tool = kelomed::ToolDefinition<48>();
     const double outputs[16] = {80, 9, 720};
     for (auto _ : state) {
         int failed = 0;
@@ -98,23 +99,37 @@ BENCHMARK_CAPTURE(Evaluate, rate, "dose*w*60/(drug*1000/dil)");
 BENCHMARK_CAPTURE(Evaluate, ug_h, "dose*w*60");
 BENCHMARK_CAPTURE(Evaluate, rule, "dose>1");
 
-void Report(benchmark::State& state) {
-    const ToolDef tool =
-        kelomed::testing::EveryReportKeyTool(static_cast<std::int32_t>(state.range(0)));
-    double inputs[16];
-    kelomed::testing::FillEveryReportKey(inputs);
+// The report of one tool, each typed input at the top of its range.
+void Report(benchmark::State& state, const ToolDef* tool) {
+    double inputs[kelomed::kMaxInputs] = {};
+    for (int i = 0; i < tool->inputCount; ++i) {
+        const kelomed::InputField& input = tool->inputs[i];
+        inputs[i] =
+            input.form == kelomed::InputForm::Number ? input.range.highest : input.defaultValue;
+    }
     for (auto _ : state) {
         std::int32_t level = 0;
-        kelomed::ComputeTool(tool, inputs, report, 4096, verdict, 512, level, reportCopy, 8192);
+        kelomed::ComputeTool(*tool, inputs, report, 8192, verdict, 512, level, reportCopy, 8192,
+                             kToday);
         benchmark::DoNotOptimize(report);
     }
 }
-BENCHMARK(Report)->DenseRange(1, 11);
+
+// Every report tool of the suite's list.
+void RegisterReports() {
+    for (const ToolDef* tool : kelomed::SuiteTools()) {
+        if (!kelomed::IsFormulaTool(*tool)) {
+            benchmark::RegisterBenchmark(("Report/" + std::to_string(tool->id)).c_str(), Report,
+                                         tool);
+        }
+    }
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    RegisterReports();
     kelomed::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double compute = reporter.At("ComputeTool48");
@@ -126,10 +141,12 @@ int main(int argc, char** argv) {
                                    reporter.At("Evaluate/ug_h") + reporter.At("Evaluate/rule");
         std::printf("share of ComputeTool spent evaluating its four expressions: %.0f%%\n",
                     100 * expressions / compute);
-        for (int kind = 1; kind <= 11; ++kind) {
-            const double generator = reporter.At("Report/" + std::to_string(kind));
-            std::printf("ratio report kind %2d / ComputeTool(tool 48): %.2f\n", kind,
-                        generator / compute);
+        for (const ToolDef* tool : kelomed::SuiteTools()) {
+            if (!kelomed::IsFormulaTool(*tool)) {
+                const double generator = reporter.At("Report/" + std::to_string(tool->id));
+                std::printf("ratio report tool %3d / ComputeTool(tool 48): %.2f\n",
+                            static_cast<int>(tool->id), generator / compute);
+            }
         }
     }
     benchmark::Shutdown();

@@ -53,34 +53,16 @@ function(kelomed_utf16_escapes text out)
   set(${out} "${escaped}" PARENT_SCOPE)
 endfunction()
 
-# The id, title, subtitle and category of the tool table in a file of
-# tools/: its ToolDef starts with them.
-function(kelomed_read_tool source out_id out_title out_subtitle out_category)
-  file(READ "${source}" text)
-  set(word "[ \n]*u\"([^\"]+)\",")
-  string(REGEX MATCH "constexpr ToolDef kTool = {[ \n]*([0-9]+),${word}${word}${word}" found
-    "${text}")
-  if(NOT found)
-    message(FATAL_ERROR
-      "${source}: no \"constexpr ToolDef kTool = {id, u\"title\", u\"subtitle\", "
-      "u\"category\", ...\" found")
-  endif()
-  set(${out_id} ${CMAKE_MATCH_1} PARENT_SCOPE)
-  set(${out_title} "${CMAKE_MATCH_2}" PARENT_SCOPE)
-  set(${out_subtitle} "${CMAKE_MATCH_3}" PARENT_SCOPE)
-  set(${out_category} "${CMAKE_MATCH_4}" PARENT_SCOPE)
-endfunction()
-
 # Reads the list: KELOMED_TOOL_IDS (in list order), and for each id
-# KELOMED_TOOL_<id>_SOURCE, _NUMBER (three digits) and _TITLE. Writes, for
-# scripts/package.sh, the programs with their title, subtitle and category
-# (suite-programs.tsv), the suite's name and its version to the build tree.
+# KELOMED_TOOL_<id>_SOURCE and _NUMBER (three digits). The tables themselves
+# are C++: what the build needs of them (titles) comes from the
+# suite_manifest program. Writes the suite's name and version to the build
+# tree for scripts/package.sh.
 function(kelomed_read_tool_list)
   set(list_file ${CMAKE_SOURCE_DIR}/tools/tool_list.h)
   set_property(DIRECTORY ${CMAKE_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_file})
   file(STRINGS ${list_file} entries REGEX "^KELOMED_TOOL\\(")
   set(ids "")
-  set(programs "")
   foreach(entry IN LISTS entries)
     if(NOT entry MATCHES "^KELOMED_TOOL\\(([0-9]+), ([a-z0-9_]+)\\)$")
       message(FATAL_ERROR "tools/tool_list.h: cannot read \"${entry}\"")
@@ -90,28 +72,41 @@ function(kelomed_read_tool_list)
     if(id IN_LIST ids)
       message(FATAL_ERROR "tools/tool_list.h: tool ${id} is listed twice")
     endif()
-    set_property(DIRECTORY ${CMAKE_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
-    kelomed_read_tool(${source} table_id title subtitle category)
-    if(NOT table_id EQUAL id)
-      message(FATAL_ERROR "${source} defines tool ${table_id}, listed as ${id}")
-    endif()
     if(id GREATER 999)
       message(FATAL_ERROR "tool ids have at most three digits: ${id}")
+    endif()
+    if(NOT EXISTS ${source})
+      message(FATAL_ERROR "tools/tool_list.h lists tool ${id} in ${source}, which does not exist")
     endif()
     set(number "00${id}")
     string(LENGTH "${number}" length)
     math(EXPR from "${length} - 3")
     string(SUBSTRING "${number}" ${from} 3 number)
     list(APPEND ids ${id})
-    string(APPEND programs "kelomed-t${number}\t${title}\t${subtitle}\t${category}\n")
     set(KELOMED_TOOL_${id}_SOURCE ${source} PARENT_SCOPE)
     set(KELOMED_TOOL_${id}_NUMBER ${number} PARENT_SCOPE)
-    set(KELOMED_TOOL_${id}_TITLE "${title}" PARENT_SCOPE)
   endforeach()
   set(KELOMED_TOOL_IDS ${ids} PARENT_SCOPE)
-  file(WRITE ${CMAKE_BINARY_DIR}/suite-programs.tsv "${programs}")
   file(WRITE ${CMAKE_BINARY_DIR}/suite-name.txt "${KELOMED_SUITE_NAME}")
   file(WRITE ${CMAKE_BINARY_DIR}/suite-version.txt "${PROJECT_VERSION}")
+endfunction()
+
+# suite_manifest, built from the tables, and what it writes: suite-programs.tsv
+# and each program's resource texts (run under Wine when cross-built).
+function(kelomed_add_suite_manifest)
+  add_executable(suite_manifest tools/suite_manifest.cpp)
+  target_link_libraries(suite_manifest PRIVATE kelomed_tools)
+  set(outputs ${CMAKE_BINARY_DIR}/suite-programs.tsv)
+  foreach(id IN LISTS KELOMED_TOOL_IDS)
+    list(APPEND outputs ${CMAKE_BINARY_DIR}/resources/kelomed-t${KELOMED_TOOL_${id}_NUMBER}-texts.rc)
+  endforeach()
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/resources)
+  add_custom_command(OUTPUT ${outputs}
+    COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:suite_manifest> suite-programs.tsv resources
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    DEPENDS suite_manifest
+    COMMENT "Reading the suite's tools from their tables")
+  add_custom_target(suite_manifest_files ALL DEPENDS ${outputs})
 endfunction()
 
 # kelomed-tNNN: the program of tool `id`.
@@ -123,13 +118,14 @@ function(kelomed_add_program id)
     set(resources ${CMAKE_BINARY_DIR}/resources/${program})
     set(KELOMED_ICON ${CMAKE_SOURCE_DIR}/app/resources/kelomed.ico)
     set(KELOMED_MANIFEST ${resources}.manifest)
-    kelomed_utf16_escapes("${KELOMED_TOOL_${id}_TITLE}" KELOMED_TITLE_ESCAPED)
     kelomed_utf16_escapes("${KELOMED_SUITE_NAME}" KELOMED_SUITE_NAME_ESCAPED)
     configure_file(${CMAKE_SOURCE_DIR}/app/resources/program.manifest.in ${resources}.manifest @ONLY)
     configure_file(${CMAKE_SOURCE_DIR}/app/resources/program.rc.in ${resources}.rc @ONLY)
     add_executable(${program} WIN32 app/program_tool.cpp ${resources}.rc)
+    # The title comes from the tool's table, through suite_manifest.
+    add_dependencies(${program} suite_manifest_files)
     set_property(SOURCE ${resources}.rc APPEND PROPERTY OBJECT_DEPENDS
-      ${KELOMED_ICON} ${resources}.manifest)
+      ${KELOMED_ICON} ${resources}.manifest ${resources}-texts.rc)
     target_link_options(${program} PRIVATE -municode -s)
     target_link_libraries(${program} PRIVATE kelomed_window gdi32 user32 shell32)
   else()

@@ -3,7 +3,6 @@
 #include "engine/expression.h"
 #include "engine/format_value.h"
 #include "engine/text_buffer.h"
-#include "reports/report_dispatch.h"
 
 namespace kelomed {
 namespace {
@@ -80,15 +79,16 @@ void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* show
 
 std::int32_t ComputeTool(const ToolDef& tool, const double* inputs, char16_t* report,
                          int reportCapacity, char16_t* verdict, int verdictCapacity,
-                         std::int32_t& level, char16_t* reportCopy, int reportCopyCapacity) {
+                         std::int32_t& level, char16_t* reportCopy, int reportCopyCapacity,
+                         const CivilDate& today) {
     CopyText(report, reportCapacity, u"");
     CopyText(verdict, verdictCapacity, u"");
     CopyText(reportCopy, reportCopyCapacity, u"");
     level = 0;
 
-    if (tool.kind != ToolKind::Formula) {
-        level = GenerateKindReport(tool.kind, tool, inputs, report, reportCapacity, verdict,
-                                   verdictCapacity);
+    if (!IsFormulaTool(tool)) {
+        level =
+            tool.generate(tool, inputs, today, report, reportCapacity, verdict, verdictCapacity);
         CopyText(reportCopy, reportCopyCapacity, report);
         return level;
     }

@@ -6,6 +6,13 @@
 
 namespace kelomed {
 
+// A local calendar date, as the platform clock or a fixed test date gives it.
+struct CivilDate {
+    std::int32_t year;
+    std::int32_t month;
+    std::int32_t day;
+};
+
 // Month and day are not validated: a day outside the month moves the date.
 std::int64_t DaysFromCivil(std::int32_t year, std::int32_t month, std::int32_t day);
 

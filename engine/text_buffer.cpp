@@ -41,10 +41,6 @@ int AppendText(char16_t* destination, int capacity, const char16_t* source) {
     return AppendUnits(destination, capacity, source, capacity);
 }
 
-bool HasText(const char16_t* text) {
-    return text != nullptr && text[0] != 0;
-}
-
 bool FillsItsBuffer(const char16_t* text, int capacity) {
     return TextLengthBounded(text, capacity) >= capacity - 1;
 }

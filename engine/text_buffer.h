@@ -38,8 +38,10 @@ int AppendUnits(char16_t* destination, int capacity, const char16_t* source, int
 // Appends all of `source` that fits. Returns the number of units appended.
 int AppendText(char16_t* destination, int capacity, const char16_t* source);
 
-// True when the text is present and not empty.
-bool HasText(const char16_t* text);
+// True when the text is present and not empty; also while compiling.
+constexpr bool HasText(const char16_t* text) {
+    return text != nullptr && text[0] != 0;
+}
 
 // True when `text` reaches the last usable unit of its buffer: a bounded
 // write that had to cut stops exactly there, so a text shorter than that was

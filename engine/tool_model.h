@@ -1,34 +1,22 @@
-// The constant description of a build's one tool.
+// The constant description of a tool.
 //
 // A tool is data: counted arrays of plain records whose texts are constants.
 // Keys, expressions and format codes are ASCII; everything shown is UTF-16.
+// A formula tool computes its outputs from expressions and picks its verdict
+// by rules; a report tool names the generator that writes its report.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 
+#include "engine/day_number.h"
 #include "engine/text_buffer.h"
 
 namespace kelomed {
 
 inline constexpr int kMaxInputs = 16;
 inline constexpr int kMaxOutputs = 16;
-
-enum ToolKind : std::int32_t {
-    Formula = 0,
-    NurseRota = 1,
-    DosingTimes = 2,
-    BloodDrawOrder = 3,
-    CriticalValues = 4,
-    HighAlertDrugs = 5,
-    DrugCompatibility = 6,
-    FollowUpPlan = 7,
-    SurgicalChecklist = 8,
-    ShiftHandover = 9,
-    InfusionCard = 10,
-    LabPanels = 11,
-};
 
 // What a typed value of an input may be: a number within [lowest, highest],
 // each bound itself allowed or not, and a whole number when `whole` is set.
@@ -137,6 +125,16 @@ struct VerdictRule {
     const char16_t* verdict;
 };
 
+struct ToolDef;
+
+// Writes a report tool's report: reads the inputs by key, writes CR LF lines
+// into `report` and a verdict into `verdict` (both cleared by the caller,
+// every write bounded by its capacity) and returns the level. `today` is the
+// local date a report may count from.
+using ReportGenerator = std::int32_t(const ToolDef& tool, const double* inputs,
+                                     const CivilDate& today, char16_t* report, int reportCapacity,
+                                     char16_t* verdict, int verdictCapacity);
+
 struct ToolDef {
     std::int32_t id;
     const char16_t* title;
@@ -150,8 +148,13 @@ struct ToolDef {
     const OutputField* outputs;
     std::int32_t ruleCount;
     const VerdictRule* rules;
-    ToolKind kind;
+    // The report tool's generator; null for a formula tool.
+    ReportGenerator* generate;
 };
+
+constexpr bool IsFormulaTool(const ToolDef& tool) {
+    return tool.generate == nullptr;
+}
 
 // Counts of the constant tables, checked while compiling: a table with more
 // places than the window and the input vector hold does not build.
@@ -235,8 +238,82 @@ constexpr std::int32_t RuleCountOf(const VerdictRule (&)[N]) {
     return static_cast<std::int32_t>(N);
 }
 
-// The build's one tool.
-const ToolDef& GetTool();
+// The texts that say what a tool is.
+struct ToolTexts {
+    std::int32_t id;
+    const char16_t* title;
+    const char16_t* subtitle;
+    const char16_t* category;
+    const char16_t* reference;
+    const char16_t* note;
+};
+
+// The longest title: it heads the window, the About box, the clipboard and
+// every record.
+inline constexpr int kLongestTitle = 63;
+// The longest label or unit of an output: the report line "label：value
+// unit" (a value of at most 79 units) stays within its 255 units.
+inline constexpr int kLongestOutputText = 64;
+
+// Not constexpr: a table whose checks fail calls it while compiling, which
+// stops the build with `why` in the message.
+void ToolTableIsInvalid(const char* why);
+
+consteval void CheckTexts(const ToolTexts& texts) {
+    if (texts.id < 1 || texts.id > 999) {
+        ToolTableIsInvalid("a tool id has one to three digits");
+    }
+    if (!HasText(texts.title) || TextLength(texts.title) > kLongestTitle ||
+        !HasText(texts.category) || !HasText(texts.reference)) {
+        ToolTableIsInvalid("a tool has a title of at most 63 units, a category and a reference");
+    }
+}
+
+template <std::size_t N>
+consteval void CheckInputs(const InputField (&inputs)[N]) {
+    if (!InputsAreConsistent(inputs)) {
+        ToolTableIsInvalid("an input's range, default, choices or texts do not agree");
+    }
+}
+
+// The record of a tool whose texts pass their checks.
+consteval ToolDef CheckedTool(const ToolTexts& texts, std::int32_t inputCount,
+                              const InputField* inputs, std::int32_t outputCount,
+                              const OutputField* outputs, std::int32_t ruleCount,
+                              const VerdictRule* rules, ReportGenerator* generate) {
+    CheckTexts(texts);
+    return {texts.id,   texts.title, texts.subtitle, texts.category, texts.reference,
+            texts.note, inputCount,  inputs,         outputCount,    outputs,
+            ruleCount,  rules,       generate};
+}
+
+// A formula tool: inputs, outputs in evaluation order, rules in priority order.
+template <std::size_t I, std::size_t O, std::size_t R>
+consteval ToolDef FormulaTool(const ToolTexts& texts, const InputField (&inputs)[I],
+                              const OutputField (&outputs)[O], const VerdictRule (&rules)[R]) {
+    CheckInputs(inputs);
+    for (const OutputField& output : outputs) {
+        if (TextLength(output.label) > kLongestOutputText ||
+            (output.unit != nullptr && TextLength(output.unit) > kLongestOutputText)) {
+            ToolTableIsInvalid("an output's label or unit is longer than 64 units");
+        }
+    }
+    return CheckedTool(texts, InputCountOf(inputs), inputs, OutputCountOf(outputs), outputs,
+                       RuleCountOf(rules), rules, nullptr);
+}
+
+// A report tool: its inputs and the generator that writes its report.
+template <std::size_t I>
+consteval ToolDef ReportTool(const ToolTexts& texts, const InputField (&inputs)[I],
+                             ReportGenerator* generate) {
+    CheckInputs(inputs);
+    return CheckedTool(texts, InputCountOf(inputs), inputs, 0, nullptr, 0, nullptr, generate);
+}
+
+// A report tool without inputs.
+consteval ToolDef ReportTool(const ToolTexts& texts, ReportGenerator* generate) {
+    return CheckedTool(texts, 0, nullptr, 0, nullptr, 0, nullptr, generate);
+}
 
 // The counts as far as the 16 places of the input vector and the output
 // values reach; a table checked by InputCountOf and OutputCountOf is within

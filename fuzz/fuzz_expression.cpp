@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "engine/expression.h"
-#include "engine/tool_model.h"
+#include "tools/suite.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const kelomed::ToolDef& tool = kelomed::GetTool();
+    const kelomed::ToolDef& tool = kelomed::ToolDefinition<48>();
     std::vector<char> text(data, data + size);
     text.push_back(0);
     const double inputs[] = {0.2, 60, 4, 0};

@@ -1,4 +1,4 @@
-#include "reports/generators.h"
+#include "reports/blood_draw_order.h"
 #include "reports/report_line.h"
 
 namespace kelomed {
@@ -28,8 +28,9 @@ const char16_t* ThisDrawLine(std::int32_t kind) {
 
 }  // namespace
 
-std::int32_t GenerateBloodDrawOrder(const ToolDef& tool, const double* inputs, char16_t* report,
-                                    int reportCapacity, char16_t* verdict, int verdictCapacity) {
+std::int32_t GenerateBloodDrawOrder(const ToolDef& tool, const double* inputs, const CivilDate&,
+                                    char16_t* report, int reportCapacity, char16_t* verdict,
+                                    int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);
     const std::int32_t kind = FindWholeInput(tool, inputs, "kind");
     AppendReportLine(writer, u"标准采血顺序（按添加剂，避免交叉污染）：");

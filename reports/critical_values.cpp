@@ -1,4 +1,4 @@
-#include "reports/generators.h"
+#include "reports/critical_values.h"
 #include "reports/report_line.h"
 
 namespace kelomed {
@@ -19,8 +19,9 @@ constexpr const char16_t* kGroups[][3] = {
 
 }  // namespace
 
-std::int32_t GenerateCriticalValues(const ToolDef& tool, const double* inputs, char16_t* report,
-                                    int reportCapacity, char16_t* verdict, int verdictCapacity) {
+std::int32_t GenerateCriticalValues(const ToolDef& tool, const double* inputs, const CivilDate&,
+                                    char16_t* report, int reportCapacity, char16_t* verdict,
+                                    int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);
     const std::int32_t kind = FindWholeInput(tool, inputs, "kind");
     AppendReportLine(writer, u"常见检验危急值（参考，需以本院文件为准）：");

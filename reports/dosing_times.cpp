@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "reports/generators.h"
+#include "reports/dosing_times.h"
 #include "reports/report_line.h"
 
 namespace kelomed {
@@ -65,8 +65,9 @@ static_assert(kLongestDosingTable <= kLongestGeneratedReport);
 
 }  // namespace
 
-std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, char16_t* report,
-                                 int reportCapacity, char16_t* verdict, int verdictCapacity) {
+std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, const CivilDate&,
+                                 char16_t* report, int reportCapacity, char16_t* verdict,
+                                 int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);
     double start = FindInputValue(tool, inputs, "start");
     double interval = FindInputValue(tool, inputs, "interval");

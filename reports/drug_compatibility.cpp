@@ -1,4 +1,4 @@
-#include "reports/generators.h"
+#include "reports/drug_compatibility.h"
 #include "reports/report_line.h"
 
 namespace kelomed {
@@ -59,8 +59,9 @@ const CompatibilityRule& FindRule(std::int32_t a, std::int32_t b) {
 
 }  // namespace
 
-std::int32_t GenerateDrugCompatibility(const ToolDef& tool, const double* inputs, char16_t* report,
-                                       int reportCapacity, char16_t* verdict, int verdictCapacity) {
+std::int32_t GenerateDrugCompatibility(const ToolDef& tool, const double* inputs, const CivilDate&,
+                                       char16_t* report, int reportCapacity, char16_t* verdict,
+                                       int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);
     const std::int32_t a = FindWholeInput(tool, inputs, "drugA");
     const std::int32_t b = FindWholeInput(tool, inputs, "drugB");

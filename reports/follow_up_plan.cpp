@@ -1,6 +1,5 @@
+#include "reports/follow_up_plan.h"
 #include "engine/day_number.h"
-#include "engine/local_date.h"
-#include "reports/generators.h"
 #include "reports/report_line.h"
 
 namespace kelomed {
@@ -22,8 +21,9 @@ static_assert(kLongestFollowUpPlan <= kLongestGeneratedReport);
 
 }  // namespace
 
-std::int32_t GenerateFollowUpPlan(const ToolDef& tool, const double* inputs, char16_t* report,
-                                  int reportCapacity, char16_t* verdict, int verdictCapacity) {
+std::int32_t GenerateFollowUpPlan(const ToolDef& tool, const double* inputs, const CivilDate& today,
+                                  char16_t* report, int reportCapacity, char16_t* verdict,
+                                  int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);
     const std::int32_t start = FindWholeInput(tool, inputs, "start");
     std::int32_t gap = FindWholeInput(tool, inputs, "gap");
@@ -31,7 +31,6 @@ std::int32_t GenerateFollowUpPlan(const ToolDef& tool, const double* inputs, cha
         gap = 7;
     }
     const std::int32_t times = ClampCount(FindWholeInput(tool, inputs, "times"), 1, kMostVisits);
-    const CivilDate today = ReadLocalDate();
     const std::int64_t todayNumber = DaysFromCivil(today.year, today.month, today.day);
     AppendReportLine(writer, u"随访节点（以今天为基准，起始第 %d 天，间隔 %d 天，共 %d 次）：",
                      start, gap, times);

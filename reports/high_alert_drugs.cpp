@@ -1,4 +1,4 @@
-#include "reports/generators.h"
+#include "reports/high_alert_drugs.h"
 #include "reports/report_line.h"
 
 namespace kelomed {
@@ -6,8 +6,9 @@ namespace kelomed {
 // Three lines: heading, group and key points.
 static_assert(3 * kLongestReportLine <= kLongestGeneratedReport);
 
-std::int32_t GenerateHighAlertDrugs(const ToolDef& tool, const double* inputs, char16_t* report,
-                                    int reportCapacity, char16_t* verdict, int verdictCapacity) {
+std::int32_t GenerateHighAlertDrugs(const ToolDef& tool, const double* inputs, const CivilDate&,
+                                    char16_t* report, int reportCapacity, char16_t* verdict,
+                                    int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);
     const std::int32_t kind = FindWholeInput(tool, inputs, "kind");
     const char16_t* group = u"麻醉与肌松药：丙泊酚、维库溴铵、琥珀胆碱、阿片类";

@@ -1,4 +1,4 @@
-#include "reports/generators.h"
+#include "reports/infusion_card.h"
 #include "reports/report_line.h"
 
 namespace kelomed {
@@ -7,8 +7,9 @@ namespace kelomed {
 static_assert(6 * kLongestReportLine <= kLongestGeneratedReport);
 
 // Nothing is clamped: the card prints what was entered, as the formats give it.
-std::int32_t GenerateInfusionCard(const ToolDef& tool, const double* inputs, char16_t* report,
-                                  int reportCapacity, char16_t* verdict, int verdictCapacity) {
+std::int32_t GenerateInfusionCard(const ToolDef& tool, const double* inputs, const CivilDate&,
+                                  char16_t* report, int reportCapacity, char16_t* verdict,
+                                  int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);
     const std::int32_t bed = FindWholeInput(tool, inputs, "bed");
     const double dose = FindInputValue(tool, inputs, "dose");

@@ -1,4 +1,4 @@
-#include "reports/generators.h"
+#include "reports/lab_panels.h"
 #include "reports/report_line.h"
 
 namespace kelomed {
@@ -32,8 +32,9 @@ constexpr LabPanel kUrinePanel = {
 
 }  // namespace
 
-std::int32_t GenerateLabPanels(const ToolDef& tool, const double* inputs, char16_t* report,
-                               int reportCapacity, char16_t* verdict, int verdictCapacity) {
+std::int32_t GenerateLabPanels(const ToolDef& tool, const double* inputs, const CivilDate&,
+                               char16_t* report, int reportCapacity, char16_t* verdict,
+                               int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);
     const std::int32_t panel = FindWholeInput(tool, inputs, "panel");
     const LabPanel& chosen = panel >= 1 && panel <= 5 ? kPanels[panel - 1] : kUrinePanel;

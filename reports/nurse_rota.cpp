@@ -1,4 +1,4 @@
-#include "reports/generators.h"
+#include "reports/nurse_rota.h"
 #include "reports/report_line.h"
 
 namespace kelomed {
@@ -38,8 +38,9 @@ static_assert(LongestRota() == kLongestGeneratedReport, "the rota is the longest
 
 }  // namespace
 
-std::int32_t GenerateNurseRota(const ToolDef& tool, const double* inputs, char16_t* report,
-                               int reportCapacity, char16_t* verdict, int verdictCapacity) {
+std::int32_t GenerateNurseRota(const ToolDef& tool, const double* inputs, const CivilDate&,
+                               char16_t* report, int reportCapacity, char16_t* verdict,
+                               int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);
     const std::int32_t nurses = ClampCount(FindWholeInput(tool, inputs, "nurses"), 1, kMostNurses);
     const std::int32_t days = ClampCount(FindWholeInput(tool, inputs, "days"), 1, kMostDays);

@@ -1,4 +1,4 @@
-#include "reports/generators.h"
+#include "reports/shift_handover.h"
 #include "reports/report_line.h"
 
 namespace kelomed {
@@ -21,8 +21,9 @@ static_assert(kLongestHandover <= kLongestGeneratedReport);
 
 }  // namespace
 
-std::int32_t GenerateShiftHandover(const ToolDef& tool, const double* inputs, char16_t* report,
-                                   int reportCapacity, char16_t* verdict, int verdictCapacity) {
+std::int32_t GenerateShiftHandover(const ToolDef& tool, const double* inputs, const CivilDate&,
+                                   char16_t* report, int reportCapacity, char16_t* verdict,
+                                   int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);
     const std::int32_t beds = ClampCount(FindWholeInput(tool, inputs, "beds"), 1, kMostBeds);
     AppendReportLine(writer, kHeading);

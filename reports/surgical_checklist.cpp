@@ -1,4 +1,4 @@
-#include "reports/generators.h"
+#include "reports/surgical_checklist.h"
 #include "reports/report_line.h"
 
 namespace kelomed {
@@ -6,8 +6,9 @@ namespace kelomed {
 // Six lines: heading, three steps, an empty line and the requirement.
 static_assert(6 * kLongestReportLine <= kLongestGeneratedReport);
 
-std::int32_t GenerateSurgicalChecklist(const ToolDef&, const double*, char16_t* report,
-                                       int reportCapacity, char16_t* verdict, int verdictCapacity) {
+std::int32_t GenerateSurgicalChecklist(const ToolDef&, const double*, const CivilDate&,
+                                       char16_t* report, int reportCapacity, char16_t* verdict,
+                                       int verdictCapacity) {
     ReportWriter writer(report, reportCapacity);
     AppendReportLine(writer, u"手术安全核查表（三步核查）：");
     AppendReportLine(writer,

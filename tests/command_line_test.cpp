@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "tests/test_text.h"
@@ -10,97 +11,81 @@ namespace {
 
 using testing::Utf8Of;
 
-struct PathCase {
-    const char16_t* commandLine;
+struct ArgumentsCase {
+    std::vector<const char16_t*> arguments;
     const char* path;  // null: no self-test
+    bool pathFits;
 };
 
-void PrintTo(const PathCase& c, std::ostream* os) {
-    *os << testing::Utf8Of(c.commandLine);
-}
-
-class SelftestPath : public ::testing::TestWithParam<PathCase> {};
-
-TEST_P(SelftestPath, FollowsTheSwitch) {
-    const PathCase& c = GetParam();
-    char16_t path[kSelftestPathCapacity] = u"untouched";
-    const bool found = FindSelftestPath(c.commandLine, path, kSelftestPathCapacity);
-    if (c.path == nullptr) {
-        EXPECT_FALSE(found);
-        EXPECT_EQ(Utf8Of(path), "untouched");
-    } else {
-        EXPECT_TRUE(found);
-        EXPECT_EQ(Utf8Of(path), c.path);
+void PrintTo(const ArgumentsCase& c, std::ostream* os) {
+    for (const char16_t* argument : c.arguments) {
+        *os << "[" << testing::Utf8Of(argument).substr(0, 40) << "] ";
     }
 }
+
+class SelftestArguments : public ::testing::TestWithParam<ArgumentsCase> {};
+
+TEST_P(SelftestArguments, AskWithTheWholeSwitch) {
+    const ArgumentsCase& c = GetParam();
+    SelftestRequest request;
+    const bool asked =
+        ParseSelftestArguments(static_cast<int>(c.arguments.size()), c.arguments.data(), request);
+    EXPECT_EQ(asked, c.path != nullptr);
+    if (c.path != nullptr) {
+        EXPECT_EQ(Utf8Of(request.path), c.path);
+        EXPECT_EQ(request.pathFits, c.pathFits);
+    }
+}
+
+const std::u16string kLongPath(600, u'p');
+const std::string kLongPathCut(519, 'p');
 
 INSTANTIATE_TEST_SUITE_P(
-    Rules, SelftestPath,
+    Rules, SelftestArguments,
     ::testing::Values(
-        PathCase{u"kelomed-t048.exe", nullptr}, PathCase{u"app --SelfTest x", nullptr},
-        PathCase{u"app --selftest", "selftest.txt"}, PathCase{u"app --selftest   ", "selftest.txt"},
-        PathCase{u"app --selftest    out.txt", "out.txt"},
-        PathCase{u"app --selftest out.txt more", "out.txt"},
-        PathCase{u"app --selftest\tout.txt", "\tout.txt"},
-        PathCase{u"app --selftest \"C:\\My Files\\r.txt\" x", "C:\\My Files\\r.txt"},
-        PathCase{u"app --selftest C:\\My Files\\r.txt", "C:\\My"},
-        PathCase{u"app --selftestX", "X"}, PathCase{u"app --selftest \"open ended", "open ended"},
-        PathCase{u"app --selftest \"\"", "selftest.txt"},
-        PathCase{u"\"C:\\x--selftest\\app.exe\" y", "\\app.exe\""},
-        PathCase{u"app --selftest a --selftest b", "a"},
-        PathCase{u"app --selftest 报告.txt", "报告.txt"}));
+        ArgumentsCase{{}, nullptr, true}, ArgumentsCase{{u"--SelfTest", u"x"}, nullptr, true},
+        ArgumentsCase{{u"--selftest"}, "selftest.txt", true},
+        ArgumentsCase{{u"--selftest", u"out.txt", u"more"}, "out.txt", true},
+        ArgumentsCase{{u"x", u"--selftest", u"C:\\My Files\\r.txt"}, "C:\\My Files\\r.txt", true},
+        ArgumentsCase{{u"--selftest", u"--today=2026-12-08"}, "selftest.txt", true},
+        ArgumentsCase{{u"--selftest", u""}, "selftest.txt", true},
+        ArgumentsCase{{u"--selftest", u"报告.txt"}, "报告.txt", true},
+        ArgumentsCase{{u"--selftest", u"a", u"--selftest", u"b"}, "a", true},
+        // Only the whole word asks: not a longer argument, not a folder name.
+        ArgumentsCase{{u"--selftestX"}, nullptr, true},
+        ArgumentsCase{{u"C:\\x--selftest\\app.exe"}, nullptr, true},
+        // A path too long for its buffer is refused, not cut.
+        ArgumentsCase{{u"--selftest", kLongPath.c_str()}, kLongPathCut.c_str(), false}));
 
-TEST(SelftestPath, KeepsAtMost519Units) {
-    const std::u16string longPath(600, u'p');
-    const std::u16string line = u"app --selftest " + longPath + u" tail";
-    char16_t path[kSelftestPathCapacity];
-    ASSERT_TRUE(FindSelftestPath(line.c_str(), path, kSelftestPathCapacity));
-    EXPECT_EQ(std::u16string(path), longPath.substr(0, 519));
-}
-
-TEST(SelftestToday, TakesOnlyAWholeDate) {
+TEST(SelftestArguments, TodayIsAWholeDate) {
     const struct {
-        const char16_t* commandLine;
-        bool found;
+        std::vector<const char16_t*> arguments;
+        bool given;
         CivilDate date;
     } cases[] = {
-        {u"app --selftest out.txt --today=2028-02-29", true, {2028, 2, 29}},
-        {u"app --today=1999-12-31 --selftest", true, {1999, 12, 31}},
-        {u"app --selftest out.txt", false, {}},
-        {u"app --today=2028-2-29", false, {}},
-        {u"app --today=2028-13-01", false, {}},
-        {u"app --today=2028-00-10", false, {}},
-        {u"app --today=2028-01-32", false, {}},
-        {u"app --today=2028-01-0", false, {}},
-        {u"app --today=2028/01/05", false, {}},
-        {u"app --today=", false, {}},
-        {u"app --today 2028-01-05", false, {}},
+        {{u"--selftest", u"out.txt", u"--today=2028-02-29"}, true, {2028, 2, 29}},
+        {{u"--today=1999-12-31", u"--selftest"}, true, {1999, 12, 31}},
+        {{u"--selftest", u"out.txt"}, false, {}},
+        {{u"--selftest", u"--today=2028-2-29"}, false, {}},
+        {{u"--selftest", u"--today=2028-13-01"}, false, {}},
+        {{u"--selftest", u"--today=2028-00-10"}, false, {}},
+        {{u"--selftest", u"--today=2028-01-32"}, false, {}},
+        {{u"--selftest", u"--today=2028-01-0"}, false, {}},
+        {{u"--selftest", u"--today=2028/01/05"}, false, {}},
+        {{u"--selftest", u"--today=2028-01-05x"}, false, {}},
+        {{u"--selftest", u"--today="}, false, {}},
+        {{u"--selftest", u"--today", u"2028-01-05"}, false, {}},
     };
     for (const auto& c : cases) {
-        CivilDate date{-1, -1, -1};
-        EXPECT_EQ(FindSelftestToday(c.commandLine, date), c.found) << Utf8Of(c.commandLine);
-        const CivilDate expected = c.found ? c.date : CivilDate{-1, -1, -1};
-        EXPECT_EQ(date.year, expected.year) << Utf8Of(c.commandLine);
-        EXPECT_EQ(date.month, expected.month);
-        EXPECT_EQ(date.day, expected.day);
+        SelftestRequest request;
+        ParseSelftestArguments(static_cast<int>(c.arguments.size()), c.arguments.data(), request);
+        EXPECT_EQ(request.todayGiven, c.given) << Utf8Of(c.arguments.back());
+        if (c.given) {
+            EXPECT_EQ(request.today.year, c.date.year);
+            EXPECT_EQ(request.today.month, c.date.month);
+            EXPECT_EQ(request.today.day, c.date.day);
+        }
     }
-}
-
-TEST(JoinArguments, QuotesArgumentsWithSpaces) {
-    const char* argv[] = {"/opt/kelomed-t048", "--selftest", "my report.txt", "报告"};
-    char16_t line[256];
-    JoinArguments(4, argv, line, 256);
-    EXPECT_EQ(Utf8Of(line), "/opt/kelomed-t048 --selftest \"my report.txt\" 报告");
-    char16_t path[kSelftestPathCapacity];
-    ASSERT_TRUE(FindSelftestPath(line, path, kSelftestPathCapacity));
-    EXPECT_EQ(Utf8Of(path), "my report.txt");
-}
-
-TEST(JoinArguments, StaysWithinItsCapacity) {
-    const char* argv[] = {"program", "--selftest", "abcdefghij"};
-    char16_t line[16] = {};
-    JoinArguments(3, argv, line, 16);
-    EXPECT_EQ(Utf8Of(line), "program --selft");
 }
 
 }  // namespace

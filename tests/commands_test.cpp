@@ -2,11 +2,13 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/commands.h"
 #include "app/field_text.h"
 #include "engine/tool_model.h"
+#include "reports/nurse_rota.h"
 #include "tests/recording_view.h"
 #include "tests/report_tool.h"
 #include "tests/test_tools.h"
@@ -95,7 +97,7 @@ class Commands : public ::testing::Test {
   protected:
     void SetUp() override {
         state_ = std::make_unique<WindowState>();
-        InitializeWindowState(*state_, GetTool());
+        InitializeWindowState(*state_, ToolDefinition<48>());
         view_.fields = {u"0.2", u"60", u"4", u"50"};
     }
 
@@ -110,12 +112,25 @@ TEST_F(Commands, StartsReadyWithoutResult) {
     EXPECT_FALSE(HasResult(state()));
 }
 
+// The engine's report and verdict of the defaults, as the window must show them.
+std::pair<std::string, std::string> DefaultResult() {
+    const double inputs[] = {0.20000000298023224, 60, 4, 50};
+    char16_t report[kReportTextCapacity];
+    char16_t verdict[kVerdictTextCapacity];
+    static char16_t copy[kReportTextCapacity];
+    std::int32_t level = 0;
+    ComputeTool(ToolDefinition<48>(), inputs, report, kReportTextCapacity, verdict,
+                kVerdictTextCapacity, level, copy, kReportTextCapacity, testing::kTestToday);
+    return {Utf8Of(report), Utf8Of(verdict)};
+}
+
 TEST_F(Commands, ComputeShowsResultAndKeepsCopyText) {
-    RunComputeCommand(state(), view_);
+    RunComputeCommand(state(), view_, testing::kTestToday);
+    const auto [report, verdict] = DefaultResult();
     EXPECT_TRUE(view_.messages.empty());
-    EXPECT_EQ(view_.result, "浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n每小时药量：720 ug/h\r\n");
-    EXPECT_EQ(view_.verdictText, "泵速计算完成，中心静脉输注");
-    EXPECT_EQ(Utf8Of(state().copyText), view_.result + "—— 泵速计算完成，中心静脉输注");
+    EXPECT_EQ(view_.result, report);
+    EXPECT_EQ(view_.verdictText, verdict);
+    EXPECT_EQ(Utf8Of(state().copyText), report + "—— " + verdict);
     EXPECT_EQ(Utf8Of(state().statusText), "计算完成  去甲肾上腺素配置与剂量");
     EXPECT_EQ(state().inputs[0], 0.2);
     EXPECT_EQ(state().level, 0);
@@ -123,7 +138,7 @@ TEST_F(Commands, ComputeShowsResultAndKeepsCopyText) {
     EXPECT_GE(view_.verdictRedraws, 1);
 
     view_.fields[0] = u"1.5";
-    RunComputeCommand(state(), view_);
+    RunComputeCommand(state(), view_, testing::kTestToday);
     EXPECT_EQ(state().level, 3);
     EXPECT_EQ(view_.verdictText, "剂量超过 1ug/kg/min，休克加重，评估联合用药");
 }
@@ -149,7 +164,7 @@ TEST_F(Commands, RefusedFieldChangesNothingAndReportsTheFirst) {
         {{u"0", u"abc", u"4", u"50"}, "第 1 项“目标剂量”应在 0.01 至 5 ug/kg/min 之间。", 0},
         {{u"0.2", u"abc", u"0", u"50"}, "第 2 项“体重”请输入数字。", 1},
     };
-    RunComputeCommand(state(), view_);
+    RunComputeCommand(state(), view_, testing::kTestToday);
     const std::string report = Utf8Of(state().reportCopy);
     const std::string copy = Utf8Of(state().copyText);
     const std::string status = Utf8Of(state().statusText);
@@ -158,7 +173,7 @@ TEST_F(Commands, RefusedFieldChangesNothingAndReportsTheFirst) {
         view_.result = "untouched";
         view_.verdictText = "untouched";
         view_.messages.clear();
-        RunComputeCommand(state(), view_);
+        RunComputeCommand(state(), view_, testing::kTestToday);
         ASSERT_EQ(view_.messages.size(), 1u) << c.message;
         EXPECT_EQ(view_.messages[0].text, c.message);
         EXPECT_EQ(view_.messages[0].caption, "输入有误");
@@ -183,7 +198,7 @@ TEST_F(Commands, FailedComputeShowsItsReportWithTheWarningVerdict) {
     // take any number shows the failure: a dilution of 0.
     InitializeWindowState(state(), testing::kProbeTool);
     view_.fields = {u"0.2", u"60", u"4", u"0", u"1"};
-    RunComputeCommand(state(), view_);
+    RunComputeCommand(state(), view_, testing::kTestToday);
     EXPECT_TRUE(view_.messages.empty());
     EXPECT_EQ(view_.result.substr(0, view_.result.find("两倍")),
               "浓度：-- ug/ml\r\n泵速：-- ml/h\r\n");
@@ -228,11 +243,11 @@ TEST(CommandsForSuiteTools, RefuseValuesOutsideTheirRangeAndSayWhatTheyTake) {
         RecordingView view;
         view.fields.resize(static_cast<std::size_t>(tool.inputCount));
         RunResetCommand(*state, view);
-        RunComputeCommand(*state, view);
+        RunComputeCommand(*state, view, testing::kTestToday);
         const std::string before = view.result;
         view.fields[static_cast<std::size_t>(c.field)] = c.text;
         view.messages.clear();
-        RunComputeCommand(*state, view);
+        RunComputeCommand(*state, view, testing::kTestToday);
         ASSERT_EQ(view.messages.size(), 1u) << c.message;
         EXPECT_EQ(view.messages[0].text, c.message);
         EXPECT_EQ(view.focusedField, c.field) << c.message;
@@ -251,7 +266,7 @@ TEST(CommandsForRanges, MessagesSayWhichBoundsAreAllowed) {
     static_assert(InputsAreConsistent(inputs));
     static constexpr ToolDef tool = {
         5,      u"t", nullptr, u"c", u"r",    nullptr, InputCountOf(inputs),
-        inputs, 0,    nullptr, 0,    nullptr, Formula};
+        inputs, 0,    nullptr, 0,    nullptr, nullptr};
     const struct {
         std::vector<std::u16string> fields;
         const char* message;
@@ -269,7 +284,7 @@ TEST(CommandsForRanges, MessagesSayWhichBoundsAreAllowed) {
     for (const auto& c : cases) {
         view.fields = c.fields;
         view.messages.clear();
-        RunComputeCommand(*state, view);
+        RunComputeCommand(*state, view, testing::kTestToday);
         if (c.message == nullptr) {
             EXPECT_TRUE(view.messages.empty());
         } else {
@@ -290,12 +305,12 @@ TEST(CommandsForSuiteTools, ChoicesAndClockTimesAreReadAndReset) {
     EXPECT_EQ(view.chosen[0], 0);
     EXPECT_EQ(view.chosen[1], 1);
     view.chosen[1] = 2;
-    RunComputeCommand(*state, view);
+    RunComputeCommand(*state, view, testing::kTestToday);
     EXPECT_EQ(state->inputs[1], 3);
     EXPECT_EQ(view.result.substr(0, view.result.find("\r\n")),
               "待查：1 号 头孢曲松  +  3 号 万古霉素");
     view.chosen[0] = -1;
-    RunComputeCommand(*state, view);
+    RunComputeCommand(*state, view, testing::kTestToday);
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "第 1 项“药物 A 编号”请从列表中选择。");
 
@@ -304,7 +319,7 @@ TEST(CommandsForSuiteTools, ChoicesAndClockTimesAreReadAndReset) {
     RunResetCommand(*state, view);
     EXPECT_EQ(view.fields, (std::vector<std::u16string>{u"8:00", u"8", u"3"}));
     view.fields[0] = u"8:30";
-    RunComputeCommand(*state, view);
+    RunComputeCommand(*state, view, testing::kTestToday);
     EXPECT_EQ(state->inputs[0], 8.5);
     EXPECT_EQ(
         view.result.substr(0, view.result.find("\r\n", view.result.find("\r\n") + 2)),
@@ -313,7 +328,7 @@ TEST(CommandsForSuiteTools, ChoicesAndClockTimesAreReadAndReset) {
 
 TEST_F(Commands, FieldLongerThanItsBufferIsRefused) {
     view_.fields[3] = u"5" + std::u16string(200, u'0');
-    RunComputeCommand(state(), view_);
+    RunComputeCommand(state(), view_, testing::kTestToday);
     ASSERT_EQ(view_.messages.size(), 1u);
     EXPECT_EQ(view_.messages[0].text, "第 4 项“稀释至”请输入数字。");
 }
@@ -325,11 +340,10 @@ TEST_F(Commands, CopyNeedsAResultAndReportsClipboardFailure) {
     EXPECT_EQ(view_.messages[0].caption, "提示");
     EXPECT_EQ(view_.messages[0].icon, MessageIcon::Information);
 
-    RunComputeCommand(state(), view_);
+    RunComputeCommand(state(), view_, testing::kTestToday);
     RunCopyCommand(state(), view_);
-    EXPECT_EQ(view_.clipboard,
-              "去甲肾上腺素配置与剂量\r\n浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n每小时药量：720 "
-              "ug/h\r\n—— 泵速计算完成，中心静脉输注");
+    const auto [report, verdict] = DefaultResult();
+    EXPECT_EQ(view_.clipboard, "去甲肾上腺素配置与剂量\r\n" + report + "—— " + verdict);
     EXPECT_EQ(Utf8Of(state().statusText), "结果已复制到剪贴板");
 
     view_.clipboardWorks = false;
@@ -339,7 +353,7 @@ TEST_F(Commands, CopyNeedsAResultAndReportsClipboardFailure) {
 
 TEST_F(Commands, ResetRestoresDefaultsAndDropsTheResult) {
     view_.fields = {u"1.5", u"70", u"8", u"100"};
-    RunComputeCommand(state(), view_);
+    RunComputeCommand(state(), view_, testing::kTestToday);
     RunResetCommand(state(), view_);
     EXPECT_EQ(view_.fields, (std::vector<std::u16string>{u"0.2", u"60", u"4", u"50"}));
     EXPECT_EQ(view_.result, "");
@@ -367,12 +381,12 @@ TEST_F(Commands, AboutHoldsNineLines) {
 }
 
 TEST(CommandsForReportKinds, TheLongestReportIsShownAndCopiedWhole) {
-    const testing::ReportTool rota(NurseRota, {"nurses", "days"});
+    const testing::GeneratorTool rota(GenerateNurseRota, {"nurses", "days"});
     auto state = std::make_unique<WindowState>();
     InitializeWindowState(*state, rota.tool());
     RecordingView view;
     view.fields = {u"40", u"31"};
-    RunComputeCommand(*state, view);
+    RunComputeCommand(*state, view, testing::kTestToday);
     const std::string whole = rota.Compute({40, 31}, 65536).report;
     EXPECT_EQ(Utf8Of(state->reportCopy), whole);
     EXPECT_EQ(view.result, whole);

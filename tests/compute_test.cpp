@@ -4,8 +4,11 @@
 #include <string>
 
 #include "engine/compute.h"
+#include "engine/format_text.h"
+#include "tests/report_tool.h"
 #include "tests/test_text.h"
 #include "tests/test_tools.h"
+#include "tools/suite.h"
 
 namespace kelomed {
 namespace {
@@ -27,7 +30,7 @@ Result Compute(const ToolDef& tool, const double* inputs, int reportCapacity = 4
     static char16_t copy[8192];
     Result result;
     result.returned = ComputeTool(tool, inputs, report, reportCapacity, verdict, verdictCapacity,
-                                  result.level, copy, copyCapacity);
+                                  result.level, copy, copyCapacity, testing::kTestToday);
     result.report = Utf8Of(report);
     result.verdict = Utf8Of(verdict);
     result.copy = Utf8Of(copy);
@@ -37,7 +40,7 @@ Result Compute(const ToolDef& tool, const double* inputs, int reportCapacity = 4
 constexpr char kDefaultReport[] = "浓度：80.0 ug/ml\r\n泵速：9.00 ml/h\r\n每小时药量：720 ug/h\r\n";
 
 TEST(Tool48, DefaultsGiveTheReferenceResult) {
-    const ToolDef& tool = GetTool();
+    const ToolDef& tool = ToolDefinition<48>();
     double inputs[16] = {};
     for (int i = 0; i < tool.inputCount; ++i) {
         inputs[i] = tool.inputs[i].defaultValue;
@@ -63,7 +66,7 @@ TEST(Tool48, VerdictByDose) {
     };
     for (const auto& c : cases) {
         const double inputs[] = {c.dose, 60, 4, 50};
-        const Result result = Compute(GetTool(), inputs);
+        const Result result = Compute(ToolDefinition<48>(), inputs);
         EXPECT_EQ(result.verdict, c.verdict) << c.dose;
         EXPECT_EQ(result.level, c.level) << c.dose;
         EXPECT_EQ(result.returned, c.level) << c.dose;
@@ -89,7 +92,7 @@ TEST(Tool48, FailedOutputAsksForTheInputsToBeChecked) {
         {{1.5, 60, 4, 0}, "浓度：-- ug/ml\r\n泵速：-- ml/h\r\n每小时药量：5400 ug/h\r\n"},
     };
     for (const auto& c : cases) {
-        const Result result = Compute(GetTool(), c.inputs);
+        const Result result = Compute(ToolDefinition<48>(), c.inputs);
         EXPECT_EQ(result.report,
                   std::string(c.report) + "（部分结果无法计算，请检查输入是否合理）\r\n");
         EXPECT_EQ(result.verdict, "请核对输入参数后重新计算") << c.inputs[2];
@@ -101,7 +104,7 @@ TEST(Tool48, FailedOutputAsksForTheInputsToBeChecked) {
 // Within the ranges the window takes, no output of tool 48 fails, at any
 // corner of them: its window and its self-test never meet a "--".
 TEST(Tool48, NoOutputFailsWithinItsRanges) {
-    const ToolDef& tool = GetTool();
+    const ToolDef& tool = ToolDefinition<48>();
     for (int corner = 0; corner < 16; ++corner) {
         double inputs[4] = {};
         for (int i = 0; i < 4; ++i) {
@@ -148,7 +151,7 @@ TEST(FormulaTool, FailedConditionsAreSkippedAndEmptyVerdictFallsBack) {
                     outputs,
                     RuleCountOf(rules),
                     rules,
-                    ToolKind::Formula};
+                    nullptr};
     const double values[] = {1};
     Result result = Compute(tool, values);
     EXPECT_EQ(result.report, "乙：0.50\r\n");
@@ -179,7 +182,7 @@ TEST(FormulaTool, NonFiniteOutputPrintsDashes) {
                                      outputs,
                                      0,
                                      nullptr,
-                                     ToolKind::Formula};
+                                     nullptr};
     const double values[] = {1};
     EXPECT_EQ(Compute(tool, values).report,
               "大：-- 单位\r\n日期：2000-02-29\r\n（部分结果无法计算，请检查输入是否合理）\r\n");
@@ -187,32 +190,48 @@ TEST(FormulaTool, NonFiniteOutputPrintsDashes) {
 
 TEST(ComputeCapacities, ReportIsCutWhereTheBufferEnds) {
     const double inputs[] = {0.2, 60, 4, 50};
-    EXPECT_EQ(Compute(GetTool(), inputs, 1).report, "");
-    EXPECT_EQ(Compute(GetTool(), inputs, 1).copy, "");
-    EXPECT_EQ(Compute(GetTool(), inputs, 4).report, "浓度：");
+    EXPECT_EQ(Compute(ToolDefinition<48>(), inputs, 1).report, "");
+    EXPECT_EQ(Compute(ToolDefinition<48>(), inputs, 1).copy, "");
+    EXPECT_EQ(Compute(ToolDefinition<48>(), inputs, 4).report, "浓度：");
     // The 15 units of the first line, then 3 units of the second.
-    EXPECT_EQ(Compute(GetTool(), inputs, 19).report, "浓度：80.0 ug/ml\r\n泵速：");
+    EXPECT_EQ(Compute(ToolDefinition<48>(), inputs, 19).report, "浓度：80.0 ug/ml\r\n泵速：");
     // The copy keeps its own bound.
-    const Result cut = Compute(GetTool(), inputs, 4096, 512, 3);
+    const Result cut = Compute(ToolDefinition<48>(), inputs, 4096, 512, 3);
     EXPECT_EQ(cut.report, kDefaultReport);
     EXPECT_EQ(cut.copy, "浓度");
     // The verdict keeps its first capacity - 1 units.
     const double high[] = {1.5, 60, 4, 50};
-    EXPECT_EQ(Compute(GetTool(), high, 4096, 13).verdict, "剂量超过 1ug/kg/");
-    EXPECT_EQ(Compute(GetTool(), inputs, 4096, 13).verdict, "泵速计算完成，中心静脉输");
+    EXPECT_EQ(Compute(ToolDefinition<48>(), high, 4096, 13).verdict, "剂量超过 1ug/kg/");
+    EXPECT_EQ(Compute(ToolDefinition<48>(), inputs, 4096, 13).verdict, "泵速计算完成，中心静脉输");
 }
 
-TEST(ComputeKinds, KindWithoutGeneratorWritesTheNotice) {
-    for (const ToolKind kind : {static_cast<ToolKind>(12), static_cast<ToolKind>(-1)}) {
-        ToolDef tool = GetTool();
-        tool.kind = kind;
-        const double inputs[] = {0.2, 60, 4, 50};
-        const Result result = Compute(tool, inputs);
-        EXPECT_EQ(result.report, "（该工具暂无自定义报告）");
-        EXPECT_EQ(result.copy, "（该工具暂无自定义报告）");
-        EXPECT_EQ(result.verdict, "暂无报告内容");
-        EXPECT_EQ(result.level, 0);
-    }
+// A report tool's generator gets the buffers and today; its report is kept
+// in the copy too.
+std::int32_t WriteToday(const ToolDef&, const double* inputs, const CivilDate& today,
+                        char16_t* report, int reportCapacity, char16_t* verdict,
+                        int verdictCapacity) {
+    FormatText(report, reportCapacity, u"%d-%d-%d %g", today.year, today.month, today.day,
+               inputs[0]);
+    CopyText(verdict, verdictCapacity, u"已生成");
+    return 2;
+}
+
+TEST(ComputeReports, TheGeneratorWritesWithToday) {
+    static constexpr InputField inputs[] = {{"a", u"甲", u"", 0}};
+    static constexpr ToolDef tool =
+        ReportTool({7, u"t", nullptr, u"c", u"r", nullptr}, inputs, WriteToday);
+    const double values[] = {5};
+    char16_t report[64];
+    char16_t verdict[64];
+    char16_t copy[64];
+    std::int32_t level = 0;
+    EXPECT_EQ(
+        ComputeTool(tool, values, report, 64, verdict, 64, level, copy, 64, CivilDate{2028, 2, 29}),
+        2);
+    EXPECT_EQ(Utf8Of(report), "2028-2-29 5");
+    EXPECT_EQ(Utf8Of(copy), "2028-2-29 5");
+    EXPECT_EQ(Utf8Of(verdict), "已生成");
+    EXPECT_EQ(level, 2);
 }
 
 }  // namespace

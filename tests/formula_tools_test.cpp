@@ -14,6 +14,7 @@
 #include "engine/compute.h"
 #include "engine/expression.h"
 #include "engine/format_value.h"
+#include "tests/report_tool.h"
 #include "tests/test_text.h"
 #include "tools/suite.h"
 
@@ -75,7 +76,8 @@ void CheckCases(int id, const std::vector<FormulaCase>& cases) {
         char16_t verdict[512];
         char16_t copy[8192];
         std::int32_t level = -1;
-        ComputeTool(tool, inputs, report, 4096, verdict, 512, level, copy, 8192);
+        ComputeTool(tool, inputs, report, 4096, verdict, 512, level, copy, 8192,
+                    testing::kTestToday);
         EXPECT_EQ(ShownValues(tool, Utf8Of(report)), c.shown) << Utf8Of(report);
         EXPECT_EQ(level, c.level);
         EXPECT_EQ(Utf8Of(verdict), c.verdict);
@@ -426,7 +428,7 @@ TEST(FormulaTools, VerdictsReadTheValuesAsShown) {
     std::mt19937_64 random(20261208);
     int checked = 0;
     for (const ToolDef* tool : SuiteTools()) {
-        if (tool->kind != ToolKind::Formula || tool->id == 61) {
+        if (!IsFormulaTool(*tool) || tool->id == 61) {
             continue;
         }
         std::vector<std::vector<double>> vectors = TieInputs(tool->id, random);
@@ -453,7 +455,8 @@ TEST(FormulaTools, VerdictsReadTheValuesAsShown) {
             char16_t verdict[512];
             char16_t copy[8192];
             std::int32_t level = 0;
-            ComputeTool(*tool, inputs, report, 4096, verdict, 512, level, copy, 8192);
+            ComputeTool(*tool, inputs, report, 4096, verdict, 512, level, copy, 8192,
+                        testing::kTestToday);
             std::vector<double> shown;
             for (const std::string& text : ShownValues(*tool, Utf8Of(report))) {
                 shown.push_back(text == "--" ? std::nan("") : std::stod(text));
@@ -482,10 +485,12 @@ TEST(FormulaTools, PumpRateRoundTripsTool48) {
                     char16_t verdict[512];
                     char16_t copy[8192];
                     std::int32_t level = 0;
-                    ComputeTool(forward, inputs, report, 4096, verdict, 512, level, copy, 8192);
+                    ComputeTool(forward, inputs, report, 4096, verdict, 512, level, copy, 8192,
+                                testing::kTestToday);
                     const std::vector<std::string> rate = ShownValues(forward, Utf8Of(report));
                     inputs[0] = std::stod(rate[1]);
-                    ComputeTool(inverse, inputs, report, 4096, verdict, 512, level, copy, 8192);
+                    ComputeTool(inverse, inputs, report, 4096, verdict, 512, level, copy, 8192,
+                                testing::kTestToday);
                     const std::vector<std::string> back = ShownValues(inverse, Utf8Of(report));
                     char16_t expected[32];
                     FormatValue("f2", dose, expected, 32);

@@ -8,9 +8,9 @@
 #include <new>
 
 #include "engine/compute.h"
-#include "engine/local_date.h"
 #include "engine/tool_model.h"
-#include "tests/every_report_key.h"
+#include "tests/report_tool.h"
+#include "tools/suite.h"
 
 namespace {
 
@@ -96,30 +96,40 @@ void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept {
 namespace kelomed {
 namespace {
 
-TEST(NoAllocation, ComputeToolAllocatesNothingForAnyKind) {
+TEST(NoAllocation, ComputeToolAllocatesNothingForAnyTool) {
     static char16_t report[8192];
     static char16_t verdict[512];
     static char16_t copy[8192];
-    double inputs[16];
-    testing::FillEveryReportKey(inputs);
     // The allocation counter itself works.
     counting = true;
     delete new int(1);
     counting = false;
     ASSERT_EQ(allocations.exchange(0), 1);
 
-    for (std::int32_t kind = -1; kind <= 12; ++kind) {
-        const double tool48Inputs[] = {0.2, 60, 4, 0};  // a failing output too
-        const ToolDef tool = kind == 0 ? GetTool() : testing::EveryReportKeyTool(kind);
-        const double* values = kind == 0 ? tool48Inputs : inputs;
+    // Every tool of the suite with its typed inputs at the top of their
+    // ranges (the longest reports), and tool 48 with a failing output.
+    for (const ToolDef* tool : SuiteTools()) {
+        double inputs[kMaxInputs] = {};
+        for (int i = 0; i < tool->inputCount; ++i) {
+            const InputField& input = tool->inputs[i];
+            inputs[i] = input.form == InputForm::Number ? input.range.highest : input.defaultValue;
+        }
         std::int32_t level = 0;
-        ReadLocalDate();  // the platform may set up its time zone once
         counting = true;
-        ComputeTool(tool, values, report, 8192, verdict, 512, level, copy, 8192);
+        ComputeTool(*tool, inputs, report, 8192, verdict, 512, level, copy, 8192,
+                    testing::kTestToday);
         counting = false;
-        EXPECT_EQ(allocations.exchange(0), 0) << "kind " << kind;
-        EXPECT_NE(report[0], 0) << "kind " << kind;
+        EXPECT_EQ(allocations.exchange(0), 0) << "tool " << tool->id;
+        EXPECT_NE(report[0], 0) << "tool " << tool->id;
     }
+    const double failing[] = {0.2, 60, 4, 0};
+    std::int32_t level = 0;
+    counting = true;
+    ComputeTool(ToolDefinition<48>(), failing, report, 8192, verdict, 512, level, copy, 8192,
+                testing::kTestToday);
+    counting = false;
+    EXPECT_EQ(allocations.exchange(0), 0) << "a failing output";
+    EXPECT_EQ(level, 3);
 
     // Every function of the formulas, with arguments that take the
     // multiple-precision path: a tie (94906267^2), a near-tie (exp(2^-53))
@@ -143,11 +153,10 @@ TEST(NoAllocation, ComputeToolAllocatesNothingForAnyKind) {
                                          mathOutputs,
                                          0,
                                          nullptr,
-                                         ToolKind::Formula};
+                                         nullptr};
     const double x[] = {27};
-    std::int32_t level = 0;
     counting = true;
-    ComputeTool(mathTool, x, report, 8192, verdict, 512, level, copy, 8192);
+    ComputeTool(mathTool, x, report, 8192, verdict, 512, level, copy, 8192, testing::kTestToday);
     counting = false;
     EXPECT_EQ(allocations.exchange(0), 0) << "every function";
     EXPECT_EQ(level, 0) << "no output failed";

@@ -11,7 +11,9 @@
 #include "app/record_command.h"
 #include "app/record_store.h"
 #include "tests/recording_view.h"
+#include "tests/report_tool.h"
 #include "tests/temp_file.h"
+#include "tools/suite.h"
 
 namespace kelomed {
 namespace {
@@ -60,7 +62,7 @@ class SaveCommand : public ::testing::Test {
   protected:
     void SetUp() override {
         state_ = std::make_unique<WindowState>();
-        InitializeWindowState(*state_, GetTool());
+        InitializeWindowState(*state_, ToolDefinition<48>());
         view_.fields = {u"0.2", u"60", u"4", u"50"};
     }
     void Save(const char16_t* folder) { SaveRecordCommand(*state_, view_, folder, kMorning); }
@@ -71,7 +73,7 @@ class SaveCommand : public ::testing::Test {
 };
 
 TEST_F(SaveCommand, FirstSaveWritesMarkHeaderAndRecordSecondOnlyTheRecord) {
-    RunComputeCommand(*state_, view_);
+    RunComputeCommand(*state_, view_, testing::kTestToday);
     Save(folder_.root().c_str());
     ASSERT_EQ(view_.messages.size(), 1u);
     EXPECT_EQ(view_.messages[0].caption, "已保存");
@@ -91,7 +93,7 @@ TEST_F(SaveCommand, ExistingEmptyFileGetsNoHeader) {
     EXPECT_FALSE(folder_.Exists());
     EXPECT_EQ(Utf8Of(state_->statusText), "就绪：填写参数后按 F5 或点击“计算”");
 
-    RunComputeCommand(*state_, view_);
+    RunComputeCommand(*state_, view_, testing::kTestToday);
     Save(folder_.root().c_str());
     std::ofstream(folder_.path(), std::ios::trunc | std::ios::binary).close();
     Save(folder_.root().c_str());
@@ -99,7 +101,7 @@ TEST_F(SaveCommand, ExistingEmptyFileGetsNoHeader) {
 }
 
 TEST_F(SaveCommand, FailureIsNeverReportedAsSaved) {
-    RunComputeCommand(*state_, view_);
+    RunComputeCommand(*state_, view_, testing::kTestToday);
     // A file where the folder should be: nothing can be created below it.
     testing::TempFile blocker("blocker");
     std::ofstream(blocker.path()).put('x');
@@ -119,12 +121,12 @@ TEST_F(SaveCommand, FailureIsNeverReportedAsSaved) {
 }
 
 TEST_F(SaveCommand, RecordUsesTheInputsOfTheLastAcceptedCompute) {
-    RunComputeCommand(*state_, view_);
+    RunComputeCommand(*state_, view_, testing::kTestToday);
     view_.fields = {u"0.3", u"abc", u"4", u"50"};
-    RunComputeCommand(*state_, view_);  // refused at the weight: not a number
+    RunComputeCommand(*state_, view_, testing::kTestToday);  // refused at the weight: not a number
     Save(folder_.root().c_str());
     view_.fields = {u"0.3", u"60", u"4", u"0"};
-    RunComputeCommand(*state_, view_);  // refused at the dilution: not above 0
+    RunComputeCommand(*state_, view_, testing::kTestToday);  // refused at the dilution: not above 0
     Save(folder_.root().c_str());
     EXPECT_EQ(folder_.Read(), std::string(kHeader) + kRecord + kRecord);
 }
@@ -135,7 +137,7 @@ TEST(RecordLine, IsOneCsvRecordWithTheWholeReport) {
     static constexpr InputField inputs[] = {{"a", u"甲", u"", 0}, {"b", u"乙,\"丙\"", u"", 0}};
     static constexpr ToolDef tool = {5,      u"工具,含逗号", nullptr, u"c",    u"r", nullptr,
                                      2,      inputs,         0,       nullptr, 0,    nullptr,
-                                     Formula};
+                                     nullptr};
     const double values[] = {0.0000125, 123456789};
     const std::u16string longReport(6000, u'报');
     const std::u16string report = u"剂量：1,5 \"高\"\r\n第二行\r\n" + longReport + u"\r\n";
@@ -158,9 +160,9 @@ TEST(RecordLine, IsRefusedRatherThanCut) {
     static const std::u16string longText(200, u'标');
     static const InputField inputs[] = {{"a", longText.c_str(), u"", 0}};
     const ToolDef longLabel = {5,      u"t", nullptr, u"c", u"r",    nullptr, 1,
-                               inputs, 0,    nullptr, 0,    nullptr, Formula};
+                               inputs, 0,    nullptr, 0,    nullptr, nullptr};
     const ToolDef longTitle = {5, longText.c_str(), nullptr, u"c",    u"r",   nullptr, 0, inputs,
-                               0, nullptr,          0,       nullptr, Formula};
+                               0, nullptr,          0,       nullptr, nullptr};
     const double values[] = {1};
     char16_t header[kRecordHeaderCapacity];
     EXPECT_FALSE(BuildRecordHeader(longLabel, header, kRecordHeaderCapacity));
@@ -168,7 +170,7 @@ TEST(RecordLine, IsRefusedRatherThanCut) {
     EXPECT_FALSE(BuildRecordLine(longLabel, values, u"r", {}, line, kRecordLineCapacity));
     EXPECT_FALSE(BuildRecordLine(longTitle, values, u"r", {}, line, kRecordLineCapacity));
     const ToolDef shortTool = {5,      u"t", nullptr, u"c", u"r",    nullptr, 0,
-                               inputs, 0,    nullptr, 0,    nullptr, Formula};
+                               inputs, 0,    nullptr, 0,    nullptr, nullptr};
     EXPECT_FALSE(BuildRecordLine(shortTool, values, u"报告", {2027, 1, 2, 3, 4, 5}, line, 26));
     EXPECT_TRUE(BuildRecordLine(shortTool, values, u"报告", {2027, 1, 2, 3, 4, 5}, line, 27));
     EXPECT_EQ(std::u16string(line), u"2027-01-02 03:04:05,t,报告\r\n");
@@ -178,7 +180,7 @@ TEST(RecordFile, PathFollowsTheToolId) {
     RecordFolder folder;
     static constexpr InputField inputs[] = {{"a", u"甲", u"", 0}};
     static constexpr ToolDef tool = {5,      u"五", nullptr, u"c", u"r",    nullptr, 1,
-                                     inputs, 0,     nullptr, 0,    nullptr, Formula};
+                                     inputs, 0,     nullptr, 0,    nullptr, nullptr};
     const double values[] = {1};
     char16_t path[kRecordPathCapacity];
     ASSERT_TRUE(AppendRecord(tool, values, u"报告", folder.root().c_str(), kMorning, path,

@@ -4,19 +4,22 @@
 #include <string>
 #include <vector>
 
-#include "engine/local_date.h"
 #include "engine/text_buffer.h"
+#include "reports/dosing_times.h"
+#include "reports/follow_up_plan.h"
+#include "reports/high_alert_drugs.h"
+#include "reports/nurse_rota.h"
 #include "reports/report_line.h"
 #include "tests/report_tool.h"
 
 namespace kelomed {
 namespace {
 
-using testing::ReportTool;
+using testing::GeneratorTool;
 using testing::Utf8Of;
 
 TEST(DosingTimes, EntriesStandOnOneLine) {
-    const ReportTool table(DosingTimes, {"start", "interval", "times"});
+    const GeneratorTool table(GenerateDosingTimes, {"start", "interval", "times"});
     const struct {
         std::vector<double> values;
         std::string heading;
@@ -75,7 +78,7 @@ TEST(DosingTimes, EntriesStandOnOneLine) {
 }
 
 TEST(DosingTimes, CountIsClampedToThirty) {
-    const ReportTool table(DosingTimes, {"start", "interval", "times"});
+    const GeneratorTool table(GenerateDosingTimes, {"start", "interval", "times"});
     const std::string entries = table.Compute({8, 12, 45}).Lines()[1];
     int separators = 0;
     for (std::size_t at = entries.find("  |  "); at != std::string::npos;
@@ -86,25 +89,9 @@ TEST(DosingTimes, CountIsClampedToThirty) {
     EXPECT_EQ(entries.substr(entries.size() - 14), "第15天 20:00");
 }
 
-// A fixed "today" for the follow-up plan.
-CivilDate fixedToday{2028, 2, 22};
-CivilDate FixedToday() {
-    return fixedToday;
-}
-
-class FollowUpPlan : public ::testing::Test {
-  protected:
-    void SetUp() override { previous_ = SetLocalDateSource(FixedToday); }
-    void TearDown() override { SetLocalDateSource(previous_); }
-
-  private:
-    LocalDateSource previous_ = nullptr;
-};
-
-TEST_F(FollowUpPlan, DatesCountFromTodayOnTheGregorianCalendar) {
-    const ReportTool plan(kelomed::FollowUpPlan, {"start", "gap", "times"});
-    fixedToday = {2028, 2, 22};
-    auto lines = plan.Compute({6, 1, 3}).Lines();
+TEST(FollowUpPlan, DatesCountFromTodayOnTheGregorianCalendar) {
+    const GeneratorTool plan(GenerateFollowUpPlan, {"start", "gap", "times"});
+    auto lines = plan.Compute({6, 1, 3}, 8192, 512, {2028, 2, 22}).Lines();
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "随访节点（以今天为基准，起始第 6 天，间隔 1 天，共 3 次）：");
     EXPECT_EQ(lines[1], "第 1 次：2028-02-28");
@@ -112,7 +99,6 @@ TEST_F(FollowUpPlan, DatesCountFromTodayOnTheGregorianCalendar) {
     EXPECT_EQ(lines[3], "第 3 次：2028-03-01");
     EXPECT_EQ(lines[4], "内容：症状与体征、用药依从性、复查项目、并发症预警、是否需要提前复诊。");
 
-    fixedToday = {2026, 12, 8};
     lines = plan.Compute({-3, 30, 1}).Lines();
     EXPECT_EQ(lines[0], "随访节点（以今天为基准，起始第 -3 天，间隔 30 天，共 1 次）：");
     EXPECT_EQ(lines[1], "第 1 次：2026-12-05");
@@ -132,7 +118,7 @@ TEST_F(FollowUpPlan, DatesCountFromTodayOnTheGregorianCalendar) {
 }
 
 TEST(NurseRota, ThreeNursesCoverEveryShiftEachDay) {
-    const ReportTool rota(NurseRota, {"nurses", "days"});
+    const GeneratorTool rota(GenerateNurseRota, {"nurses", "days"});
     const auto result = rota.Compute({3, 3});
     EXPECT_EQ(result.report,
               "排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。\r\n"
@@ -146,7 +132,7 @@ TEST(NurseRota, ThreeNursesCoverEveryShiftEachDay) {
 }
 
 TEST(NurseRota, CountsAreTruncatedAndClamped) {
-    const ReportTool rota(NurseRota, {"nurses", "days"});
+    const GeneratorTool rota(GenerateNurseRota, {"nurses", "days"});
     EXPECT_EQ(rota.Compute({0, -4}).Lines()[1], "人员：1 人；周期：1 天");
     EXPECT_EQ(rota.Compute({100, 90}).Lines()[1], "人员：40 人；周期：31 天");
     EXPECT_EQ(rota.Compute({2.9, 1}).Lines()[1], "人员：2 人；周期：1 天");
@@ -169,13 +155,13 @@ TEST(NurseRota, CountsAreTruncatedAndClamped) {
 
 TEST(ReportCapacity, LinesAreCutWhereTheBufferEnds) {
     // The largest rota into the window's 4096 units: exactly 4095 kept.
-    const ReportTool rota(NurseRota, {"nurses", "days"});
+    const GeneratorTool rota(GenerateNurseRota, {"nurses", "days"});
     const auto cut = rota.Compute({40, 31}, 4096);
     EXPECT_EQ(testing::Utf16Of(cut.report).size(), 4095u);
     EXPECT_EQ(cut.verdict, "已生成轮转排班表，可复制到排班本或表格");
 
     // Every small capacity keeps a prefix of the full report.
-    const ReportTool alert(HighAlertDrugs, {"kind"});
+    const GeneratorTool alert(GenerateHighAlertDrugs, {"kind"});
     const std::u16string full = testing::Utf16Of(alert.Compute({1}).report);
     for (int capacity = 1; capacity <= static_cast<int>(full.size()) + 2; ++capacity) {
         const std::u16string cutReport = testing::Utf16Of(alert.Compute({1}, capacity).report);
@@ -206,12 +192,9 @@ TEST(ReportCapacity, LongLinesKeep511Units) {
 }
 
 TEST(ReportCapacity, VerdictIsBoundedByItsCapacity) {
-    const ReportTool times(DosingTimes, {});
+    const GeneratorTool times(GenerateDosingTimes, {});
     EXPECT_EQ(times.Compute({}, 8192, 21).verdict, "给药时间表已生成，注意首剂与夜间给药时间");
     EXPECT_EQ(times.Compute({}, 8192, 13).verdict, "给药时间表已生成，注意首");
-    const ReportTool none(static_cast<ToolKind>(50), {});
-    EXPECT_EQ(none.Compute({}, 8, 4).verdict, "暂无报");
-    EXPECT_EQ(none.Compute({}, 8, 4).report, "（该工具暂无自");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Builds report-kind tools for tests from a kind and a list of input keys.
+// Report tools for tests: a generator and a list of input keys.
 #pragma once
 
 #include <string>
@@ -9,6 +9,9 @@
 #include "tests/test_text.h"
 
 namespace kelomed::testing {
+
+// The date the tests take for today, unless one says otherwise.
+inline constexpr CivilDate kTestToday = {2026, 12, 8};
 
 struct ReportResult {
     std::string report;
@@ -29,13 +32,14 @@ struct ReportResult {
     }
 };
 
-class ReportTool {
+class GeneratorTool {
   public:
-    ReportTool(ToolKind kind, std::vector<const char*> keys) : keys_(std::move(keys)) {
+    GeneratorTool(ReportGenerator* generate, std::vector<const char*> keys)
+        : keys_(std::move(keys)) {
         for (const char* key : keys_) {
             inputs_.push_back({key, u"项", u"", 0});
         }
-        tool_ = {100 + kind,
+        tool_ = {100,
                  u"报告工具",
                  nullptr,
                  u"报告",
@@ -47,20 +51,20 @@ class ReportTool {
                  nullptr,
                  0,
                  nullptr,
-                 kind};
+                 generate};
     }
 
     const ToolDef& tool() const { return tool_; }
 
     ReportResult Compute(std::vector<double> values, int reportCapacity = 8192,
-                         int verdictCapacity = 512) const {
+                         int verdictCapacity = 512, const CivilDate& today = kTestToday) const {
         values.resize(16);
         std::vector<char16_t> report(static_cast<std::size_t>(reportCapacity));
         std::vector<char16_t> verdict(static_cast<std::size_t>(verdictCapacity));
         std::vector<char16_t> copy(8192);
         ReportResult result;
         ComputeTool(tool_, values.data(), report.data(), reportCapacity, verdict.data(),
-                    verdictCapacity, result.level, copy.data(), 8192);
+                    verdictCapacity, result.level, copy.data(), 8192, today);
         result.report = Utf8Of(report.data());
         result.verdict = Utf8Of(verdict.data());
         return result;

@@ -4,8 +4,10 @@
 
 #include "app/selftest.h"
 #include "engine/tool_model.h"
+#include "tests/report_tool.h"
 #include "tests/temp_file.h"
 #include "tests/test_text.h"
+#include "tools/suite.h"
 
 namespace kelomed {
 namespace {
@@ -14,22 +16,8 @@ using testing::TempFile;
 using testing::Utf16Of;
 using testing::Utf8Of;
 
-constexpr char kTool48Report[] =
-    "TOOL|48|去甲肾上腺素配置与剂量|重症用药\r\n"
-    "LEVEL|0\r\n"
-    "OUT|浓度|80.0|ug/ml\r\n"
-    "OUT|泵速|9.00|ml/h\r\n"
-    "OUT|每小时药量|720|ug/h\r\n"
-    "VERDICT|泵速计算完成，中心静脉输注\r\n"
-    "DETAIL|浓度：80.0 ug/ml 泵速：9.00 ml/h 每小时药量：720 ug/h \r\n"
-    "ERRORS|0\r\n";
-
-TEST(Selftest, Tool48WritesTheReferenceFile) {
-    TempFile file("t048.txt");
-    EXPECT_EQ(RunSelftest(GetTool(), file.widePath().c_str()), kSelftestPassed);
-    EXPECT_EQ(file.Read(), kTool48Report);
-}
-
+// Tool 48's own file is checked byte for byte by the test command
+// (tests/data/selftest-t048.txt); these pin the rules of the format.
 TEST(Selftest, FailingOutputExitsTwoAndStillWritesEveryLine) {
     // "late" reads the earlier output "first", which the self-test evaluates
     // alone against zeroes: 1/first fails there although the window computes it.
@@ -53,9 +41,10 @@ TEST(Selftest, FailingOutputExitsTwoAndStillWritesEveryLine) {
                                      outputs,
                                      RuleCountOf(rules),
                                      rules,
-                                     ToolKind::Formula};
+                                     nullptr};
     TempFile file("failing.txt");
-    EXPECT_EQ(RunSelftest(tool, file.widePath().c_str()), kSelftestOutputsFailed);
+    EXPECT_EQ(RunSelftest(tool, file.widePath().c_str(), testing::kTestToday),
+              kSelftestOutputsFailed);
     EXPECT_EQ(file.Read(),
               "TOOL|5|测试工具|分类\r\n"
               "LEVEL|3\r\n"
@@ -65,20 +54,6 @@ TEST(Selftest, FailingOutputExitsTwoAndStillWritesEveryLine) {
               "VERDICT|请核对输入参数后重新计算\r\n"
               "DETAIL|一：4.0 单位 二：0.25 三：-- （部分结果无法计算，请检查输入是否合理） \r\n"
               "ERRORS|2\r\n");
-}
-
-TEST(Selftest, ReportKindHasOneOutLine) {
-    ToolDef tool = GetTool();
-    tool.kind = static_cast<ToolKind>(99);
-    char16_t text[kSelftestTextCapacity];
-    EXPECT_EQ(BuildSelftestText(tool, text, kSelftestTextCapacity), 0);
-    EXPECT_EQ(Utf8Of(text),
-              "TOOL|48|去甲肾上腺素配置与剂量|重症用药\r\n"
-              "LEVEL|0\r\n"
-              "OUT|报告文本|见 DETAIL|\r\n"
-              "VERDICT|暂无报告内容\r\n"
-              "DETAIL|（该工具暂无自定义报告）\r\n"
-              "ERRORS|0\r\n");
 }
 
 TEST(Selftest, DetailIsOneLineOfAtMost8000Units) {
@@ -107,11 +82,20 @@ TEST(Selftest, LongChineseTextIsWrittenWhole) {
 }
 
 TEST(Selftest, ReportThatCannotBeWrittenExitsThree) {
+    // A path longer than its buffer is not cut to another file's name.
+    const std::u16string longPath(600, u'p');
+    const char16_t* arguments[] = {u"--selftest", longPath.c_str()};
+    int exitCode = 0;
+    EXPECT_TRUE(RunSelftestIfAsked(ToolDefinition<48>(), 2, arguments, exitCode));
+    EXPECT_EQ(exitCode, kSelftestReportNotWritten);
     TempFile missingFolder("no-such-folder/report.txt");
-    EXPECT_EQ(RunSelftest(GetTool(), missingFolder.widePath().c_str()), kSelftestReportNotWritten);
+    EXPECT_EQ(
+        RunSelftest(ToolDefinition<48>(), missingFolder.widePath().c_str(), testing::kTestToday),
+        kSelftestReportNotWritten);
     EXPECT_FALSE(missingFolder.Exists());
     // The temporary folder itself is not a file.
-    EXPECT_EQ(RunSelftest(GetTool(), Utf16Of(::testing::TempDir()).c_str()),
+    EXPECT_EQ(RunSelftest(ToolDefinition<48>(), Utf16Of(::testing::TempDir()).c_str(),
+                          testing::kTestToday),
               kSelftestReportNotWritten);
 }
 

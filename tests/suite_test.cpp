@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <set>
 #include <string>
@@ -14,6 +16,7 @@
 #include "engine/compute.h"
 #include "engine/text_buffer.h"
 #include "tests/recording_view.h"
+#include "tests/report_tool.h"
 #include "tests/test_text.h"
 #include "tools/suite.h"
 
@@ -22,28 +25,21 @@ namespace {
 
 using testing::Utf8Of;
 
-// The input keys each report kind reads.
-const std::vector<std::string> kKindKeys[] = {
-    {},
-    {"nurses", "days"},
-    {"start", "interval", "times"},
-    {"kind"},
-    {"kind"},
-    {"kind"},
-    {"drugA", "drugB"},
-    {"start", "gap", "times"},
-    {},
-    {"beds"},
-    {"bed", "dose", "volume", "gtt"},
-    {"panel"},
-};
-
-std::vector<std::string> KeysOf(const ToolDef& tool) {
-    std::vector<std::string> keys;
+// Each input's default values, for a compute of the tool.
+void FillDefaults(const ToolDef& tool, double* inputs) {
     for (int i = 0; i < tool.inputCount; ++i) {
-        keys.push_back(tool.inputs[i].key);
+        inputs[i] = tool.inputs[i].defaultValue;
     }
-    return keys;
+}
+
+std::string ReportOf(const ToolDef& tool, const double* inputs) {
+    static char16_t report[kReportTextCapacity];
+    static char16_t copy[kReportTextCapacity];
+    char16_t verdict[kVerdictTextCapacity];
+    std::int32_t level = 0;
+    ComputeTool(tool, inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity, level,
+                copy, kReportTextCapacity, testing::kTestToday);
+    return Utf8Of(report);
 }
 
 TEST(Suite, ToolsHaveDistinctThreeDigitIds) {
@@ -55,6 +51,30 @@ TEST(Suite, ToolsHaveDistinctThreeDigitIds) {
     }
     EXPECT_EQ(FindSuiteTool(48), &ToolDefinition<48>());
     EXPECT_EQ(FindSuiteTool(0), nullptr);
+}
+
+std::string ReadSourceFile(const std::string& name) {
+    std::ifstream file(std::string(KELOMED_SOURCE_DIR) + "/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// What a tool needs besides its file and its line in tools/tool_list.h: its
+// self-test reference and its row in README's table of programs. A missing
+// one is named, with what to do.
+TEST(Suite, EveryToolHasItsSelftestReferenceAndReadmeRow) {
+    const std::string readme = ReadSourceFile("README.md");
+    ASSERT_FALSE(readme.empty()) << "README.md not found under " << KELOMED_SOURCE_DIR;
+    for (const ToolDef* tool : SuiteTools()) {
+        char number[8];
+        std::snprintf(number, sizeof number, "%03d", static_cast<int>(tool->id));
+        const std::string reference = "tests/data/selftest-t" + std::string(number) + ".txt";
+        EXPECT_FALSE(ReadSourceFile(reference).empty())
+            << "tool " << tool->id << " has no self-test reference " << reference
+            << ": write it with build/native/bin/kelomed-t" << number << " --selftest " << reference
+            << " --today=2026-12-08, read it line by line, and commit it";
+        EXPECT_NE(readme.find("| `kelomed-t" + std::string(number) + "` |"), std::string::npos)
+            << "README.md's table of programs has no row for kelomed-t" << number;
+    }
 }
 
 TEST(Suite, EveryToolSaysWhatItIsAndNamesEachInputOnce) {
@@ -73,21 +93,29 @@ TEST(Suite, EveryToolSaysWhatItIsAndNamesEachInputOnce) {
     }
 }
 
-TEST(Suite, EachReportKindHasOneToolThatReadsItsKeys) {
-    int toolsOfKind[12] = {};
+// Every input of a report tool is one its generator reads (a key it does not
+// know would read 0 whatever is typed): another accepted value, or another
+// item of a list, gives another report. A report tool has no outputs or rules.
+TEST(Suite, EveryInputOfAReportToolIsRead) {
     for (const ToolDef* tool : SuiteTools()) {
-        if (tool->kind == ToolKind::Formula) {
+        if (IsFormulaTool(*tool)) {
             continue;
         }
-        SCOPED_TRACE(tool->id);
-        ASSERT_TRUE(tool->kind >= 1 && tool->kind <= 11);
-        ++toolsOfKind[tool->kind];
-        EXPECT_EQ(KeysOf(*tool), kKindKeys[tool->kind]);
-        EXPECT_EQ(tool->outputCount, 0);
-        EXPECT_EQ(tool->ruleCount, 0);
-    }
-    for (int kind = 1; kind <= 11; ++kind) {
-        EXPECT_EQ(toolsOfKind[kind], 1) << "kind " << kind;
+        EXPECT_EQ(tool->outputCount + tool->ruleCount, 0) << tool->id;
+        for (int i = 0; i < tool->inputCount; ++i) {
+            const InputField& input = tool->inputs[i];
+            double inputs[kMaxInputs] = {};
+            FillDefaults(*tool, inputs);
+            const std::string before = ReportOf(*tool, inputs);
+            inputs[i] = input.form == InputForm::Choice
+                            ? input
+                                  .choices[(ChoiceIndexOf(input, input.defaultValue) + 1) %
+                                           input.choiceCount]
+                                  .value
+                        : input.form == InputForm::ClockTime ? 23.5
+                                                             : input.range.lowest;
+            EXPECT_NE(ReportOf(*tool, inputs), before) << tool->id << " " << input.key;
+        }
     }
 }
 
@@ -97,7 +125,7 @@ TEST(Suite, EachReportKindHasOneToolThatReadsItsKeys) {
 // report there is.
 TEST(Suite, EveryReportFitsTheWindowWhole) {
     for (const ToolDef* tool : SuiteTools()) {
-        if (tool->kind == ToolKind::Formula) {
+        if (IsFormulaTool(*tool)) {
             continue;
         }
         SCOPED_TRACE(tool->id);
@@ -114,9 +142,9 @@ TEST(Suite, EveryReportFitsTheWindowWhole) {
         static char16_t copy[kReportTextCapacity];
         std::int32_t level = 0;
         ComputeTool(*tool, inputs, roomy, 65536, verdict, kVerdictTextCapacity, level, copy,
-                    kReportTextCapacity);
+                    kReportTextCapacity, testing::kTestToday);
         ComputeTool(*tool, inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity,
-                    level, copy, kReportTextCapacity);
+                    level, copy, kReportTextCapacity, testing::kTestToday);
         EXPECT_LE(TextLength(roomy), kLongestGeneratedReport);
         EXPECT_FALSE(FillsItsBuffer(report, kReportTextCapacity));
         EXPECT_EQ(Utf8Of(report), Utf8Of(roomy));
@@ -158,7 +186,7 @@ TEST(Suite, FieldsTakeTheirRangeFromBothSides) {
                 char text[64];
                 std::snprintf(text, sizeof text, "%.17g", v.value);
                 view.fields[static_cast<std::size_t>(i)] = testing::Utf16Of(text);
-                RunComputeCommand(*state, view);
+                RunComputeCommand(*state, view, testing::kTestToday);
                 EXPECT_EQ(view.messages.empty(), v.accepted)
                     << tool->id << " input " << i << " at " << text;
                 ++checked;
@@ -172,7 +200,7 @@ TEST(Suite, FieldsTakeTheirRangeFromBothSides) {
 // report of its own, and the cards that name their items name the chosen one.
 TEST(Suite, ChoicesAreTheItemsTheirReportsName) {
     for (const ToolDef* tool : SuiteTools()) {
-        if (tool->kind == ToolKind::Formula) {
+        if (IsFormulaTool(*tool)) {
             continue;
         }
         for (int i = 0; i < tool->inputCount; ++i) {
@@ -189,7 +217,8 @@ TEST(Suite, ChoicesAreTheItemsTheirReportsName) {
                 static char16_t copy[kReportTextCapacity];
                 std::int32_t level = 0;
                 ComputeTool(*tool, inputs, report, kReportTextCapacity, verdict,
-                            kVerdictTextCapacity, level, copy, kReportTextCapacity);
+                            kVerdictTextCapacity, level, copy, kReportTextCapacity,
+                            testing::kTestToday);
                 const std::string name = Utf8Of(input.choices[item].name);
                 EXPECT_TRUE(reports.insert(Utf8Of(report)).second) << tool->id << " " << name;
                 // The critical values card lists a group's values, not its name.
@@ -206,7 +235,7 @@ TEST(Suite, ChoicesAreTheItemsTheirReportsName) {
 // would show a different value there than in the window.
 TEST(Suite, FormulaDefaultsComputeAndTheSelftestShowsTheWindowsValues) {
     for (const ToolDef* tool : SuiteTools()) {
-        if (tool->kind != ToolKind::Formula) {
+        if (!IsFormulaTool(*tool)) {
             continue;
         }
         SCOPED_TRACE(tool->id);
@@ -218,9 +247,11 @@ TEST(Suite, FormulaDefaultsComputeAndTheSelftestShowsTheWindowsValues) {
         char16_t verdict[512];
         char16_t copy[8192];
         std::int32_t level = 0;
-        ComputeTool(*tool, inputs, report, 8192, verdict, 512, level, copy, 8192);
+        ComputeTool(*tool, inputs, report, 8192, verdict, 512, level, copy, 8192,
+                    testing::kTestToday);
         char16_t selftest[kSelftestTextCapacity];
-        EXPECT_EQ(BuildSelftestText(*tool, selftest, kSelftestTextCapacity), 0);
+        EXPECT_EQ(BuildSelftestText(*tool, testing::kTestToday, selftest, kSelftestTextCapacity),
+                  0);
         const std::string text = Utf8Of(selftest);
         const std::string lines = Utf8Of(report);
         for (int i = 0; i < tool->outputCount; ++i) {

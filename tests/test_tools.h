@@ -35,7 +35,7 @@ inline constexpr ToolDef kProbeTool = {
     kProbeOutputs,
     0,
     nullptr,
-    ToolKind::Formula,
+    nullptr,
 };
 
 }  // namespace kelomed::testing

@@ -1,4 +1,5 @@
 // Tool 103: the blood-draw order card.
+#include "reports/blood_draw_order.h"
 #include "tools/suite.h"
 
 namespace kelomed {
@@ -12,30 +13,16 @@ constexpr InputChoice kDraws[] = {
 constexpr InputField kInputs[] = {
     ChoiceInput("kind", u"本次项目编号", 1, kDraws),
 };
-static_assert(InputsAreConsistent(kInputs));
 
-constexpr ToolDef kTool = {
-    103,
-    u"采血顺序与采血管",
-    u"按添加剂顺序采血，避免交叉污染",
-    u"检验标本",
-    u"WS/T 661-2020《静脉血液标本采集指南》；CLSI GP41 采血顺序",
-    u"选择本次采血项目，卡片列出标准采血顺序与该项目的采血管和注意事项；其他项目按检验科项目手册执"
-    u"行。",
-    InputCountOf(kInputs),
-    kInputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    ToolKind::BloodDrawOrder,
-};
+constexpr ToolDef kTool = ReportTool(
+    {103, u"采血顺序与采血管", u"按添加剂顺序采血，避免交叉污染", u"检验标本",
+     u"WS/T 661-2020《静脉血液标本采集指南》；CLSI GP41 采血顺序",
+     u"选择本次采血项目，卡片列出标准采血顺序与该项目的采血管和注意事项；其他项目按检验科项目手册执"
+     u"行。"},
+    kInputs, GenerateBloodDrawOrder);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

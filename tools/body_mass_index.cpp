@@ -9,7 +9,6 @@ constexpr InputField kInputs[] = {
     NumberInput("w", u"体重", u"kg", 65, Between(10, 500)),
     NumberInput("h", u"身高", u"cm", 170, Between(50, 280)),
 };
-static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"bmi", u"体重指数 BMI", u"kg/m²", "w/(h/100)^2", "f1"},
@@ -23,30 +22,17 @@ constexpr VerdictRule kRules[] = {
     {"", 0, u"体重正常（18.5≤BMI<24.0）"},
 };
 
-constexpr ToolDef kTool = {
-    62,
-    u"体重指数",
-    u"成人体重判定（BMI）",
-    u"营养评估",
-    u"WS/T 428-2013《成人体重判定》：BMI = 体重(kg) ÷ 身高(m)²；<18.5 体重过低，18.5-23.9 "
-    u"正常，24.0-27.9 超重，≥28.0 肥胖",
-    u"适用于 18 岁及以上成人，不适用于孕妇和运动员等肌肉特别发达者。体重 10-500 kg，身高 50-280 "
-    u"cm；按一位小数的 "
-    u"BMI 判定。",
-    InputCountOf(kInputs),
-    kInputs,
-    OutputCountOf(kOutputs),
-    kOutputs,
-    RuleCountOf(kRules),
-    kRules,
-    ToolKind::Formula,
-};
+constexpr ToolDef kTool = FormulaTool(
+    {62, u"体重指数", u"成人体重判定（BMI）", u"营养评估",
+     u"WS/T 428-2013《成人体重判定》：BMI = 体重(kg) ÷ 身高(m)²；<18.5 体重过低，18.5-23.9 "
+     u"正常，24.0-27.9 超重，≥28.0 肥胖",
+     u"适用于 18 岁及以上成人，不适用于孕妇和运动员等肌肉特别发达者。体重 10-500 kg，身高 50-280 "
+     u"cm；按一位小数的 "
+     u"BMI 判定。"},
+    kInputs, kOutputs, kRules);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

@@ -1,4 +1,5 @@
 // Tool 104: the critical values card.
+#include "reports/critical_values.h"
 #include "tools/suite.h"
 
 namespace kelomed {
@@ -12,29 +13,15 @@ constexpr InputChoice kGroups[] = {
 constexpr InputField kInputs[] = {
     ChoiceInput("kind", u"项目组编号", 1, kGroups),
 };
-static_assert(InputsAreConsistent(kInputs));
 
-constexpr ToolDef kTool = {
-    104,
-    u"检验危急值速查",
-    u"常见危急值界值与报告流程",
-    u"检验标本",
-    u"国家卫生健康委《医疗质量安全核心制度要点》危急值报告制度；界值以本院危急值目录为准",
-    u"选择项目组，卡片列出常见危急值界值与报告流程；界值以本院危急值目录为准。",
-    InputCountOf(kInputs),
-    kInputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    ToolKind::CriticalValues,
-};
+constexpr ToolDef kTool = ReportTool(
+    {104, u"检验危急值速查", u"常见危急值界值与报告流程", u"检验标本",
+     u"国家卫生健康委《医疗质量安全核心制度要点》危急值报告制度；界值以本院危急值目录为准",
+     u"选择项目组，卡片列出常见危急值界值与报告流程；界值以本院危急值目录为准。"},
+    kInputs, GenerateCriticalValues);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

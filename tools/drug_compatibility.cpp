@@ -1,4 +1,5 @@
 // Tool 106: the two-drug compatibility check.
+#include "reports/drug_compatibility.h"
 #include "tools/suite.h"
 
 namespace kelomed {
@@ -13,29 +14,14 @@ constexpr InputField kInputs[] = {
     ChoiceInput("drugA", u"药物 A 编号", 1, kDrugs),
     ChoiceInput("drugB", u"药物 B 编号", 2, kDrugs),
 };
-static_assert(InputsAreConsistent(kInputs));
 
-constexpr ToolDef kTool = {
-    106,
-    u"两药同瓶配伍查询",
-    u"十种常用注射药两两配伍",
-    u"用药安全",
-    u"药品说明书配伍禁忌；本院静脉用药配伍表",
-    u"从列表中选择两种药物。未收录的组合不代表可以同瓶。",
-    InputCountOf(kInputs),
-    kInputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    ToolKind::DrugCompatibility,
-};
+constexpr ToolDef kTool = ReportTool({106, u"两药同瓶配伍查询", u"十种常用注射药两两配伍",
+                                      u"用药安全", u"药品说明书配伍禁忌；本院静脉用药配伍表",
+                                      u"从列表中选择两种药物。未收录的组合不代表可以同瓶。"},
+                                     kInputs, GenerateDrugCompatibility);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

@@ -15,7 +15,6 @@ constexpr InputField kInputs[] = {
     NumberInput("age", u"年龄", u"岁", 50, WholeBetween(18, 120)),
     ChoiceInput("sex", u"性别", 1, kSexes),
 };
-static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"scr_mg", u"血肌酐（换算）", u"mg/dL", "scr/88.4", "f2"},
@@ -35,29 +34,17 @@ constexpr VerdictRule kRules[] = {
     {"", 0, u"G1：正常或升高（eGFR≥90）"},
 };
 
-constexpr ToolDef kTool = {
-    63,
-    u"肾小球滤过率 eGFR",
-    u"CKD-EPI 2021 肌酐公式",
-    u"肾功能",
-    u"Inker LA 等. N Engl J Med 2021;385:1737：eGFR = 142 × min(Scr/κ,1)^α × max(Scr/κ,1)^-1.200 × "
-    u"0.9938^年龄 × 1.012[女]；分期：KDIGO 2024 慢性肾脏病指南 G1-G5",
-    u"适用于 18-120 岁成人（年龄按周岁）；血肌酐按 µmol/L 填写（10-3000，÷ 88.4 换算为 "
-    u"mg/dL，IDMS 溯源方法）。G1、G2 须有肾损伤证据才诊断慢性肾脏病。",
-    InputCountOf(kInputs),
-    kInputs,
-    OutputCountOf(kOutputs),
-    kOutputs,
-    RuleCountOf(kRules),
-    kRules,
-    ToolKind::Formula,
-};
+constexpr ToolDef kTool = FormulaTool(
+    {63, u"肾小球滤过率 eGFR", u"CKD-EPI 2021 肌酐公式", u"肾功能",
+     u"Inker LA 等. N Engl J Med 2021;385:1737：eGFR = 142 × min(Scr/κ,1)^α × max(Scr/κ,1)^-1.200 "
+     u"× "
+     u"0.9938^年龄 × 1.012[女]；分期：KDIGO 2024 慢性肾脏病指南 G1-G5",
+     u"适用于 18-120 岁成人（年龄按周岁）；血肌酐按 µmol/L 填写（10-3000，÷ 88.4 换算为 "
+     u"mg/dL，IDMS 溯源方法）。G1、G2 须有肾损伤证据才诊断慢性肾脏病。"},
+    kInputs, kOutputs, kRules);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

@@ -1,4 +1,5 @@
 // Tool 107: the follow-up plan.
+#include "reports/follow_up_plan.h"
 #include "tools/suite.h"
 
 namespace kelomed {
@@ -11,30 +12,16 @@ constexpr InputField kInputs[] = {
     NumberInput("gap", u"随访间隔", u"天", 30, WholeBetween(1, 3650)),
     NumberInput("times", u"随访次数", u"次", 4, WholeBetween(1, 20)),
 };
-static_assert(InputsAreConsistent(kInputs));
 
-constexpr ToolDef kTool = {
-    107,
-    u"出院随访计划",
-    u"以今天为基准生成随访日期",
-    u"延续护理",
-    u"按出院医嘱与专科随访规范确定首次随访时间与间隔",
-    u"首次随访填距今天的天数（0-3650，0 为今天）；间隔 1-3650 天；次数 1-20。日期按本机日历计算，"
-    u"请确认电脑日期正确。",
-    InputCountOf(kInputs),
-    kInputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    ToolKind::FollowUpPlan,
-};
+constexpr ToolDef kTool = ReportTool(
+    {107, u"出院随访计划", u"以今天为基准生成随访日期", u"延续护理",
+     u"按出院医嘱与专科随访规范确定首次随访时间与间隔",
+     u"首次随访填距今天的天数（0-3650，0 为今天）；间隔 1-3650 天；次数 1-20。日期按本机日历计算，"
+     u"请确认电脑日期正确。"},
+    kInputs, GenerateFollowUpPlan);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

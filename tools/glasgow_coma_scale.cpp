@@ -29,7 +29,6 @@ constexpr InputField kInputs[] = {
     ChoiceInput("v", u"语言反应 V", 5, kVerbalResponse),
     ChoiceInput("m", u"运动反应 M", 6, kMotorResponse),
 };
-static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"total", u"GCS 总分", u"分",
@@ -45,30 +44,18 @@ constexpr VerdictRule kRules[] = {
     {"", 0, u"GCS 15：轻型，意识清楚"},
 };
 
-constexpr ToolDef kTool = {
-    66,
-    u"格拉斯哥昏迷评分",
-    u"GCS：睁眼、语言、运动",
-    u"神经评估",
-    u"Teasdale G, Jennett B. Lancet 1974;2:81（原量表，运动 5 级）；本工具按现行 15 分制：睁眼 "
-    u"1-4、语言 1-5、运动 1-6，总分 3-15，分别记录 E、V、M（Teasdale G 等. Lancet Neurol "
-    u"2014;13:844）；分级：13-15 轻型，9-12 中型，3-8 重型",
-    u"各项按最佳反应选择；病历中请分别记录 E、V、M（如 E4V5M6），总分用于分级。气管插管、失语等语言"
-    u"无法评估时本工具不适用。",
-    InputCountOf(kInputs),
-    kInputs,
-    OutputCountOf(kOutputs),
-    kOutputs,
-    RuleCountOf(kRules),
-    kRules,
-    ToolKind::Formula,
-};
+constexpr ToolDef kTool = FormulaTool(
+    {66, u"格拉斯哥昏迷评分", u"GCS：睁眼、语言、运动", u"神经评估",
+     u"Teasdale G, Jennett B. Lancet 1974;2:81（原量表，运动 5 级）；本工具按现行 15 分制：睁眼 "
+     u"1-4、语言 1-5、运动 1-6，总分 3-15，分别记录 E、V、M（Teasdale G 等. Lancet Neurol "
+     u"2014;13:844）；分级：13-15 轻型，9-12 中型，3-8 重型",
+     u"各项按最佳反应选择；病历中请分别记录 E、V、M（如 "
+     u"E4V5M6），总分用于分级。气管插管、失语等语言"
+     u"无法评估时本工具不适用。"},
+    kInputs, kOutputs, kRules);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

@@ -1,4 +1,5 @@
 // Tool 105: the high-alert drugs card.
+#include "reports/high_alert_drugs.h"
 #include "tools/suite.h"
 
 namespace kelomed {
@@ -14,29 +15,15 @@ constexpr InputChoice kGroups[] = {
 constexpr InputField kInputs[] = {
     ChoiceInput("kind", u"药品类别编号", 1, kGroups),
 };
-static_assert(InputsAreConsistent(kInputs));
 
-constexpr ToolDef kTool = {
-    105,
-    u"高警示药品要点",
-    u"分类管理与核对要点",
-    u"用药安全",
-    u"中国药学会医院药学专业委员会《中国高警示药品推荐目录（2019版）》",
-    u"选择药品类别，卡片列出该类别的代表药品与管理要点。",
-    InputCountOf(kInputs),
-    kInputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    ToolKind::HighAlertDrugs,
-};
+constexpr ToolDef kTool =
+    ReportTool({105, u"高警示药品要点", u"分类管理与核对要点", u"用药安全",
+                u"中国药学会医院药学专业委员会《中国高警示药品推荐目录（2019版）》",
+                u"选择药品类别，卡片列出该类别的代表药品与管理要点。"},
+               kInputs, GenerateHighAlertDrugs);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

@@ -1,4 +1,5 @@
 // Tool 111: the laboratory panels card.
+#include "reports/lab_panels.h"
 #include "tools/suite.h"
 
 namespace kelomed {
@@ -12,29 +13,15 @@ constexpr InputChoice kPanels[] = {
 constexpr InputField kInputs[] = {
     ChoiceInput("panel", u"套餐编号", 1, kPanels),
 };
-static_assert(InputsAreConsistent(kInputs));
 
-constexpr ToolDef kTool = {
-    111,
-    u"常用检验套餐",
-    u"项目组成、采血管与注意事项",
-    u"检验标本",
-    u"WS/T 661-2020《静脉血液标本采集指南》；本院检验项目手册",
-    u"选择检验套餐，卡片列出项目组成、采血管与注意事项。",
-    InputCountOf(kInputs),
-    kInputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    ToolKind::LabPanels,
-};
+constexpr ToolDef kTool =
+    ReportTool({111, u"常用检验套餐", u"项目组成、采血管与注意事项", u"检验标本",
+                u"WS/T 661-2020《静脉血液标本采集指南》；本院检验项目手册",
+                u"选择检验套餐，卡片列出项目组成、采血管与注意事项。"},
+               kInputs, GenerateLabPanels);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

@@ -17,7 +17,6 @@ constexpr InputField kInputs[] = {
     NumberInput("cr", u"血肌酐", u"µmol/L", 80, Between(10, 3000)),
     ChoiceInput("dial", u"一周透析≥2 次", 0, kDialysis),
 };
-static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"meld", u"MELD 评分", u"分",
@@ -34,32 +33,19 @@ constexpr VerdictRule kRules[] = {
     {"", 0, u"MELD≤9：3 个月死亡率约 1.9%"},
 };
 
-constexpr ToolDef kTool = {
-    65,
-    u"MELD 评分",
-    u"终末期肝病模型（原始 UNOS 公式）",
-    u"肝病评估",
-    u"Kamath PS 等. Hepatology 2001;33:464；UNOS 2002：10 × (0.957 ln 肌酐 + 0.378 ln 胆红素 + "
-    u"1.120 ln INR + 0.643)，各项 mg/dL，<1 按 1，肌酐上限 4，一周内透析≥2 次或 CVVHD≥24 小时按 "
-    u"4，总分上限 40；3 个月死亡率：Wiesner R 等. Gastroenterology 2003;124:91",
-    u"适用于 12 岁及以上（12 岁以下用 PELD）。胆红素（1-1500）、肌酐（10-3000）按 µmol/L "
-    u"填写（÷17.1、"
-    u"÷88.4 换算为 mg/dL），INR 0.5-20；各项低于 1 按 1 计，肌酐上限 4 mg/dL，一周内透析≥2 次或 "
-    u"CVVHD≥24 小时按 4 计，总分上限 40。",
-    InputCountOf(kInputs),
-    kInputs,
-    OutputCountOf(kOutputs),
-    kOutputs,
-    RuleCountOf(kRules),
-    kRules,
-    ToolKind::Formula,
-};
+constexpr ToolDef kTool = FormulaTool(
+    {65, u"MELD 评分", u"终末期肝病模型（原始 UNOS 公式）", u"肝病评估",
+     u"Kamath PS 等. Hepatology 2001;33:464；UNOS 2002：10 × (0.957 ln 肌酐 + 0.378 ln 胆红素 + "
+     u"1.120 ln INR + 0.643)，各项 mg/dL，<1 按 1，肌酐上限 4，一周内透析≥2 次或 CVVHD≥24 小时按 "
+     u"4，总分上限 40；3 个月死亡率：Wiesner R 等. Gastroenterology 2003;124:91",
+     u"适用于 12 岁及以上（12 岁以下用 PELD）。胆红素（1-1500）、肌酐（10-3000）按 µmol/L "
+     u"填写（÷17.1、"
+     u"÷88.4 换算为 mg/dL），INR 0.5-20；各项低于 1 按 1 计，肌酐上限 4 mg/dL，一周内透析≥2 次或 "
+     u"CVVHD≥24 小时按 4 计，总分上限 40。"},
+    kInputs, kOutputs, kRules);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

@@ -16,7 +16,6 @@ constexpr InputField kInputs[] = {
     NumberInput("drug", u"药量", u"mg", 4, Between(0.1, 100)),
     NumberInput("dil", u"稀释至", u"ml", 50, Between(1, 1000)),
 };
-static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"conc", u"浓度", u"ug/ml", "drug*1000/dil", "f1"},
@@ -29,27 +28,14 @@ constexpr VerdictRule kRules[] = {
     {"", 0, u"泵速计算完成，中心静脉输注"},
 };
 
-constexpr ToolDef kTool = {
-    48,
-    u"去甲肾上腺素配置与剂量",
-    u"按体重计算去甲泵速",
-    u"重症用药",
-    u"去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置",
-    u"首选中心静脉；外渗可致皮肤坏死，需酚妥拉明局部封闭。",
-    InputCountOf(kInputs),
-    kInputs,
-    OutputCountOf(kOutputs),
-    kOutputs,
-    RuleCountOf(kRules),
-    kRules,
-    ToolKind::Formula,
-};
+constexpr ToolDef kTool =
+    FormulaTool({48, u"去甲肾上腺素配置与剂量", u"按体重计算去甲泵速", u"重症用药",
+                 u"去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置",
+                 u"首选中心静脉；外渗可致皮肤坏死，需酚妥拉明局部封闭。"},
+                kInputs, kOutputs, kRules);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

@@ -11,7 +11,6 @@ constexpr InputField kInputs[] = {
     NumberInput("drug", u"药量", u"mg", 4, Between(0.1, 100)),
     NumberInput("dil", u"稀释至", u"ml", 50, Between(1, 1000)),
 };
-static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"conc", u"浓度", u"ug/ml", "drug*1000/dil", "f1"},
@@ -26,29 +25,16 @@ constexpr VerdictRule kRules[] = {
     {"", 0, u"剂量在常用范围 0.05-1ug/kg/min"},
 };
 
-constexpr ToolDef kTool = {
-    49,
-    u"泵速换算剂量",
-    u"由泵速反算去甲肾上腺素剂量",
-    u"重症用药",
-    u"去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置；剂量 = 泵速 × 浓度 ÷ (体重 × 60)",
-    u"与“去甲肾上腺素配置与剂量”互逆：把那里算出的泵速填回，得原剂量。按泵上实际速度（0.1-999 "
-    u"ml/h）和配置浓度填"
-    u"写；剂量按两位小数显示并判定。",
-    InputCountOf(kInputs),
-    kInputs,
-    OutputCountOf(kOutputs),
-    kOutputs,
-    RuleCountOf(kRules),
-    kRules,
-    ToolKind::Formula,
-};
+constexpr ToolDef kTool = FormulaTool(
+    {49, u"泵速换算剂量", u"由泵速反算去甲肾上腺素剂量", u"重症用药",
+     u"去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置；剂量 = 泵速 × 浓度 ÷ (体重 × 60)",
+     u"与“去甲肾上腺素配置与剂量”互逆：把那里算出的泵速填回，得原剂量。按泵上实际速度（0.1-999 "
+     u"ml/h）和配置浓度填"
+     u"写；剂量按两位小数显示并判定。"},
+    kInputs, kOutputs, kRules);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

@@ -13,7 +13,6 @@ constexpr InputField kInputs[] = {
     NumberInput("hr", u"心率", u"次/分", 75, Between(20, 300)),
     ChoiceInput("sex", u"性别", 1, kSexes),
 };
-static_assert(InputsAreConsistent(kInputs));
 
 constexpr OutputField kOutputs[] = {
     {"rr", u"RR 间期", u"s", "60/hr", "f3"},
@@ -30,32 +29,19 @@ constexpr VerdictRule kRules[] = {
     {"", 0, u"QTc 在正常范围"},
 };
 
-constexpr ToolDef kTool = {
-    64,
-    u"QTc 校正",
-    u"Bazett 与 Fridericia 公式",
-    u"心电监护",
-    u"Bazett HC. Heart 1920;7:353：QTc = QT ÷ √RR；Fridericia LS. Acta Med Scand 1920;53:469：QTc "
-    u"= QT ÷ ∛RR；判定：AHA/ACCF/HRS 2009（男≥450ms、女≥460ms 延长，≤390ms 缩短），AHA/ACCF "
-    u"2010（>500ms 尖端扭转型室速高危）",
-    u"QT 按 ms（200-800）、心率按 次/分（20-300）填写，RR = 60 ÷ 心率。AHA 阈值按 Bazett "
-    u"校正值（整数 ms）判定；Bazett 在心率快时过度校正、慢时校正不足，心率 <60 或 >100 "
-    u"次/分时请参考 "
-    u"Fridericia 值。",
-    InputCountOf(kInputs),
-    kInputs,
-    OutputCountOf(kOutputs),
-    kOutputs,
-    RuleCountOf(kRules),
-    kRules,
-    ToolKind::Formula,
-};
+constexpr ToolDef kTool = FormulaTool(
+    {64, u"QTc 校正", u"Bazett 与 Fridericia 公式", u"心电监护",
+     u"Bazett HC. Heart 1920;7:353：QTc = QT ÷ √RR；Fridericia LS. Acta Med Scand 1920;53:469：QTc "
+     u"= QT ÷ ∛RR；判定：AHA/ACCF/HRS 2009（男≥450ms、女≥460ms 延长，≤390ms 缩短），AHA/ACCF "
+     u"2010（>500ms 尖端扭转型室速高危）",
+     u"QT 按 ms（200-800）、心率按 次/分（20-300）填写，RR = 60 ÷ 心率。AHA 阈值按 Bazett "
+     u"校正值（整数 ms）判定；Bazett 在心率快时过度校正、慢时校正不足，心率 <60 或 >100 "
+     u"次/分时请参考 "
+     u"Fridericia 值。"},
+    kInputs, kOutputs, kRules);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

@@ -1,4 +1,5 @@
 // Tool 109: the shift handover template.
+#include "reports/shift_handover.h"
 #include "tools/suite.h"
 
 namespace kelomed {
@@ -8,29 +9,15 @@ namespace {
 constexpr InputField kInputs[] = {
     NumberInput("beds", u"床位数", u"床", 10, WholeBetween(1, 30)),
 };
-static_assert(InputsAreConsistent(kInputs));
 
-constexpr ToolDef kTool = {
-    109,
-    u"护理交班报告模板",
-    u"按床位数生成交班条目",
-    u"护理管理",
-    u"护理交接班制度：危重、新入院、手术、输血及病情变化患者床旁交接",
-    u"床位数 1-30；按床号顺序逐床填写，交接双方签名。",
-    InputCountOf(kInputs),
-    kInputs,
-    0,
-    nullptr,
-    0,
-    nullptr,
-    ToolKind::ShiftHandover,
-};
+constexpr ToolDef kTool =
+    ReportTool({109, u"护理交班报告模板", u"按床位数生成交班条目", u"护理管理",
+                u"护理交接班制度：危重、新入院、手术、输血及病情变化患者床旁交接",
+                u"床位数 1-30；按床号顺序逐床填写，交接双方签名。"},
+               kInputs, GenerateShiftHandover);
 
 }  // namespace
 
-template <>
-const ToolDef& ToolDefinition<kTool.id>() {
-    return kTool;
-}
+KELOMED_SUITE_TOOL(kTool)
 
 }  // namespace kelomed

@@ -12,6 +12,14 @@ namespace kelomed {
 template <int Id>
 const ToolDef& ToolDefinition();
 
+// Makes `table`, a constant ToolDef of a file in tools/, the suite's tool of
+// its id: the one line every tool file ends with.
+#define KELOMED_SUITE_TOOL(table)               \
+    template <>                                 \
+    const ToolDef& ToolDefinition<table.id>() { \
+        return table;                           \
+    }
+
 #define KELOMED_TOOL(id, file) \
     template <>                \
     const ToolDef& ToolDefinition<id>();

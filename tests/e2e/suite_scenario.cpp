@@ -10,6 +10,7 @@
 
 #include "app/commands.h"
 #include "app/field_text.h"
+#include "app/record_files.h"
 #include "app/record_store.h"
 #include "engine/compute.h"
 #include "engine/text_buffer.h"
@@ -40,11 +41,11 @@ Expected ExpectedResult(const ToolDef& tool, const double* inputs) {
     char16_t verdict[kVerdictTextCapacity];
     Expected expected;
     ComputeTool(tool, inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity,
-                expected.level, reportCopy, kReportTextCapacity);
+                expected.level, reportCopy, kReportTextCapacity, DateOf(ReadLocalTime()));
     expected.report = WideOf(report);
     expected.verdict = WideOf(verdict);
-    expected.copyText = tool.kind == ToolKind::Formula ? expected.report + L"—— " + expected.verdict
-                                                       : expected.report;
+    expected.copyText =
+        IsFormulaTool(tool) ? expected.report + L"—— " + expected.verdict : expected.report;
     return expected;
 }
 

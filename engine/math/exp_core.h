@@ -1,6 +1,7 @@
 // The double-double core of exp, shared by exp and pow.
 #pragma once
 
+#include "engine/math/always_inline.h"
 #include "engine/math/double_double.h"
 #include "engine/math/tables.h"
 
@@ -22,18 +23,27 @@ struct ScaledDoubleDouble {
 // engine/math/README.md, table E: the terms E1 to E9 and R add up to 2^-78.24.
 inline constexpr double kExpCoreError = 0x1p-78;
 
+// The polynomial of the cubic part of e^r - 1 = r + r^2/2 + r^3 ExpSeries +
+// ...: 1/6 + r/24 + ... + r^4/5040, in pairs (Estrin) for a short chain. A
+// template over the arithmetic, so that a test evaluates this very
+// polynomial in wider arithmetic and measures what it leaves out (README.md,
+// E2; error_bounds.py).
+template <class Real>
+KELOMED_ALWAYS_INLINE Real ExpSeries(Real r, Real square) {
+    const Real one = 1;
+    return (one / 6 + r * (one / 24)) +
+           square * ((one / 120 + r * (one / 720)) + square * (one / 5040));
+}
+
 // exp(k ln(2)/256 + rh + rl) for |rh| <= ln(2)/512 (and a little more),
 // |rl| <= 2^-52 |rh| + 2^-58.
 template <class Products>
 ScaledDoubleDouble ExpOfReduced(int k, double rh, double rl) {
-    // exp(r) - 1 = r + r^2/2 + r^3 (1/6 + r/24 + ... + r^4/5040) + ...; the
-    // first omitted term is below 2^-91, the roundings of the cubic part
-    // below 2^-81 (README.md, E2 and E3). The polynomial goes in pairs
-    // (Estrin) for a short chain.
+    // exp(r) - 1 = r + r^2/2 + r^3 ExpSeries(r) + ...; the first omitted
+    // term is below 2^-91, the roundings of the cubic part below 2^-80
+    // (README.md, E2 and E3).
     const DoubleDouble square = Products::Square(rh);
-    const double polynomial =
-        (1.0 / 6 + rh * (1.0 / 24)) +
-        square.hi * ((1.0 / 120 + rh * (1.0 / 720)) + square.hi * (1.0 / 5040));
+    const double polynomial = ExpSeries(rh, square.hi);
     const double cubic = (rh * square.hi) * polynomial;
     const DoubleDouble p = FastTwoSum(rh, 0.5 * square.hi);
     const double pLow = p.lo + (0.5 * square.lo + (rl + (rh * rl + cubic)));

@@ -14,9 +14,9 @@
 
 namespace kelomed::math {
 
-// engine/math/README.md, table T: log10's product with 1/ln(10) adds at
-// most 2^-93.23 to the logarithm's relative error.
-inline constexpr double kLog10ProductError = 0x1p-93;
+// engine/math/README.md, table T: log10's product with 1/ln(10), and its
+// RoundWithin, add at most 2^-92.92 to the logarithm's relative error.
+inline constexpr double kLog10ProductError = 0x1p-92;
 // engine/math/README.md, table W: besides the logarithm's relative error,
 // pow's result carries at most 2^-81.98 of relative error per unit of
 // |y ln(x)| (chiefly the low part of y ln(x) times exp's low part, which the

@@ -29,6 +29,26 @@ struct LogReduction {
     const LogTableEntry* entry;
 };
 
+// The polynomials of the logarithms' tails, templates over the arithmetic so
+// that a test evaluates these very polynomials in wider arithmetic and
+// measures what they leave out (README.md, L1 and P1; error_bounds.py).
+// LogCore: ln(1 + z) = z - z^2/2 + z^3 LogSeries + ..., the series to z^9/9.
+template <class Real>
+KELOMED_ALWAYS_INLINE Real LogSeries(Real z, Real square, Real z4) {
+    const Real one = 1;
+    return (one / 3 - z * (one / 4)) + square * (one / 5 - z * (one / 6)) +
+           z4 * ((one / 7 - z * (one / 8)) + square * (one / 9));
+}
+
+// PreciseLogCore: ln(1 + z) = z - z^2/2 + z^3/3 + z^4 PreciseLogSeries + ...,
+// the series to z^11/11.
+template <class Real>
+KELOMED_ALWAYS_INLINE Real PreciseLogSeries(Real z, Real square, Real z4) {
+    const Real one = 1;
+    return (-one / 4 + z * (one / 5)) + square * (-one / 6 + z * (one / 7)) +
+           z4 * ((-one / 8 + z * (one / 9)) + square * (-one / 10 + z * (one / 11)));
+}
+
 KELOMED_ALWAYS_INLINE LogReduction ReduceLog(double x) {
     std::uint64_t mantissaBits = 0;
     const int e = SplitExponent(x, mantissaBits);
@@ -68,8 +88,7 @@ LogResult LogCore(double x) {
     // for plain doubles.
     const DoubleDouble square = Products::Square(z);
     const double z4 = square.hi * square.hi;
-    const double polynomial = (1.0 / 3 - z * (1.0 / 4)) + square.hi * (1.0 / 5 - z * (1.0 / 6)) +
-                              z4 * ((1.0 / 7 - z * (1.0 / 8)) + square.hi * (1.0 / 9));
+    const double polynomial = LogSeries(z, square.hi, z4);
     const double tail = (z * square.hi) * polynomial;
     return SumLogarithm(r, square, tail, -0.5 * square.lo);
 }
@@ -86,9 +105,7 @@ LogResult PreciseLogCore(double x) {
     const DoubleDouble third = Products::Product(cube.hi, kOneThird.hi);
     const double thirdLow = third.lo + (cube.hi * kOneThird.lo + cubeLow * kOneThird.hi);
     const double z4 = square.hi * square.hi;
-    const double polynomial =
-        (-1.0 / 4 + z * (1.0 / 5)) + square.hi * (-1.0 / 6 + z * (1.0 / 7)) +
-        z4 * ((-1.0 / 8 + z * (1.0 / 9)) + square.hi * (-1.0 / 10 + z * (1.0 / 11)));
+    const double polynomial = PreciseLogSeries(z, square.hi, z4);
     const double tail = z4 * polynomial;
     const LogResult sum = SumLogarithm(r, square, third.hi, thirdLow + (tail - 0.5 * square.lo));
     const DoubleDouble normalised = FastTwoSum(sum.hi, sum.lo);

@@ -19,8 +19,6 @@
 namespace kelomed::math {
 namespace {
 
-constexpr int kPrecisions[] = {4, 8, 16, kMaxLimbs};
-
 // exp(t) = mantissa 2^exponent, mantissa in [0.7, 1.42], within error ulps.
 struct FixedExp {
     Fixed mantissa;
@@ -130,43 +128,78 @@ double BoundUlps(double ulps) {
 
 }  // namespace
 
-double SlowExp(double x) {
-    FixedExp result{};
-    for (const int count : kPrecisions) {
-        result = ExpFixed(FixedOf(x, count));
+FixedApproximation ExpApproximation(double x, int limbs) {
+    const FixedExp result = ExpFixed(FixedOf(x, limbs));
+    return {result.mantissa, result.exponent, BoundUlps(result.error)};
+}
+
+FixedApproximation LogApproximation(double x, int limbs) {
+    const FixedLog result = LogFixed(x, limbs);
+    return {result.value, 0, BoundUlps(result.error)};
+}
+
+FixedApproximation Log10Approximation(double x, int limbs) {
+    const FixedLog logarithm = LogFixed(x, limbs);
+    // The logarithm's error times 1/ln(10) < 0.5, the cut 1/ln(10) times
+    // |ln x| < 745 ulps, the product one more.
+    return {Multiply(logarithm.value, FixedConstant(kInverseLn10Limbs, limbs)), 0,
+            BoundUlps(0.5 * logarithm.error + 746)};
+}
+
+FixedApproximation PowApproximation(double x, double y, int limbs) {
+    // y = yMantissa 2^yShift with yMantissa in [0.5, 1).
+    std::uint64_t yBits = 0;
+    const int yShift = SplitExponent(std::fabs(y), yBits) + 1;
+    const double yMantissa = DoubleOf(yBits) * 0.5;
+    const FixedLog logarithm = LogFixed(x, limbs);
+    Fixed t = Multiply(logarithm.value, FixedOf(yMantissa, limbs));
+    if (y < 0) {
+        Negate(t);
+    }
+    double tError = logarithm.error + 1;
+    if (yShift > 0) {
+        // |y ln x| < 746 here, so the shift keeps t's integer part.
+        ShiftLeft(t, yShift);
+        tError = ScaleByPowerOfTwo(tError, yShift);
+    } else {
+        ShiftRight(t, -yShift);
+        tError = ScaleByPowerOfTwo(tError, yShift) + 1;
+    }
+    const FixedExp result = ExpFixed(t);
+    // An error d in t is a relative error d of exp(t): under 1.5 d ulps.
+    return {result.mantissa, result.exponent, BoundUlps(result.error + 1.5 * tError)};
+}
+
+namespace {
+
+// Ziv's strategy: each precision in turn until its bound decides; past the
+// last, its rounding.
+template <class Step>
+double RoundFirstDecided(Step step) {
+    FixedApproximation approximation{};
+    for (const int limbs : kSlowPathLimbs) {
+        approximation = step(limbs);
         double rounded = 0;
-        if (RoundFixedWithin(result.mantissa, BoundUlps(result.error), result.exponent, rounded)) {
+        if (RoundFixedWithin(approximation.value, approximation.errorUlps, approximation.exponent,
+                             rounded)) {
             return rounded;
         }
     }
-    return RoundFixed(result.mantissa, result.exponent);
+    return RoundFixed(approximation.value, approximation.exponent);
+}
+
+}  // namespace
+
+double SlowExp(double x) {
+    return RoundFirstDecided([x](int limbs) { return ExpApproximation(x, limbs); });
 }
 
 double SlowLog(double x) {
-    FixedLog result{};
-    for (const int count : kPrecisions) {
-        result = LogFixed(x, count);
-        double rounded = 0;
-        if (RoundFixedWithin(result.value, BoundUlps(result.error), 0, rounded)) {
-            return rounded;
-        }
-    }
-    return RoundFixed(result.value, 0);
+    return RoundFirstDecided([x](int limbs) { return LogApproximation(x, limbs); });
 }
 
 double SlowLog10(double x) {
-    Fixed value{};
-    for (const int count : kPrecisions) {
-        const FixedLog logarithm = LogFixed(x, count);
-        value = Multiply(logarithm.value, FixedConstant(kInverseLn10Limbs, count));
-        // The logarithm's error times 1/ln(10) < 0.5, the cut 1/ln(10) times
-        // |ln x| < 745 ulps, the product one more.
-        double rounded = 0;
-        if (RoundFixedWithin(value, BoundUlps(0.5 * logarithm.error + 746), 0, rounded)) {
-            return rounded;
-        }
-    }
-    return RoundFixed(value, 0);
+    return RoundFirstDecided([x](int limbs) { return Log10Approximation(x, limbs); });
 }
 
 double SlowPow(double x, double y) {
@@ -174,35 +207,7 @@ double SlowPow(double x, double y) {
     if (ExactPower(x, y, exact)) {
         return exact;
     }
-    // y = yMantissa 2^yShift with yMantissa in [0.5, 1).
-    std::uint64_t yBits = 0;
-    const int yShift = SplitExponent(std::fabs(y), yBits) + 1;
-    const double yMantissa = DoubleOf(yBits) * 0.5;
-    FixedExp result{};
-    for (const int count : kPrecisions) {
-        const FixedLog logarithm = LogFixed(x, count);
-        Fixed t = Multiply(logarithm.value, FixedOf(yMantissa, count));
-        if (y < 0) {
-            Negate(t);
-        }
-        double tError = logarithm.error + 1;
-        if (yShift > 0) {
-            // |y ln x| < 746 here, so the shift keeps t's integer part.
-            ShiftLeft(t, yShift);
-            tError = ScaleByPowerOfTwo(tError, yShift);
-        } else {
-            ShiftRight(t, -yShift);
-            tError = ScaleByPowerOfTwo(tError, yShift) + 1;
-        }
-        result = ExpFixed(t);
-        // An error d in t is a relative error d of exp(t): under 1.5 d ulps.
-        double rounded = 0;
-        if (RoundFixedWithin(result.mantissa, BoundUlps(result.error + 1.5 * tError),
-                             result.exponent, rounded)) {
-            return rounded;
-        }
-    }
-    return RoundFixed(result.mantissa, result.exponent);
+    return RoundFirstDecided([x, y](int limbs) { return PowApproximation(x, y, limbs); });
 }
 
 }  // namespace kelomed::math

@@ -14,7 +14,19 @@
 //       draws COUNT random arguments per core and writes "exp x hi lo
 //       exponent", "log x hi lo" and "precise-log x hi lo" (hexadecimal
 //       bits; the exponent decimal), for measuring the cores' errors
-//       (engine/math/error_bounds.py --measure).
+//       (engine/math/error_bounds.py).
+//   math_probe parts
+//       reads lines naming a part of a core and its argument (hexadecimal
+//       bits) and writes what the code makes of it, for error_bounds.py to
+//       measure against mpmath:
+//         "exp-series r", "log-series z", "precise-log-series z": the
+//         polynomial as the core evaluates it, then the same polynomial in
+//         113-bit arithmetic as two doubles (hi lo);
+//         "exp-reduction x": k, rh and rl;
+//         "log-reduction x": z, the exponent and the table's factor;
+//         "exp-slow x", "log-slow x", "log10-slow x", "pow-slow x y": per
+//         precision of the multiple-precision path, "limbs exponent
+//         errorUlps value" (the value's limbs in hexadecimal, top first).
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -163,9 +175,83 @@ int Cores(long long count, unsigned seed) {
     return 0;
 }
 
+// 113-bit arithmetic (GCC's binary128), in which the polynomials' roundings
+// are far below what their series leave out.
+__extension__ typedef __float128 Wide;
+
+void PrintWide(Wide value) {
+    const double hi = static_cast<double>(value);
+    PrintBits(hi);
+    PrintBits(static_cast<double>(value - hi));
+}
+
+void PrintApproximation(const FixedApproximation& a) {
+    std::printf("%d %d %.17g ", a.value.count, a.exponent, a.errorUlps);
+    for (int i = a.value.count - 1; i >= 0; --i) {
+        std::printf("%016llx", static_cast<unsigned long long>(a.value.limb[i]));
+    }
+}
+
+int Parts() {
+    char part[32];
+    unsigned long long xBits = 0;
+    while (std::scanf("%31s %llx", part, &xBits) == 2) {
+        const std::string name = part;
+        const double x = std::bit_cast<double>(std::uint64_t{xBits});
+        std::printf("%s", part);
+        PrintBits(x);
+        const Wide wide = x;
+        const double square = PortableProducts::Square(x).hi;
+        if (name == "exp-series") {
+            PrintBits(ExpSeries(x, square));
+            PrintWide(ExpSeries(wide, wide * wide));
+        } else if (name == "log-series" || name == "precise-log-series") {
+            const bool precise = name == "precise-log-series";
+            PrintBits(precise ? PreciseLogSeries(x, square, square * square)
+                              : LogSeries(x, square, square * square));
+            const Wide wideSquare = wide * wide;
+            PrintWide(precise ? PreciseLogSeries(wide, wideSquare, wideSquare * wideSquare)
+                              : LogSeries(wide, wideSquare, wideSquare * wideSquare));
+        } else if (name == "exp-reduction") {
+            const double k = (x * kExpStepInverse + 0x1.8p52) - 0x1.8p52;
+            const DoubleDouble r = TwoSum(x - k * kExpStep1, -k * kExpStep2);
+            std::printf(" %.0f", k);
+            PrintBits(r.hi);
+            PrintBits(r.lo - k * kExpStep3);
+        } else if (name == "log-reduction") {
+            const LogReduction r = ReduceLog(x);
+            PrintBits(r.z);
+            std::printf(" %.0f", r.exponent);
+            PrintBits(r.entry->factor);
+        } else {
+            double y = 0;
+            if (name == "pow-slow") {
+                unsigned long long yBits = 0;
+                if (std::scanf("%llx", &yBits) != 1) {
+                    return 1;
+                }
+                y = std::bit_cast<double>(std::uint64_t{yBits});
+                PrintBits(y);
+            }
+            for (const int limbs : kSlowPathLimbs) {
+                std::printf("\n ");
+                PrintApproximation(name == "exp-slow"     ? ExpApproximation(x, limbs)
+                                   : name == "log-slow"   ? LogApproximation(x, limbs)
+                                   : name == "log10-slow" ? Log10Approximation(x, limbs)
+                                                          : PowApproximation(x, y, limbs));
+            }
+        }
+        std::printf("\n");
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "parts") == 0) {
+        return Parts();
+    }
     if (argc == 4 && std::strcmp(argv[1], "cores") == 0) {
         return Cores(std::atoll(argv[2]), static_cast<unsigned>(std::atoi(argv[3])));
     }

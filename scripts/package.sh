@@ -65,6 +65,8 @@ else
 fi
 if [ "$pack_only" -eq 0 ]; then
     cmake "${configure[@]}" >/dev/null
+    # The list of programs is read from the tables by a build step.
+    cmake --build "$build" --target suite_manifest_files >/dev/null
     mapfile -t targets < <(cut -f1 "$build/suite-programs.tsv")
     cmake --build "$build" --target "${targets[@]}" >/dev/null
 fi

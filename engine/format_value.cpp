@@ -19,20 +19,43 @@ bool CodeIs(const char* code, const char* name) {
     return std::strcmp(code, name) == 0;
 }
 
-const char16_t* FixedFormatOf(const char* code) {
+// "g3" keeps at least three significant digits whatever the magnitude, so a
+// small infusion concentration or dose reads 0.0267 rather than 0.03; below
+// 1e-15 it turns to exponent form rather than show a row of zeros.
+constexpr int kMostSignificantDecimals = 15;
+
+int DecimalsForThreeDigits(double value) {
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 100) {
+        return 0;
+    }
+    if (magnitude >= 10) {
+        return 1;
+    }
+    int decimals = 2;
+    for (double bound = 1; magnitude != 0 && magnitude < bound; bound /= 10) {
+        ++decimals;
+    }
+    return decimals;
+}
+
+// The printf format of the code for `value`, written into `format`.
+void FormatOfCode(const char* code, double value, char16_t (&format)[8]) {
+    int decimals = 2;
     if (CodeIs(code, "f0") || CodeIs(code, "int")) {
-        return u"%.0f";
+        decimals = 0;
+    } else if (CodeIs(code, "f1") || CodeIs(code, "pct")) {
+        decimals = 1;
+    } else if (CodeIs(code, "f3")) {
+        decimals = 3;
+    } else if (CodeIs(code, "g3")) {
+        decimals = DecimalsForThreeDigits(value);
+        if (decimals > kMostSignificantDecimals) {
+            FormatText(format, 8, u"%%.3g");
+            return;
+        }
     }
-    if (CodeIs(code, "f1")) {
-        return u"%.1f";
-    }
-    if (CodeIs(code, "f3")) {
-        return u"%.3f";
-    }
-    if (CodeIs(code, "pct")) {
-        return u"%.1f%%";
-    }
-    return u"%.2f";
+    FormatText(format, 8, CodeIs(code, "pct") ? u"%%.%df%%%%" : u"%%.%df", decimals);
 }
 
 constexpr int kShownTextCapacity = 128;
@@ -55,7 +78,9 @@ void FormatValue(const char* code, double value, char16_t* out, int outCapacity)
         FormatDayNumber(static_cast<std::int64_t>(value), out, outCapacity);
         return;
     }
-    if (FormatText(out, outCapacity, FixedFormatOf(effective), value) > kLongestFixedText) {
+    char16_t format[8];
+    FormatOfCode(effective, value, format);
+    if (FormatText(out, outCapacity, format, value) > kLongestFixedText) {
         FormatText(out, outCapacity, CodeIs(effective, "pct") ? u"%.6g%%" : u"%.6g", value);
     }
 }

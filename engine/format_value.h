@@ -4,7 +4,9 @@
 namespace kelomed {
 
 // Codes: "f0", "f1", "f2", "f3", "int" (rounded), "pct" (value with a percent
-// sign), "date" (value as a day number); null and any other code mean "f2".
+// sign), "date" (value as a day number), "g3" (at least three significant
+// digits in fixed point: 3200, 80.0, 0.0267); null and any other code mean
+// "f2".
 // A value that is NaN or infinite prints "--".
 void FormatValue(const char* code, double value, char16_t* out, int outCapacity);
 

@@ -62,6 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"date", 1e300, "--"}, ValueCase{"date", -0x1p63, "-25252734927764585-06-07"},
         ValueCase{"date", 0x1p62, "12626367463885247-04-15"}, ValueCase{"date", 0x1p63, "--"},
         ValueCase{"date", 0x1p63 - 1024, "--"},
+        // Three significant digits at least, in fixed point, at every magnitude.
+        ValueCase{"g3", 3200, "3200"}, ValueCase{"g3", 80, "80.0"}, ValueCase{"g3", 4, "4.00"},
+        ValueCase{"g3", 0.1, "0.100"}, ValueCase{"g3", 0.0266666, "0.0267"},
+        ValueCase{"g3", -0.00123456, "-0.00123"}, ValueCase{"g3", 99.96, "100.0"},
+        ValueCase{"g3", 0, "0.00"}, ValueCase{"g3", 1.5e-20, "1.5e-20"},
+        ValueCase{"g3", 1e80, "1e+80"},
         // Too long for fixed point: exponent form rather than a cut number.
         ValueCase{"f2", 1e80, "1e+80"}, ValueCase{"pct", -2.5e100, "-2.5e+100%"},
         ValueCase{"f0", 1e70,

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 #include "engine/day_number.h"
 #include "engine/text_buffer.h"
@@ -205,8 +206,7 @@ inline constexpr int kLongestInputText = 24;
 // whose bounds are in order, a default the window accepts (so that the
 // defaults it restores are never refused), choices with distinct numbers,
 // and texts within kLongestInputText.
-template <std::size_t N>
-constexpr bool InputsAreConsistent(const InputField (&inputs)[N]) {
+constexpr bool InputsAreConsistent(std::span<const InputField> inputs) {
     for (const InputField& input : inputs) {
         if (!(input.range.lowest <= input.range.highest) ||
             !AcceptsValue(input, input.defaultValue) ||
@@ -269,10 +269,24 @@ consteval void CheckTexts(const ToolTexts& texts) {
     }
 }
 
-template <std::size_t N>
-consteval void CheckInputs(const InputField (&inputs)[N]) {
+consteval void CheckInputs(std::span<const InputField> inputs) {
+    if (inputs.size() > kMaxInputs) {
+        ToolTableIsInvalid("a tool holds at most 16 inputs");
+    }
     if (!InputsAreConsistent(inputs)) {
         ToolTableIsInvalid("an input's range, default, choices or texts do not agree");
+    }
+}
+
+consteval void CheckOutputs(std::span<const OutputField> outputs) {
+    if (outputs.size() > kMaxOutputs) {
+        ToolTableIsInvalid("a tool holds at most 16 outputs");
+    }
+    for (const OutputField& output : outputs) {
+        if (TextLength(output.label) > kLongestOutputText ||
+            (output.unit != nullptr && TextLength(output.unit) > kLongestOutputText)) {
+            ToolTableIsInvalid("an output's label or unit is longer than 64 units");
+        }
     }
 }
 
@@ -288,18 +302,14 @@ consteval ToolDef CheckedTool(const ToolTexts& texts, std::int32_t inputCount,
 }
 
 // A formula tool: inputs, outputs in evaluation order, rules in priority order.
-template <std::size_t I, std::size_t O, std::size_t R>
-consteval ToolDef FormulaTool(const ToolTexts& texts, const InputField (&inputs)[I],
-                              const OutputField (&outputs)[O], const VerdictRule (&rules)[R]) {
+consteval ToolDef FormulaTool(const ToolTexts& texts, std::span<const InputField> inputs,
+                              std::span<const OutputField> outputs,
+                              std::span<const VerdictRule> rules) {
     CheckInputs(inputs);
-    for (const OutputField& output : outputs) {
-        if (TextLength(output.label) > kLongestOutputText ||
-            (output.unit != nullptr && TextLength(output.unit) > kLongestOutputText)) {
-            ToolTableIsInvalid("an output's label or unit is longer than 64 units");
-        }
-    }
-    return CheckedTool(texts, InputCountOf(inputs), inputs, OutputCountOf(outputs), outputs,
-                       RuleCountOf(rules), rules, nullptr);
+    CheckOutputs(outputs);
+    return CheckedTool(texts, static_cast<std::int32_t>(inputs.size()), inputs.data(),
+                       static_cast<std::int32_t>(outputs.size()), outputs.data(),
+                       static_cast<std::int32_t>(rules.size()), rules.data(), nullptr);
 }
 
 // A report tool: its inputs and the generator that writes its report.
@@ -316,8 +326,8 @@ consteval ToolDef ReportTool(const ToolTexts& texts, ReportGenerator* generate) 
 }
 
 // The counts as far as the 16 places of the input vector and the output
-// values reach; a table checked by InputCountOf and OutputCountOf is within
-// them already.
+// values reach; a table built by FormulaTool or ReportTool is within them
+// already.
 constexpr int BoundedInputCount(const ToolDef& tool) {
     return tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs;
 }

@@ -10,9 +10,9 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 
 id=${1:-48}
-if ! [[ "$id" =~ ^[0-9]{1,3}$ ]] || ! grep -q "^KELOMED_TOOL($((10#$id)), " tools/tool_list.h; then
+if ! [[ "$id" =~ ^[0-9]{1,3}$ ]] || ! grep -Eq "^KELOMED_(INFUSION_)?TOOL\($((10#$id)), " tools/tool_list.h; then
     echo "no tool '$id'; the suite's tools are:" >&2
-    sed -n 's/^KELOMED_TOOL(\([0-9]*\), \(.*\))$/  \1  (tools\/\2.cpp)/p' tools/tool_list.h >&2
+    sed -En 's/^KELOMED_(INFUSION_)?TOOL\(([0-9]*), (.*)\)$/  \2  (tools\/\3.cpp)/p' tools/tool_list.h >&2
     exit 2
 fi
 program=$(printf 'kelomed-t%03d' "$((10#$id))")

@@ -5,7 +5,9 @@ namespace {
 
 const ToolDef* const kSuite[] = {
 #define KELOMED_TOOL(id, file) &ToolDefinition<id>(),
+#define KELOMED_INFUSION_TOOL KELOMED_TOOL
 #include "tools/tool_list.h"
+#undef KELOMED_INFUSION_TOOL
 #undef KELOMED_TOOL
 };
 

@@ -23,7 +23,9 @@ const ToolDef& ToolDefinition();
 #define KELOMED_TOOL(id, file) \
     template <>                \
     const ToolDef& ToolDefinition<id>();
+#define KELOMED_INFUSION_TOOL KELOMED_TOOL
 #include "tools/tool_list.h"
+#undef KELOMED_INFUSION_TOOL
 #undef KELOMED_TOOL
 
 // Every tool of the suite, in the order of the list.

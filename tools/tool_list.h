@@ -1,6 +1,7 @@
 // Every tool of the suite, one program each: KELOMED_TOOL(id, the file in
-// tools/ that defines it, without ".cpp"). The build reads this list to make
-// the programs, so adding a tool is its file and one line here.
+// tools/ that defines it, without ".cpp"), or KELOMED_INFUSION_TOOL for a
+// drug of the infusion family (tools/infusion.h). The build reads this list
+// to make the programs, so adding a tool is its file and one line here.
 KELOMED_TOOL(48, norepinephrine_dose)
 KELOMED_TOOL(49, pump_rate_to_dose)
 KELOMED_TOOL(61, body_surface_area)
@@ -9,6 +10,18 @@ KELOMED_TOOL(63, egfr_ckd_epi_2021)
 KELOMED_TOOL(64, qtc_interval)
 KELOMED_TOOL(65, meld_score)
 KELOMED_TOOL(66, glasgow_coma_scale)
+KELOMED_INFUSION_TOOL(70, dopamine_infusion)
+KELOMED_INFUSION_TOOL(71, dobutamine_infusion)
+KELOMED_INFUSION_TOOL(72, epinephrine_infusion)
+KELOMED_INFUSION_TOOL(73, vasopressin_infusion)
+KELOMED_INFUSION_TOOL(74, phenylephrine_infusion)
+KELOMED_INFUSION_TOOL(75, nitroglycerin_infusion)
+KELOMED_INFUSION_TOOL(76, nitroprusside_infusion)
+KELOMED_INFUSION_TOOL(77, nicardipine_infusion)
+KELOMED_INFUSION_TOOL(78, esmolol_infusion)
+KELOMED_INFUSION_TOOL(79, milrinone_infusion)
+KELOMED_INFUSION_TOOL(80, dexmedetomidine_infusion)
+KELOMED_INFUSION_TOOL(81, propofol_infusion)
 KELOMED_TOOL(101, nurse_rota)
 KELOMED_TOOL(102, dosing_times)
 KELOMED_TOOL(103, blood_draw_order)

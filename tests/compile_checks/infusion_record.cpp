@@ -1,0 +1,41 @@
+// An infusion record that passes its checks compiles; each WRONG_* variant
+// must stop the build with its check's message.
+#include "tools/infusion.h"
+
+namespace kelomed {
+namespace {
+
+constexpr InfusionDrug kDrug = {
+    .texts = {999, u"试验药配置与剂量", u"按体重计算泵速", u"重症用药", nullptr, u"注意"},
+    .unit = DoseUnit::MicrogramPerKgPerMinute,
+    .usualLowest = "2",
+#ifdef WRONG_MAXIMUM_BELOW_USUAL
+    .usualHighest = "60",
+#elif defined(WRONG_NOT_A_DECIMAL)
+    .usualHighest = "2O",
+#else
+    .usualHighest = "20",
+#endif
+    .maximum = "50",
+#ifdef WRONG_SOURCE_WITHOUT_YEAR
+    .source = u"说明书：最大 50 μg/kg/min",
+#elif defined(WRONG_SOURCE_IN_OTHER_UNIT)
+    .source = u"说明书（2023）：最大 50 μg/kg/h",
+#else
+    .source = u"说明书（2023）：最大 50 μg/kg/min",
+#endif
+#ifdef WRONG_DOSE_FIELD_STOPS_AT_MAXIMUM
+    .doseRange = Between(0.2, 50),
+#else
+    .doseRange = Between(0.2, 250),
+#endif
+    .defaultDose = 5,
+    .amountRange = Between(1, 2000),
+    .defaultAmount = 200,
+    .defaultVolume = 50,
+};
+
+static_assert(InfusionTool<kDrug>::tool.ruleCount == 4);
+
+}  // namespace
+}  // namespace kelomed

@@ -1,0 +1,28 @@
+// Tool 80: dexmedetomidine for sedation, by body weight per hour.
+#include "tools/infusion.h"
+
+namespace kelomed {
+namespace {
+
+constexpr InfusionDrug kDexmedetomidine = {
+    .texts = {80, u"右美托咪定配置与剂量", u"按体重计算右美托咪定泵速", u"重症用药", nullptr,
+              u"可致低血压、心动过缓；欧盟说明书不推荐 ICU 镇静用负荷剂量。"},
+    .unit = DoseUnit::MicrogramPerKgPerHour,
+    .usualLowest = "0.2",
+    .usualHighest = "0.7",
+    .maximum = "1.4",
+    .source =
+        u"Precedex 美国说明书（2026 年查阅）：ICU 维持 0.2-0.7 μg/kg/h；"
+        u"Dexdor 欧盟说明书（2019）：最大 1.4 μg/kg/h",
+    .doseRange = Between(0.02, 7),
+    .defaultDose = 0.5,
+    .amountRange = Between(10, 2000),
+    .defaultAmount = 200,
+    .defaultVolume = 50,
+};
+
+}  // namespace
+
+KELOMED_SUITE_INFUSION(kDexmedetomidine)
+
+}  // namespace kelomed

@@ -42,17 +42,28 @@ drive_to_file() {
 
 failed=0
 
+# The window's client area, WxH+X+Y: the one given, or the driver's answer.
+client_geometry() {
+    if [ -n "${1:-}" ]; then
+        echo "$1"
+    else
+        drive client-rect
+    fi
+}
+
 # The verdict label (client 492,142, 492 x 46) must show the colour of
-# `level` and none of the other levels' colours.
+# `level` and none of the other levels' colours. GEOMETRY, when known,
+# saves a run of the driver.
 check_verdict_colour() {
-    local level=$1 what=$2
+    local level=$1 what=$2 geometry=${3:-}
     local colours=(008060 B08400 D66C00 BE1E2D)
     local expected=${colours[0]}
     if [ "$level" -ge 1 ] && [ "$level" -le 3 ]; then
         expected=${colours[$level]}
     fi
     local origin_x origin_y
-    read -r origin_x origin_y < <(drive client-rect | sed -E 's/^[0-9]+x[0-9]+\+([0-9]+)\+([0-9]+)$/\1 \2/')
+    read -r origin_x origin_y < <(client_geometry "$geometry" |
+        sed -E 's/^[0-9]+x[0-9]+\+([0-9]+)\+([0-9]+)$/\1 \2/')
     local pixels
     pixels=$(xwd -root -silent -display ":$display" |
         convert xwd:- -crop "492x46+$((origin_x + 492))+$((origin_y + 142))" +repage txt:-)
@@ -102,7 +113,7 @@ check_focus_cue() {
 screenshot() {
     local file=$1
     local geometry
-    geometry=$(drive client-rect)
+    geometry=$(client_geometry "${2:-}")
     xwd -root -silent -display ":$display" | convert xwd:- -crop "$geometry" +repage "$file" &&
         echo "screenshot: $file ($geometry)"
 }
@@ -159,9 +170,10 @@ for program in "$@"; do
     fi
     drive_to_file "$shots/$name.log" tool "$program" "$id" || failed=1
     level=$(sed -n 's/^LEVEL //p' "$shots/$name.log" | tail -1)
+    client=$(sed -n 's/^CLIENT //p' "$shots/$name.log" | tail -1)
     if [ -n "$level" ]; then
-        check_verdict_colour "$level" "$name defaults"
-        screenshot "$shots/$name.png"
+        check_verdict_colour "$level" "$name defaults" "$client"
+        screenshot "$shots/$name.png" "$client"
     fi
     # The longest reports, whole on screen, on the clipboard and in a record
     # file a CSV reader reads one row per record; the rota's file first

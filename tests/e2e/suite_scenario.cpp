@@ -428,6 +428,17 @@ void PrintLevel(std::int32_t level) {
     Print(L"LEVEL " + std::to_wstring(level) + L"\n");
 }
 
+// The window's client area on the screen, WxH+X+Y, for the script's pixel
+// checks and screenshot without another run of the driver.
+void PrintClientRect(const GuiProbe& gui) {
+    RECT client;
+    GetClientRect(gui.main(), &client);
+    POINT origin = {0, 0};
+    ClientToScreen(gui.main(), &origin);
+    Print(L"CLIENT " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom) +
+          L"+" + std::to_wstring(origin.x) + L"+" + std::to_wstring(origin.y) + L"\n");
+}
+
 }  // namespace
 
 int RunToolScenario(const std::wstring& program, int id) {
@@ -464,6 +475,7 @@ int RunToolScenario(const std::wstring& program, int id) {
                        L"the compute button computes");
     checks.Summary();
     PrintLevel(expected.level);
+    PrintClientRect(gui);
     return checks.failed() == 0 ? 0 : 1;
 }
 

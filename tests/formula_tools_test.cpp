@@ -72,15 +72,10 @@ void CheckCases(int id, const std::vector<FormulaCase>& cases) {
         for (std::size_t i = 0; i < c.inputs.size(); ++i) {
             inputs[i] = c.inputs[i];
         }
-        char16_t report[4096];
-        char16_t verdict[512];
-        char16_t copy[8192];
-        std::int32_t level = -1;
-        ComputeTool(tool, inputs, report, 4096, verdict, 512, level, copy, 8192,
-                    testing::kTestToday);
-        EXPECT_EQ(ShownValues(tool, Utf8Of(report)), c.shown) << Utf8Of(report);
-        EXPECT_EQ(level, c.level);
-        EXPECT_EQ(Utf8Of(verdict), c.verdict);
+        const testing::ReportResult result = testing::ComputeResult(tool, inputs);
+        EXPECT_EQ(ShownValues(tool, result.report), c.shown) << result.report;
+        EXPECT_EQ(result.level, c.level);
+        EXPECT_EQ(result.verdict, c.verdict);
     }
 }
 

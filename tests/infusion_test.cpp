@@ -125,15 +125,10 @@ TEST(InfusionLibrary, EveryLimitFromBothSides) {
                 ASSERT_TRUE(AcceptsValue(tool.inputs[0], dose));
                 double inputs[kMaxInputs] = {};
                 FillInputs(tool, DefaultDosing(*drug, dose), inputs);
-                char16_t report[4096];
-                char16_t verdict[512];
-                char16_t copy[4096];
-                std::int32_t level = -1;
-                ComputeTool(tool, inputs, report, 4096, verdict, 512, level, copy, 4096,
-                            testing::kTestToday);
+                const testing::ReportResult result = testing::ComputeResult(tool, inputs);
                 const std::int32_t expected = ExpectedLevel(*drug, dose);
-                EXPECT_EQ(level, expected);
-                const std::string text = Utf8Of(verdict);
+                EXPECT_EQ(result.level, expected);
+                const std::string& text = result.verdict;
                 const std::string named =
                     expected == 3   ? std::string("超过最大剂量 ") + drug->maximum
                     : expected == 2 ? std::string("高于常用剂量上限 ") + drug->usualHighest

@@ -32,6 +32,20 @@ struct ReportResult {
     }
 };
 
+// What `tool` computes for `inputs` (16 places), as the self-test's buffers
+// hold it.
+inline ReportResult ComputeResult(const ToolDef& tool, const double* inputs) {
+    std::vector<char16_t> report(8192);
+    std::vector<char16_t> verdict(512);
+    std::vector<char16_t> copy(8192);
+    ReportResult result;
+    ComputeTool(tool, inputs, report.data(), 8192, verdict.data(), 512, result.level, copy.data(),
+                8192, kTestToday);
+    result.report = Utf8Of(report.data());
+    result.verdict = Utf8Of(verdict.data());
+    return result;
+}
+
 class GeneratorTool {
   public:
     GeneratorTool(ReportGenerator* generate, std::vector<const char*> keys)

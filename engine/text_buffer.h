@@ -38,9 +38,13 @@ int AppendUnits(char16_t* destination, int capacity, const char16_t* source, int
 // Appends all of `source` that fits. Returns the number of units appended.
 int AppendText(char16_t* destination, int capacity, const char16_t* source);
 
-// True when the text is present and not empty; also while compiling.
+// True when the text is present and not empty. Also while compiling, where
+// a null text does not compile, as for TextLength.
 constexpr bool HasText(const char16_t* text) {
-    return text != nullptr && text[0] != 0;
+    if (!std::is_constant_evaluated() && text == nullptr) {
+        return false;
+    }
+    return text[0] != 0;
 }
 
 // True when `text` reaches the last usable unit of its buffer: a bounded

@@ -67,8 +67,9 @@ struct DoseUnitShape {
     const char* dosePerRateExpression;
 };
 
-// Each expression reads the inputs alone (not an earlier output), so that
-// the self-test, which evaluates every output on its own, reads the same.
+// One row per DoseUnit, in the enum's order. Each expression reads the
+// inputs alone (not an earlier output), so that the self-test, which
+// evaluates every output on its own, reads the same.
 // clang-format off
 inline constexpr DoseUnitShape kDoseUnitShapes[] = {
     {u"μg/kg/min", u"mg", u"μg/ml", u"mg/h", true,
@@ -191,8 +192,8 @@ inline constexpr std::int32_t kBelowUsualLevel = 1;
 inline constexpr std::int32_t kAboveUsualLevel = 2;
 inline constexpr std::int32_t kAboveMaximumLevel = 3;
 
-// The infusion tool of `Drug`: every table lives here, in static storage, so
-// that the ToolDef can point into it.
+// The tables of `Drug`'s tool: they live here, in static storage, so that
+// the ToolDef can point into them.
 template <const InfusionDrug& Drug>
 struct InfusionTool {
     static constexpr DoseUnitShape shape = ShapeOf(Drug.unit);
@@ -258,11 +259,16 @@ struct InfusionTool {
         {"per_hour", u"每小时药量", shape.amountPerHour, shape.amountPerHourExpression, "g3"},
         {"per_rate", u"每 1 ml/h 相当于", shape.dose, shape.dosePerRateExpression, "g3"},
     }};
-
-    static constexpr ToolDef tool = FormulaTool(CheckedInfusionTexts(Drug, reference.units),
-                                                std::span(inputs.data(), inputCount), outputs,
-                                                std::span(rules.data(), ruleCount));
 };
+
+// The tool of `Drug`, built from its tables and checked while compiling.
+template <const InfusionDrug& Drug>
+consteval ToolDef InfusionToolOf() {
+    using Tables = InfusionTool<Drug>;
+    return FormulaTool(CheckedInfusionTexts(Drug, Tables::reference.units),
+                       std::span(Tables::inputs.data(), Tables::inputCount), Tables::outputs,
+                       std::span(Tables::rules.data(), Tables::ruleCount));
+}
 
 // The infusion drug of tool `Id`, for the tools listed with
 // KELOMED_INFUSION_TOOL.
@@ -280,11 +286,12 @@ const InfusionDrug& InfusionDrugDefinition();
 // Makes `drug`, a constant InfusionDrug of a file in tools/, the suite's
 // tool of its id: the one line every infusion file ends with.
 #define KELOMED_SUITE_INFUSION(drug)                              \
+    constexpr ToolDef kInfusionTool = InfusionToolOf<drug>();     \
     template <>                                                   \
     const InfusionDrug& InfusionDrugDefinition<drug.texts.id>() { \
         return drug;                                              \
     }                                                             \
-    KELOMED_SUITE_TOOL(InfusionTool<drug>::tool)
+    KELOMED_SUITE_TOOL(kInfusionTool)
 
 // Every infusion drug of the suite, in the order of the list.
 std::span<const InfusionDrug* const> InfusionLibrary();

@@ -35,7 +35,7 @@ constexpr InfusionDrug kDrug = {
     .defaultVolume = 50,
 };
 
-static_assert(InfusionTool<kDrug>::tool.ruleCount == 4);
+static_assert(InfusionToolOf<kDrug>().ruleCount == 4);
 
 }  // namespace
 }  // namespace kelomed

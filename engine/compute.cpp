@@ -35,7 +35,7 @@ bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values
             shown[i] = 0;
         } else {
             FormatValue(output.format, values[i], valueText, kValueTextCapacity);
-            shown[i] = ShownValue(output.format, values[i]);
+            shown[i] = ShownValue(output.format, values[i], valueText);
         }
         // "label：value unit" and CR LF, cut to 255 units like any line.
         char16_t line[kFormulaLineCapacity] = {};

@@ -29,9 +29,8 @@ inline constexpr int kLongestFormulaReport =
 // output as the value its shown text stands for (or, when an output failed,
 // shows it as "--" and asks for the inputs to be checked, at
 // kFailedComputeLevel); a report tool hands the work to its generator, with
-// `today`. Returns the level and stores
-// it in `level`. The verdict buffer must hold at least 13 units (the fallback verdict and its
-// terminator).
+// `today`. Returns the level and stores it in `level`. The verdict buffer
+// must hold at least 13 units (the fallback verdict and its terminator).
 std::int32_t ComputeTool(const ToolDef& tool, const double* inputs, char16_t* report,
                          int reportCapacity, char16_t* verdict, int verdictCapacity,
                          std::int32_t& level, char16_t* reportCopy, int reportCopyCapacity,

@@ -58,8 +58,6 @@ void FormatOfCode(const char* code, double value, char16_t (&format)[8]) {
     FormatText(format, 8, CodeIs(code, "pct") ? u"%%.%df%%%%" : u"%%.%df", decimals);
 }
 
-constexpr int kShownTextCapacity = 128;
-
 }  // namespace
 
 void FormatValue(const char* code, double value, char16_t* out, int outCapacity) {
@@ -85,16 +83,18 @@ void FormatValue(const char* code, double value, char16_t* out, int outCapacity)
     }
 }
 
-double ShownValue(const char* code, double value) {
-    char16_t text[kShownTextCapacity];
-    FormatValue(code, value, text, kShownTextCapacity);
+double ShownValue(const char* code, double value, const char16_t* text) {
     if (code != nullptr && CodeIs(code, "date")) {
         return text[0] == u'-' && text[1] == u'-' ? std::nan("") : std::trunc(value);
     }
-    // The text is ASCII: a sign, digits, a point, an exponent, a percent sign.
-    char narrow[kShownTextCapacity];
+    // The text is ASCII: a sign, digits, a point, an exponent, a percent
+    // sign; and no longer than the longest fixed text.
+    char narrow[kLongestFixedText];
     int length = 0;
     for (; text[length] != 0 && text[length] != u'%'; ++length) {
+        if (length == kLongestFixedText) {
+            return std::nan("");
+        }
         narrow[length] = static_cast<char>(text[length]);
     }
     double shown = 0;

@@ -10,10 +10,11 @@ namespace kelomed {
 // A value that is NaN or infinite prints "--".
 void FormatValue(const char* code, double value, char16_t* out, int outCapacity);
 
-// The number that FormatValue's text of `value` stands for: 0.045 with "f2"
-// shows "0.04" and stands for 0.04; a percentage stands for the number before
-// its sign, a date for its day number; NaN when the text is "--". A rule that
-// reads this can never contradict the number shown beside it.
-double ShownValue(const char* code, double value);
+// The number that `text`, FormatValue's text of `value`, stands for: 0.045
+// with "f2" shows "0.04" and stands for 0.04; a percentage stands for the
+// number before its sign, a date for its day number; NaN when the text is
+// "--". A rule that reads this can never contradict the number shown beside
+// it.
+double ShownValue(const char* code, double value, const char16_t* text);
 
 }  // namespace kelomed

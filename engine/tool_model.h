@@ -313,11 +313,11 @@ consteval ToolDef FormulaTool(const ToolTexts& texts, std::span<const InputField
 }
 
 // A report tool: its inputs and the generator that writes its report.
-template <std::size_t I>
-consteval ToolDef ReportTool(const ToolTexts& texts, const InputField (&inputs)[I],
+consteval ToolDef ReportTool(const ToolTexts& texts, std::span<const InputField> inputs,
                              ReportGenerator* generate) {
     CheckInputs(inputs);
-    return CheckedTool(texts, InputCountOf(inputs), inputs, 0, nullptr, 0, nullptr, generate);
+    return CheckedTool(texts, static_cast<std::int32_t>(inputs.size()), inputs.data(), 0, nullptr,
+                       0, nullptr, generate);
 }
 
 // A report tool without inputs.

@@ -32,7 +32,7 @@ TEST_P(ValueFormat, ByCode) {
     char16_t out[128];
     FormatValue(c.code, c.value, out, 128);
     EXPECT_EQ(Utf8Of(out), c.expected) << (c.code != nullptr ? c.code : "(null)") << " " << c.value;
-    const double shown = ShownValue(c.code, c.value);
+    const double shown = ShownValue(c.code, c.value, out);
     const std::string text = c.expected;
     if (text == "--") {
         EXPECT_TRUE(std::isnan(shown));

@@ -573,19 +573,14 @@ TEST(FormulaTools, VerdictsReadTheValuesAsShown) {
         for (const std::vector<double>& v : vectors) {
             double inputs[kMaxInputs] = {};
             std::copy(v.begin(), v.end(), inputs);
-            char16_t report[4096];
-            char16_t verdict[512];
-            char16_t copy[8192];
-            std::int32_t level = 0;
-            ComputeTool(*tool, inputs, report, 4096, verdict, 512, level, copy, 8192,
-                        testing::kTestToday);
+            const testing::ReportResult result = testing::ComputeResult(*tool, inputs);
             std::vector<double> shown;
-            for (const std::string& text : ShownValues(*tool, Utf8Of(report))) {
+            for (const std::string& text : ShownValues(*tool, result.report)) {
                 shown.push_back(text == "--" ? std::nan("") : std::stod(text));
             }
             const std::string expected = VerdictFromShown(tool->id, shown, inputs);
-            ASSERT_EQ(Utf8Of(verdict).compare(0, expected.size(), expected), 0)
-                << tool->id << ": " << Utf8Of(report) << Utf8Of(verdict);
+            ASSERT_EQ(result.verdict.compare(0, expected.size(), expected), 0)
+                << tool->id << ": " << result.report << result.verdict;
             ++checked;
         }
     }
@@ -603,17 +598,11 @@ TEST(FormulaTools, PumpRateRoundTripsTool48) {
             for (double drug : {1.0, 2.0, 4.0, 8.0, 16.0}) {
                 for (double dilution : {20.0, 50.0, 100.0}) {
                     double inputs[kMaxInputs] = {dose, weight, drug, dilution};
-                    char16_t report[4096];
-                    char16_t verdict[512];
-                    char16_t copy[8192];
-                    std::int32_t level = 0;
-                    ComputeTool(forward, inputs, report, 4096, verdict, 512, level, copy, 8192,
-                                testing::kTestToday);
-                    const std::vector<std::string> rate = ShownValues(forward, Utf8Of(report));
+                    const std::vector<std::string> rate =
+                        ShownValues(forward, testing::ComputeResult(forward, inputs).report);
                     inputs[0] = std::stod(rate[1]);
-                    ComputeTool(inverse, inputs, report, 4096, verdict, 512, level, copy, 8192,
-                                testing::kTestToday);
-                    const std::vector<std::string> back = ShownValues(inverse, Utf8Of(report));
+                    const std::vector<std::string> back =
+                        ShownValues(inverse, testing::ComputeResult(inverse, inputs).report);
                     char16_t expected[32];
                     FormatValue("f2", dose, expected, 32);
                     ASSERT_EQ(back[1], Utf8Of(expected))

@@ -33,14 +33,16 @@ struct ReportResult {
 };
 
 // What `tool` computes for `inputs` (16 places), as the self-test's buffers
-// hold it.
-inline ReportResult ComputeResult(const ToolDef& tool, const double* inputs) {
-    std::vector<char16_t> report(8192);
-    std::vector<char16_t> verdict(512);
+// hold it unless told otherwise.
+inline ReportResult ComputeResult(const ToolDef& tool, const double* inputs,
+                                  int reportCapacity = 8192, int verdictCapacity = 512,
+                                  const CivilDate& today = kTestToday) {
+    std::vector<char16_t> report(static_cast<std::size_t>(reportCapacity));
+    std::vector<char16_t> verdict(static_cast<std::size_t>(verdictCapacity));
     std::vector<char16_t> copy(8192);
     ReportResult result;
-    ComputeTool(tool, inputs, report.data(), 8192, verdict.data(), 512, result.level, copy.data(),
-                8192, kTestToday);
+    ComputeTool(tool, inputs, report.data(), reportCapacity, verdict.data(), verdictCapacity,
+                result.level, copy.data(), 8192, today);
     result.report = Utf8Of(report.data());
     result.verdict = Utf8Of(verdict.data());
     return result;
@@ -73,15 +75,7 @@ class GeneratorTool {
     ReportResult Compute(std::vector<double> values, int reportCapacity = 8192,
                          int verdictCapacity = 512, const CivilDate& today = kTestToday) const {
         values.resize(16);
-        std::vector<char16_t> report(static_cast<std::size_t>(reportCapacity));
-        std::vector<char16_t> verdict(static_cast<std::size_t>(verdictCapacity));
-        std::vector<char16_t> copy(8192);
-        ReportResult result;
-        ComputeTool(tool_, values.data(), report.data(), reportCapacity, verdict.data(),
-                    verdictCapacity, result.level, copy.data(), 8192, today);
-        result.report = Utf8Of(report.data());
-        result.verdict = Utf8Of(verdict.data());
-        return result;
+        return ComputeResult(tool_, values.data(), reportCapacity, verdictCapacity, today);
     }
 
   private:

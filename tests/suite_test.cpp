@@ -208,23 +208,14 @@ TEST(Suite, ChoicesAreTheItemsTheirReportsName) {
             std::set<std::string> reports;
             for (int item = 0; item < input.choiceCount; ++item) {
                 double inputs[kMaxInputs] = {};
-                for (int j = 0; j < tool->inputCount; ++j) {
-                    inputs[j] = tool->inputs[j].defaultValue;
-                }
+                FillDefaults(*tool, inputs);
                 inputs[i] = input.choices[item].value;
-                char16_t report[kReportTextCapacity];
-                char16_t verdict[kVerdictTextCapacity];
-                static char16_t copy[kReportTextCapacity];
-                std::int32_t level = 0;
-                ComputeTool(*tool, inputs, report, kReportTextCapacity, verdict,
-                            kVerdictTextCapacity, level, copy, kReportTextCapacity,
-                            testing::kTestToday);
+                const std::string report = ReportOf(*tool, inputs);
                 const std::string name = Utf8Of(input.choices[item].name);
-                EXPECT_TRUE(reports.insert(Utf8Of(report)).second) << tool->id << " " << name;
+                EXPECT_TRUE(reports.insert(report).second) << tool->id << " " << name;
                 // The critical values card lists a group's values, not its name.
                 if (tool->id != 104) {
-                    EXPECT_NE(Utf8Of(report).find(name), std::string::npos)
-                        << tool->id << " " << name;
+                    EXPECT_NE(report.find(name), std::string::npos) << tool->id << " " << name;
                 }
             }
         }
@@ -240,20 +231,12 @@ TEST(Suite, FormulaDefaultsComputeAndTheSelftestShowsTheWindowsValues) {
         }
         SCOPED_TRACE(tool->id);
         double inputs[kMaxInputs] = {};
-        for (int i = 0; i < tool->inputCount; ++i) {
-            inputs[i] = tool->inputs[i].defaultValue;
-        }
-        char16_t report[8192];
-        char16_t verdict[512];
-        char16_t copy[8192];
-        std::int32_t level = 0;
-        ComputeTool(*tool, inputs, report, 8192, verdict, 512, level, copy, 8192,
-                    testing::kTestToday);
+        FillDefaults(*tool, inputs);
+        const std::string lines = ReportOf(*tool, inputs);
         char16_t selftest[kSelftestTextCapacity];
         EXPECT_EQ(BuildSelftestText(*tool, testing::kTestToday, selftest, kSelftestTextCapacity),
                   0);
         const std::string text = Utf8Of(selftest);
-        const std::string lines = Utf8Of(report);
         for (int i = 0; i < tool->outputCount; ++i) {
             const OutputField& output = tool->outputs[i];
             const std::string label = Utf8Of(output.label);

@@ -6,7 +6,6 @@
 namespace kelomed {
 namespace {
 
-constexpr std::int32_t kMostDoses = 30;
 constexpr int kEntryCapacity = 64;
 constexpr char16_t kSeparator[] = u"  |  ";
 constexpr char16_t kNote[] = u"说明：按等间隔给药；抗菌药物需结合半衰期与肾肝功能调整。";

@@ -5,7 +5,6 @@
 namespace kelomed {
 namespace {
 
-constexpr std::int32_t kMostVisits = 20;
 constexpr int kDateTextCapacity = 32;
 constexpr char16_t kVisitLine[] = u"第 %d 次：%ls";
 constexpr char16_t kContents[] =

@@ -4,8 +4,6 @@
 namespace kelomed {
 namespace {
 
-constexpr std::int32_t kMostNurses = 40;
-constexpr std::int32_t kMostDays = 31;
 constexpr int kNameCapacity = 12;
 constexpr int kCellCapacity = 16;
 constexpr char16_t kShiftCodes[] = {u'D', u'N', u'R'};

@@ -1,10 +1,14 @@
-// The three-shift nurse rota: "nurses" (1 to 40) over "days" (1 to 31), D, N and R in turn. Level
-// 0.
+// The three-shift nurse rota: "nurses" over "days", D, N and R in turn.
+// Level 0.
 #pragma once
 
 #include "engine/tool_model.h"
 
 namespace kelomed {
+
+// The most nurses and days the rota makes: its tool's inputs go no higher.
+inline constexpr std::int32_t kMostNurses = 40;
+inline constexpr std::int32_t kMostDays = 31;
 
 ReportGenerator GenerateNurseRota;
 

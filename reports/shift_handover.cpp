@@ -4,7 +4,6 @@
 namespace kelomed {
 namespace {
 
-constexpr std::int32_t kMostBeds = 30;
 constexpr char16_t kHeading[] = u"交班报告（床号 / 诊断 / 本班病情 / 治疗与管路 / 需下一班关注）：";
 constexpr char16_t kBedLine[] =
     u"%02d 床：诊断＿＿；体温＿℃ 脉搏＿次/分 呼吸＿次/分 血压＿/＿mmHg "

@@ -10,7 +10,7 @@ namespace {
 constexpr InputField kInputs[] = {
     ClockTimeInput("start", u"首剂时间", 8),
     NumberInput("interval", u"给药间隔", u"小时", 8, Between(0.25, 168)),
-    NumberInput("times", u"给药次数", u"次", 3, WholeBetween(1, 30)),
+    NumberInput("times", u"给药次数", u"次", 3, WholeBetween(1, kMostDoses)),
 };
 
 constexpr ToolDef kTool = ReportTool(

@@ -10,7 +10,7 @@ namespace {
 constexpr InputField kInputs[] = {
     NumberInput("start", u"首次随访", u"天后", 7, WholeBetween(0, 3650)),
     NumberInput("gap", u"随访间隔", u"天", 30, WholeBetween(1, 3650)),
-    NumberInput("times", u"随访次数", u"次", 4, WholeBetween(1, 20)),
+    NumberInput("times", u"随访次数", u"次", 4, WholeBetween(1, kMostVisits)),
 };
 
 constexpr ToolDef kTool = ReportTool(

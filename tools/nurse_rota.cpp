@@ -7,8 +7,8 @@ namespace {
 
 // As many nurses and days as the rota makes; more are refused, not cut.
 constexpr InputField kInputs[] = {
-    NumberInput("nurses", u"护士人数", u"人", 6, WholeBetween(1, 40)),
-    NumberInput("days", u"排班天数", u"天", 7, WholeBetween(1, 31)),
+    NumberInput("nurses", u"护士人数", u"人", 6, WholeBetween(1, kMostNurses)),
+    NumberInput("days", u"排班天数", u"天", 7, WholeBetween(1, kMostDays)),
 };
 
 constexpr ToolDef kTool =

@@ -7,7 +7,7 @@ namespace {
 
 // As many beds as the template makes; more are refused, not cut.
 constexpr InputField kInputs[] = {
-    NumberInput("beds", u"床位数", u"床", 10, WholeBetween(1, 30)),
+    NumberInput("beds", u"床位数", u"床", 10, WholeBetween(1, kMostBeds)),
 };
 
 constexpr ToolDef kTool =

@@ -114,14 +114,9 @@ TEST_F(Commands, StartsReadyWithoutResult) {
 
 // The engine's report and verdict of the defaults, as the window must show them.
 std::pair<std::string, std::string> DefaultResult() {
-    const double inputs[] = {0.20000000298023224, 60, 4, 50};
-    char16_t report[kReportTextCapacity];
-    char16_t verdict[kVerdictTextCapacity];
-    static char16_t copy[kReportTextCapacity];
-    std::int32_t level = 0;
-    ComputeTool(ToolDefinition<48>(), inputs, report, kReportTextCapacity, verdict,
-                kVerdictTextCapacity, level, copy, kReportTextCapacity, testing::kTestToday);
-    return {Utf8Of(report), Utf8Of(verdict)};
+    const double inputs[kMaxInputs] = {0.20000000298023224, 60, 4, 50};
+    const testing::ReportResult result = testing::ComputeResult(ToolDefinition<48>(), inputs);
+    return {result.report, result.verdict};
 }
 
 TEST_F(Commands, ComputeShowsResultAndKeepsCopyText) {

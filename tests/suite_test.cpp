@@ -33,13 +33,7 @@ void FillDefaults(const ToolDef& tool, double* inputs) {
 }
 
 std::string ReportOf(const ToolDef& tool, const double* inputs) {
-    static char16_t report[kReportTextCapacity];
-    static char16_t copy[kReportTextCapacity];
-    char16_t verdict[kVerdictTextCapacity];
-    std::int32_t level = 0;
-    ComputeTool(tool, inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity, level,
-                copy, kReportTextCapacity, testing::kTestToday);
-    return Utf8Of(report);
+    return testing::ComputeResult(tool, inputs, kReportTextCapacity).report;
 }
 
 TEST(Suite, ToolsHaveDistinctThreeDigitIds) {

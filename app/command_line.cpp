@@ -9,6 +9,7 @@ namespace {
 
 constexpr char16_t kSelftestSwitch[] = u"--selftest";
 constexpr char16_t kTodaySwitch[] = u"--today=";
+constexpr char16_t kSetSwitch[] = u"--set";
 constexpr char16_t kDefaultPath[] = u"selftest.txt";
 
 bool Equal(const char16_t* a, const char16_t* b) {
@@ -59,6 +60,14 @@ bool ParseSelftestArguments(int count, const char16_t* const* arguments, Selftes
         if (StartsWith(argument, kTodaySwitch)) {
             request.todayGiven =
                 ReadDate(argument + TextLength(kTodaySwitch), request.today) || request.todayGiven;
+            continue;
+        }
+        if (Equal(argument, kSetSwitch)) {
+            if (i + 1 >= count || request.setCount == kMostSetPairs) {
+                request.setMissing = true;
+            } else {
+                request.setPairs[request.setCount++] = arguments[++i];
+            }
             continue;
         }
         if (asked || !Equal(argument, kSelftestSwitch)) {

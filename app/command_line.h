@@ -7,6 +7,8 @@
 namespace kelomed {
 
 inline constexpr int kSelftestPathCapacity = 520;
+// The most --set pairs one self-test takes.
+inline constexpr int kMostSetPairs = 64;
 
 struct SelftestRequest {
     // The report file; "selftest.txt" when no path follows the switch.
@@ -17,12 +19,20 @@ struct SelftestRequest {
     // The date a report counts from: "--today=YYYY-MM-DD", else unset.
     bool todayGiven = false;
     CivilDate today = {};
+    // The "KEY=VALUE" arguments of each --set, in order; they point into
+    // the arguments given to the parser.
+    const char16_t* setPairs[kMostSetPairs] = {};
+    int setCount = 0;
+    // True when a --set has no argument after it, or there are more than
+    // kMostSetPairs.
+    bool setMissing = false;
 };
 
 // Reads the arguments after the program's own name. "--selftest" asks for
 // the self-test; the argument after it is the report's path unless it starts
 // with "--". "--today=YYYY-MM-DD" gives today's date (a malformed one is
-// ignored). Arguments are whole words: a folder named "x--selftest" or an
+// ignored). "--set KEY=VALUE", repeatable, gives an input another value than
+// its default. Arguments are whole words: a folder named "x--selftest" or an
 // argument "--selftestX" asks for nothing. Returns whether the self-test was
 // asked for.
 bool ParseSelftestArguments(int count, const char16_t* const* arguments, SelftestRequest& request);

@@ -1,8 +1,7 @@
 #include "app/commands.h"
 
-#include <cmath>
-
 #include "app/field_text.h"
+#include "app/input_text.h"
 #include "engine/compute.h"
 #include "engine/format_text.h"
 #include "engine/text_buffer.h"
@@ -11,7 +10,6 @@ namespace kelomed {
 namespace {
 
 constexpr int kFieldReadCapacity = kFieldTextLimit + 2;
-constexpr int kMessageCapacity = 256;
 constexpr int kAboutCapacity = 1400;
 constexpr int kFieldValueCapacity = 64;
 // The title, CR LF and the copy text; a longer title is refused, not cut.
@@ -29,101 +27,49 @@ void RefuseField(WindowView& view, int index, const char16_t* message) {
     view.FocusField(index);
 }
 
-// The unit as it stands after a number, and before a following Chinese
-// word: " kg " and " 岁" (a space only between a digit or Latin letter and
-// a Chinese character), " " without unit.
-void FormatUnitBetween(const char16_t* unit, char16_t* text, int capacity) {
-    const int length = TextLength(unit);
-    const bool endsInChinese = length > 0 && unit[length - 1] >= 0x2E80;
-    FormatText(text, capacity, length == 0 ? u" " : (endsInChinese ? u" %ls" : u" %ls "), unit);
-}
-
-// What a range allows, as the refusal of input `position` says it: "应在 0.3
-// 至 500 kg 之间。", "应为 1 至 40 人之间的整数。", "应大于 0 且不大于 5 mg。".
-void FormatRangeRefusal(int position, const InputField& input, char16_t* message, int capacity) {
-    const InputRange& range = input.range;
-    char16_t lowest[kFieldValueCapacity];
-    char16_t highest[kFieldValueCapacity];
-    FormatFieldValue(range.lowest, lowest, kFieldValueCapacity);
-    FormatFieldValue(range.highest, highest, kFieldValueCapacity);
-    char16_t unitBetween[kFieldValueCapacity];
-    FormatUnitBetween(input.unit, unitBetween, kFieldValueCapacity);
-    char16_t unitAtEnd[kFieldValueCapacity] = {};
-    if (HasText(input.unit)) {
-        FormatText(unitAtEnd, kFieldValueCapacity, u" %ls", input.unit);
-    }
-    const bool hasLowest = std::isfinite(range.lowest);
-    const bool hasHighest = std::isfinite(range.highest);
-    const char16_t* lowestWord = range.lowestAllowed ? u"不小于" : u"大于";
-    const char16_t* highestWord = range.highestAllowed ? u"不大于" : u"小于";
-    // A whole number is "为 ... 的整数"; a number is the condition alone.
-    const char16_t* wholeStart = range.whole ? u"为" : u"";
-    const char16_t* unitThenWhole = range.whole ? unitBetween : unitAtEnd;
-    const char16_t* wholeEnd = range.whole ? u"的整数" : u"";
-    char16_t condition[kMessageCapacity];
-    if (hasLowest && hasHighest && range.lowestAllowed && range.highestAllowed) {
-        FormatText(condition, kMessageCapacity,
-                   range.whole ? u"为 %ls 至 %ls%ls之间的整数" : u"在 %ls 至 %ls%ls之间", lowest,
-                   highest, unitBetween);
-    } else if (hasLowest && hasHighest) {
-        FormatText(condition, kMessageCapacity, u"%ls%ls %ls 且%ls %ls%ls%ls", wholeStart,
-                   lowestWord, lowest, highestWord, highest, unitThenWhole, wholeEnd);
-    } else if (hasLowest || hasHighest) {
-        FormatText(condition, kMessageCapacity, u"%ls%ls %ls%ls%ls", wholeStart,
-                   hasLowest ? lowestWord : highestWord, hasLowest ? lowest : highest,
-                   unitThenWhole, wholeEnd);
-    } else {
-        FormatText(condition, kMessageCapacity, u"为整数");
-    }
-    FormatText(message, capacity, u"第 %d 项“%ls”应%ls。", position, input.label, condition);
-}
-
 // Reads input `index` from the window into `value`; refuses what it cannot
 // take (a message that says what it takes, the focus on it) and returns false.
 bool ReadInput(const InputField& input, int index, WindowView& view, double& value) {
-    char16_t message[kMessageCapacity];
-    if (input.form == InputForm::Choice) {
+    char16_t message[kInputMessageCapacity];
+    if (HasChoices(input)) {
         const int item = view.ReadChoice(index);
         if (item >= 0 && item < input.choiceCount) {
             value = input.choices[item].value;
             return true;
         }
-        FormatText(message, kMessageCapacity, u"第 %d 项“%ls”请从列表中选择。", index + 1,
-                   input.label);
+        FormatChoiceRefusal(input, index + 1, message, kInputMessageCapacity);
         RefuseField(view, index, message);
         return false;
     }
     char16_t text[kFieldReadCapacity];
     // One unit more than a field may hold: an overlong text is refused, not cut.
     view.ReadField(index, text, kFieldReadCapacity);
-    if (input.form == InputForm::ClockTime) {
-        if (ParseClockTimeText(text, value)) {
-            return true;
-        }
-        FormatText(message, kMessageCapacity,
-                   u"第 %d 项“%ls”请按“时:分”填写，如 8:30（0:00 至 23:59）。", index + 1,
-                   input.label);
-        RefuseField(view, index, message);
-        return false;
-    }
-    if (!ParseFieldText(text, value)) {
-        FormatText(message, kMessageCapacity, u"第 %d 项“%ls”请输入数字。", index + 1, input.label);
-        RefuseField(view, index, message);
-        return false;
-    }
-    if (!IsWithin(input.range, value)) {
-        FormatRangeRefusal(index + 1, input, message, kMessageCapacity);
+    if (!ReadTypedInput(input, index + 1, text, value, message, kInputMessageCapacity)) {
         RefuseField(view, index, message);
         return false;
     }
     return true;
 }
 
+// The choices and check boxes as they stand, for the inputs' conditions,
+// which read nothing else.
+void ReadChoices(const ToolDef& tool, WindowView& view, double* values) {
+    for (int i = 0; i < BoundedInputCount(tool); ++i) {
+        const InputField& input = tool.inputs[i];
+        const int item = HasChoices(input) ? view.ReadChoice(i) : -1;
+        values[i] = item >= 0 && item < input.choiceCount ? input.choices[item].value : 0;
+    }
+}
+
 // Reads every input in order into `values`; the first that the window cannot
 // take is refused, and false is returned.
+// An input that does not apply is not read: it counts as 0.
 bool ReadInputFields(const ToolDef& tool, WindowView& view, double* values) {
+    double choices[kMaxInputs] = {};
+    ReadChoices(tool, view, choices);
     for (int i = 0; i < BoundedInputCount(tool); ++i) {
-        if (!ReadInput(tool.inputs[i], i, view, values[i])) {
+        values[i] = 0;
+        if (InputApplies(tool, choices, i) && !ReadInput(tool.inputs[i], i, view, values[i])) {
             return false;
         }
     }
@@ -133,6 +79,7 @@ bool ReadInputFields(const ToolDef& tool, WindowView& view, double* values) {
 }  // namespace
 
 const char16_t kSuiteVersion[] = u"" KELOMED_VERSION_TEXT;
+const char16_t kProductAddress[] = u"" KELOMED_PRODUCT_ADDRESS;
 
 bool HasResult(const WindowState& state) {
     return state.reportCopy[0] != 0;
@@ -142,19 +89,6 @@ void InitializeWindowState(WindowState& state, const ToolDef& tool) {
     state = WindowState{};
     state.tool = &tool;
     CopyText(state.statusText, kStatusTextCapacity, u"就绪：填写参数后按 F5 或点击“计算”");
-}
-
-void FormatFieldValue(double value, char16_t* text, int capacity) {
-    FormatText(text, capacity, u"%.6g", value);
-}
-
-void FormatInputValue(const InputField& input, double value, char16_t* text, int capacity) {
-    if (input.form == InputForm::ClockTime) {
-        const long long minutes = std::llround(value * 60);
-        FormatText(text, capacity, u"%lld:%02lld", minutes / 60, minutes % 60);
-        return;
-    }
-    FormatFieldValue(value, text, capacity);
 }
 
 void RunComputeCommand(WindowState& state, WindowView& view, const CivilDate& today) {
@@ -171,8 +105,10 @@ void RunComputeCommand(WindowState& state, WindowView& view, const CivilDate& to
 
     char16_t report[kReportTextCapacity];
     char16_t verdict[kVerdictTextCapacity];
-    ComputeTool(tool, state.inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity,
-                state.level, state.reportCopy, kReportTextCapacity, today);
+    state.level = ComputeTool(tool, state.inputs, today, report, kReportTextCapacity, verdict,
+                              kVerdictTextCapacity)
+                      .level;
+    CopyText(state.reportCopy, kReportTextCapacity, report);
     state.reportCut = FillsItsBuffer(report, kReportTextCapacity);
     if (state.reportCut) {
         // A report that was cut must never stand under a verdict that reads
@@ -192,7 +128,17 @@ void RunComputeCommand(WindowState& state, WindowView& view, const CivilDate& to
     FormatText(status, kStatusTextCapacity,
                state.reportCut ? u"报告不完整，不能复制或保存  %ls" : u"计算完成  %ls", tool.title);
     SetStatus(state, view, status);
-    view.FocusMainWindow();
+}
+
+void UpdateApplicableInputs(const WindowState& state, WindowView& view) {
+    const ToolDef& tool = *state.tool;
+    double choices[kMaxInputs] = {};
+    ReadChoices(tool, view, choices);
+    for (int i = 0; i < BoundedInputCount(tool); ++i) {
+        if (tool.inputs[i].appliesWhen != nullptr) {
+            view.EnableInput(i, InputApplies(tool, choices, i));
+        }
+    }
 }
 
 void RunCopyCommand(WindowState& state, WindowView& view) {
@@ -218,7 +164,7 @@ void RunResetCommand(WindowState& state, WindowView& view) {
     const ToolDef& tool = *state.tool;
     for (int i = 0; i < BoundedInputCount(tool); ++i) {
         const InputField& input = tool.inputs[i];
-        if (input.form == InputForm::Choice) {
+        if (HasChoices(input)) {
             view.SelectChoice(i, ChoiceIndexOf(input, input.defaultValue));
             continue;
         }
@@ -232,18 +178,26 @@ void RunResetCommand(WindowState& state, WindowView& view) {
     CopyText(state.reportCopy, kReportTextCapacity, u"");
     state.level = 0;
     view.RedrawVerdict();
+    UpdateApplicableInputs(state, view);
     SetStatus(state, view, u"已恢复默认值");
 }
 
+void FormatAboutText(const ToolDef& tool, const char16_t* version, const char16_t* address,
+                     char16_t* text, int capacity) {
+    const int length =
+        FormatText(text, capacity,
+                   u"%ls\r\n\r\n分类：%ls\r\n参考依据：%ls\r\n\r\n"
+                   u"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
+                   u"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n版本 V%ls",
+                   tool.title, tool.category, tool.reference, version);
+    if (HasText(address) && length < capacity) {
+        FormatText(text + length, capacity - length, u"    官网：%ls", address);
+    }
+}
+
 void RunAboutCommand(const WindowState& state, WindowView& view) {
-    const ToolDef& tool = *state.tool;
     char16_t text[kAboutCapacity];
-    FormatText(text, kAboutCapacity,
-               u"%ls\r\n\r\n分类：%ls\r\n参考依据：%ls\r\n\r\n"
-               u"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
-               u"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
-               u"版本 V%ls    官网：%ls",
-               tool.title, tool.category, tool.reference, kSuiteVersion, kProductAddress);
+    FormatAboutText(*state.tool, kSuiteVersion, kProductAddress, text, kAboutCapacity);
     view.ShowMessage(text, u"关于本工具", MessageIcon::Information);
 }
 

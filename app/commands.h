@@ -22,17 +22,24 @@ inline constexpr char16_t kIncompleteResultMessage[] =
 // The suite's version as this build carries it ("1.1.0"), for the About box.
 extern const char16_t kSuiteVersion[];
 
-// The product's address shown in the header and the About box.
-inline constexpr char16_t kProductAddress[] = u"www.kelomed.example";
+// The product's address, set when the suite is built
+// (KELOMED_PRODUCT_ADDRESS); when none is set, neither the header nor the
+// About box shows one.
+extern const char16_t kProductAddress[];
 
 // Sets up the state for `tool`: no result, level 0, the ready status text.
 void InitializeWindowState(WindowState& state, const ToolDef& tool);
 
-// Reads every input; refuses the first that the window cannot take (a field
-// that is not a number or a time, or a value outside its range: a warning
-// that says what it takes, the focus on it, nothing else changed); otherwise
-// computes, on `today`, and shows the result.
+// Reads every input that applies; refuses the first that the window cannot
+// take (a field that is not a number or a time, or a value outside its
+// range: a warning that says what it takes, the focus on it, nothing else
+// changed); otherwise computes, on `today`, and shows the result. The focus
+// stays where it was, so F5, Enter and Tab go on from there.
 void RunComputeCommand(WindowState& state, WindowView& view, const CivilDate& today);
+
+// Enables each input that applies to the choices and check boxes as they
+// stand, and disables the others.
+void UpdateApplicableInputs(const WindowState& state, WindowView& view);
 
 // Puts the title and the copy text on the clipboard.
 void RunCopyCommand(WindowState& state, WindowView& view);
@@ -42,11 +49,8 @@ void RunResetCommand(WindowState& state, WindowView& view);
 
 void RunAboutCommand(const WindowState& state, WindowView& view);
 
-// Formats a number as a field shows it ("%.6g").
-void FormatFieldValue(double value, char16_t* text, int capacity);
-
-// Formats a value of `input` as its field shows it: a clock time as H:MM,
-// any other number as FormatFieldValue does.
-void FormatInputValue(const InputField& input, double value, char16_t* text, int capacity);
+// The About box's text, with the product's address when one is given.
+void FormatAboutText(const ToolDef& tool, const char16_t* version, const char16_t* address,
+                     char16_t* text, int capacity);
 
 }  // namespace kelomed

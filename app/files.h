@@ -16,4 +16,8 @@ bool CreateFolder(const char16_t* path);
 
 bool FileExists(const char16_t* path);
 
+// Writes `text` and a line break to the standard error stream as UTF-8 (a
+// Windows program shows it where its error stream is redirected to).
+void WriteErrorLine(const char16_t* text);
+
 }  // namespace kelomed

@@ -71,4 +71,13 @@ bool FileExists(const char16_t* path) {
     return NativePath(path, native) && ::stat(native, &status) == 0;
 }
 
+void WriteErrorLine(const char16_t* text) {
+    static char bytes[4096];
+    const int size = Utf16ToUtf8(text, bytes, static_cast<int>(sizeof bytes) - 1);
+    if (size >= 0) {
+        bytes[size] = '\n';
+        WriteAll(STDERR_FILENO, bytes, size + 1);
+    }
+}
+
 }  // namespace kelomed

@@ -2,9 +2,12 @@
 
 #include "app/files.h"
 #include "app/wide_text_windows.h"
+#include "engine/utf8.h"
 
 namespace kelomed {
 namespace {
+
+constexpr int kErrorLineBytes = 4096;
 
 // Readers may share the file; a program that holds it without sharing (a
 // spreadsheet editing it) makes the open fail, and the caller says so.
@@ -38,6 +41,22 @@ bool CreateFolder(const char16_t* path) {
 
 bool FileExists(const char16_t* path) {
     return GetFileAttributesW(Wide(path)) != INVALID_FILE_ATTRIBUTES;
+}
+
+void WriteErrorLine(const char16_t* text) {
+    HANDLE stream = GetStdHandle(STD_ERROR_HANDLE);
+    if (stream == nullptr || stream == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    static char bytes[kErrorLineBytes];
+    const int size = Utf16ToUtf8(text, bytes, kErrorLineBytes - 2);
+    if (size < 0) {
+        return;
+    }
+    bytes[size] = '\r';
+    bytes[size + 1] = '\n';
+    DWORD written = 0;
+    WriteFile(stream, bytes, static_cast<DWORD>(size + 2), &written, nullptr);
 }
 
 }  // namespace kelomed

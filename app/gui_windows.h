@@ -68,8 +68,8 @@ class Win32View final : public WindowView {
     void SetVerdictText(const char16_t* text) override;
     void SetNoteText(const char16_t* text) override;
     void ShowMessage(const char16_t* text, const char16_t* caption, MessageIcon icon) override;
+    void EnableInput(int index, bool enabled) override;
     void FocusField(int index) override;
-    void FocusMainWindow() override;
     void RedrawVerdict() override;
     void RedrawMainWindow() override;
     bool PutOnClipboard(const char16_t* text) override;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/files.h"
 #include "app/program_tool.h"
 #include "app/selftest.h"
 #include "engine/utf8.h"
@@ -22,15 +23,20 @@ int main(int argc, char** argv) {
         arguments.push_back(text.data());
     }
     int exitCode = 0;
+    char16_t message[kelomed::kSelftestMessageCapacity];
     if (kelomed::RunSelftestIfAsked(kelomed::GetTool(), static_cast<int>(arguments.size()),
-                                    arguments.data(), exitCode)) {
+                                    arguments.data(), exitCode, message,
+                                    kelomed::kSelftestMessageCapacity)) {
+        if (message[0] != 0) {
+            kelomed::WriteErrorLine(message);
+        }
         return exitCode;
     }
     const int id = kelomed::GetTool().id;
     std::fprintf(stderr,
                  "kelomed-t%03d: this build has no window on Linux; open it with "
                  "'bash scripts/run.sh %d' (the Windows program under Wine) or run "
-                 "'--selftest [path] [--today=YYYY-MM-DD]'.\n",
+                 "'--selftest [path] [--today=YYYY-MM-DD] [--set KEY=VALUE]...'.\n",
                  id, id);
     return 1;
 }

@@ -2,6 +2,7 @@
 
 #include "app/commands.h"
 #include "app/gui_windows.h"
+#include "app/input_text.h"
 #include "app/record_command.h"
 #include "engine/format_text.h"
 #include "engine/text_buffer.h"

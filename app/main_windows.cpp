@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "app/files.h"
 #include "app/gui_windows.h"
 #include "app/program_tool.h"
 #include "app/selftest.h"
@@ -13,12 +14,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     int exitCode = 0;
-    const bool selftest = arguments != nullptr &&
-                          kelomed::RunSelftestIfAsked(
-                              kelomed::GetTool(), count - 1,
-                              reinterpret_cast<const char16_t* const*>(arguments + 1), exitCode);
+    char16_t message[kelomed::kSelftestMessageCapacity];
+    const bool selftest =
+        arguments != nullptr &&
+        kelomed::RunSelftestIfAsked(kelomed::GetTool(), count - 1,
+                                    reinterpret_cast<const char16_t* const*>(arguments + 1),
+                                    exitCode, message, kelomed::kSelftestMessageCapacity);
     LocalFree(arguments);
     if (selftest) {
+        if (message[0] != 0) {
+            kelomed::WriteErrorLine(message);
+        }
         return exitCode;
     }
     SetProcessDPIAware();

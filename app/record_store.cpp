@@ -1,7 +1,8 @@
 #include "app/record_store.h"
 
 #include "app/files.h"
-
+#include "app/input_text.h"
+#include "engine/compute.h"
 #include "engine/format_text.h"
 #include "engine/text_buffer.h"
 #include "engine/utf8.h"
@@ -85,8 +86,12 @@ bool BuildRecordLine(const ToolDef& tool, const double* inputs, const char16_t* 
     bool whole =
         AppendPiece(writer, FormatText(piece, kRecordPieceCapacity, u"%ls", tool.title), piece);
     for (int i = 0; i < BoundedInputCount(tool); ++i) {
+        char16_t value[kInputValueTextCapacity] = u"不适用";
+        if (InputApplies(tool, inputs, i)) {
+            FormatRecordValue(tool.inputs[i], inputs[i], value, kInputValueTextCapacity);
+        }
         const int length =
-            FormatText(piece, kRecordPieceCapacity, u"%ls=%g", tool.inputs[i].label, inputs[i]);
+            FormatText(piece, kRecordPieceCapacity, u"%ls=%ls", tool.inputs[i].label, value);
         whole = AppendPiece(writer, length, piece) && whole;
     }
     writer.Append(u',');

@@ -32,10 +32,11 @@ inline constexpr int kRecordLineCapacity =
 // piece: nothing is written cut.
 bool BuildRecordHeader(const ToolDef& tool, char16_t* header, int capacity);
 
-// "YYYY-MM-DD hh:mm:ss,<title>,<label>=<value %g>...,<report>" and CR LF: a
-// field that holds a comma, a double quote or a line break stands in double
-// quotes, its inner double quotes doubled and its line breaks kept. False
-// when the line does not fit whole.
+// "YYYY-MM-DD hh:mm:ss,<title>,<label>=<value>...,<report>" and CR LF, each
+// value as the nurse entered it (FormatRecordValue), "不适用" for an input
+// that did not apply: a field that holds a comma, a double quote or a line
+// break stands in double quotes, its inner double quotes doubled and its
+// line breaks kept. False when the line does not fit whole.
 bool BuildRecordLine(const ToolDef& tool, const double* inputs, const char16_t* report,
                      const LocalTime& time, char16_t* line, int capacity);
 

@@ -1,13 +1,14 @@
 #include "app/selftest.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "app/command_line.h"
 #include "app/files.h"
+#include "app/input_text.h"
 #include "app/record_files.h"
 #include "app/window_state.h"
 #include "engine/compute.h"
-#include "engine/expression.h"
 #include "engine/format_text.h"
 #include "engine/format_value.h"
 #include "engine/text_buffer.h"
@@ -16,39 +17,45 @@
 namespace kelomed {
 namespace {
 
-constexpr int kReportCapacity = 8192;
-static_assert(kReportCapacity >= kReportTextCapacity, "the self-test shows every report whole");
 constexpr int kVerdictCapacity = 512;
 constexpr int kLevelLineCapacity = 256;
 constexpr int kOutLineCapacity = 512;
 constexpr int kErrorsLineCapacity = 128;
 constexpr int kValueTextCapacity = 128;
+constexpr int kKeyCapacity = 64;
 // Every unit of a full self-test text fits, so no report is ever dropped.
 constexpr int kUtf8Capacity = kSelftestTextCapacity * kUtf8BytesPerUnit;
 
-// Evaluates each output alone, against zeroed output values, as a check of
-// its expression; appends one OUT line per output and counts the failures.
-int AppendOutputLines(const ToolDef& tool, const double* inputs, char16_t* text, int capacity) {
-    int errorCount = 0;
-    const int count = BoundedOutputCount(tool);
-    for (int i = 0; i < count; ++i) {
+// One OUT line per output, as the computation produced and shows it.
+void AppendOutputLines(const ToolDef& tool, const ComputeResult& result, char16_t* text,
+                       int capacity) {
+    for (int i = 0; i < result.outputCount; ++i) {
         const OutputField& output = tool.outputs[i];
-        const double zeroes[kMaxOutputs] = {};
-        int failed = 0;
-        const double value = EvaluateExpression(tool, output.expression, inputs, zeroes, failed);
-        errorCount += failed;
         char16_t valueText[kValueTextCapacity];
-        if (failed != 0) {
+        if (result.failed[i]) {
             CopyText(valueText, kValueTextCapacity, kNotComputedText);
         } else {
-            FormatValue(output.format, value, valueText, kValueTextCapacity);
+            FormatValue(output.format, result.values[i], valueText, kValueTextCapacity);
         }
         char16_t line[kOutLineCapacity];
         FormatText(line, kOutLineCapacity, u"OUT|%ls|%ls|%ls\r\n", output.label, valueText,
                    output.unit != nullptr ? output.unit : u"");
         AppendText(text, capacity, line);
     }
-    return errorCount;
+}
+
+// The keys of the tool's inputs, "dose、w、drug、dil", for a refusal.
+void FormatKeys(const ToolDef& tool, char16_t* text, int capacity) {
+    CopyText(text, capacity, tool.inputCount > 0 ? u"" : u"（无）");
+    for (int i = 0; i < BoundedInputCount(tool); ++i) {
+        char16_t key[kKeyCapacity];
+        Utf8ToUtf16(tool.inputs[i].key, static_cast<int>(std::strlen(tool.inputs[i].key)), key,
+                    kKeyCapacity);
+        if (i > 0) {
+            AppendText(text, capacity, u"、");
+        }
+        AppendText(text, capacity, key);
+    }
 }
 
 }  // namespace
@@ -68,38 +75,36 @@ void AppendDetailLine(const char16_t* report, char16_t* text, int capacity) {
     AppendText(text, capacity, u"\r\n");
 }
 
-int BuildSelftestText(const ToolDef& tool, const CivilDate& today, char16_t* text, int capacity) {
-    double inputs[kMaxInputs] = {};
-    const int inputCount = BoundedInputCount(tool);
-    for (int i = 0; i < inputCount; ++i) {
+void FillDefaultInputs(const ToolDef& tool, double* inputs) {
+    for (int i = 0; i < BoundedInputCount(tool); ++i) {
         inputs[i] = tool.inputs[i].defaultValue;
     }
-    char16_t report[kReportCapacity];
+}
+
+int BuildSelftestText(const ToolDef& tool, const double* inputs, const CivilDate& today,
+                      char16_t* text, int capacity) {
+    static char16_t report[kReportTextCapacity];
     char16_t verdict[kVerdictCapacity];
-    char16_t reportCopy[kReportCapacity];
-    std::int32_t level = 0;
-    ComputeTool(tool, inputs, report, kReportCapacity, verdict, kVerdictCapacity, level, reportCopy,
-                kReportCapacity, today);
+    const ComputeResult result =
+        ComputeTool(tool, inputs, today, report, kReportTextCapacity, verdict, kVerdictCapacity);
 
     FormatText(text, capacity, u"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
     char16_t levelLine[kLevelLineCapacity];
-    FormatText(levelLine, kLevelLineCapacity, u"LEVEL|%d\r\n", level);
+    FormatText(levelLine, kLevelLineCapacity, u"LEVEL|%d\r\n", result.level);
     AppendText(text, capacity, levelLine);
-
-    int errorCount = 0;
     if (!IsFormulaTool(tool)) {
         AppendText(text, capacity, u"OUT|报告文本|见 DETAIL|\r\n");
     } else {
-        errorCount = AppendOutputLines(tool, inputs, text, capacity);
+        AppendOutputLines(tool, result, text, capacity);
     }
     AppendText(text, capacity, u"VERDICT|");
     AppendText(text, capacity, verdict);
     AppendText(text, capacity, u"\r\n");
     AppendDetailLine(report, text, capacity);
     char16_t errorsLine[kErrorsLineCapacity];
-    FormatText(errorsLine, kErrorsLineCapacity, u"ERRORS|%d\r\n", errorCount);
+    FormatText(errorsLine, kErrorsLineCapacity, u"ERRORS|%d\r\n", result.failedCount);
     AppendText(text, capacity, errorsLine);
-    return errorCount;
+    return result.failedCount;
 }
 
 bool WriteSelftestFile(const char16_t* path, const char16_t* text) {
@@ -108,26 +113,84 @@ bool WriteSelftestFile(const char16_t* path, const char16_t* text) {
     return size >= 0 && WriteWholeFile(path, bytes, size);
 }
 
-int RunSelftest(const ToolDef& tool, const char16_t* path, const CivilDate& today) {
-    char16_t text[kSelftestTextCapacity];
-    const int errorCount = BuildSelftestText(tool, today, text, kSelftestTextCapacity);
+int RunSelftest(const ToolDef& tool, const char16_t* path, const double* inputs,
+                const CivilDate& today) {
+    static char16_t text[kSelftestTextCapacity];
+    const int errorCount = BuildSelftestText(tool, inputs, today, text, kSelftestTextCapacity);
     if (!WriteSelftestFile(path, text)) {
         return kSelftestReportNotWritten;
     }
     return errorCount > 0 ? kSelftestOutputsFailed : kSelftestPassed;
 }
 
+int ApplySetPair(const ToolDef& tool, const char16_t* pair, double* inputs, char16_t* message,
+                 int messageCapacity) {
+    int equals = 0;
+    while (pair[equals] != 0 && pair[equals] != u'=') {
+        ++equals;
+    }
+    char16_t keys[kSelftestMessageCapacity / 2];
+    FormatKeys(tool, keys, kSelftestMessageCapacity / 2);
+    if (equals == 0 || pair[equals] == 0) {
+        FormatText(message, messageCapacity, u"--set %ls：应写作 KEY=VALUE；KEY 是输入名：%ls",
+                   pair, keys);
+        return kSelftestMalformedSet;
+    }
+    const char16_t* value = pair + equals + 1;
+    for (int i = 0; i < BoundedInputCount(tool); ++i) {
+        const char* key = tool.inputs[i].key;
+        int at = 0;
+        while (at < equals && key[at] != 0 && pair[at] == static_cast<char16_t>(key[at])) {
+            ++at;
+        }
+        if (at != equals || key[at] != 0) {
+            continue;
+        }
+        const InputField& input = tool.inputs[i];
+        char16_t refusal[kInputMessageCapacity];
+        const bool accepted =
+            HasChoices(input)
+                ? ReadChoiceText(input, i + 1, value, inputs[i], refusal, kInputMessageCapacity)
+                : ReadTypedInput(input, i + 1, value, inputs[i], refusal, kInputMessageCapacity);
+        if (accepted) {
+            return kSelftestPassed;
+        }
+        FormatText(message, messageCapacity, u"--set %ls：%ls", pair, refusal);
+        return kSelftestValueRefused;
+    }
+    FormatText(message, messageCapacity, u"--set %ls：工具 %03d 没有这个输入；它的输入是：%ls",
+               pair, tool.id, keys);
+    return kSelftestUnknownKey;
+}
+
 bool RunSelftestIfAsked(const ToolDef& tool, int count, const char16_t* const* arguments,
-                        int& exitCode) {
+                        int& exitCode, char16_t* message, int messageCapacity) {
+    CopyText(message, messageCapacity, u"");
     SelftestRequest request;
     if (!ParseSelftestArguments(count, arguments, request)) {
         return false;
+    }
+    if (request.setMissing) {
+        FormatText(message, messageCapacity,
+                   u"--set 之后应有 KEY=VALUE（至多 %d 个），如 --set KEY=VALUE", kMostSetPairs);
+        exitCode = kSelftestMalformedSet;
+        return true;
+    }
+    double inputs[kMaxInputs] = {};
+    FillDefaultInputs(tool, inputs);
+    for (int i = 0; i < request.setCount; ++i) {
+        const int refused =
+            ApplySetPair(tool, request.setPairs[i], inputs, message, messageCapacity);
+        if (refused != kSelftestPassed) {
+            exitCode = refused;
+            return true;
+        }
     }
     // A path that does not fit is refused, not cut: a report written to
     // another file than asked for would read as a pass where none was.
     exitCode = !request.pathFits
                    ? kSelftestReportNotWritten
-                   : RunSelftest(tool, request.path,
+                   : RunSelftest(tool, request.path, inputs,
                                  request.todayGiven ? request.today : DateOf(ReadLocalTime()));
     return true;
 }

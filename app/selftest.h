@@ -1,5 +1,5 @@
-// The headless self-test: computes the tool once from its defaults and
-// writes a machine-readable report file.
+// The headless self-test: computes the tool once, from its defaults or the
+// values given with --set, and writes a machine-readable report file.
 #pragma once
 
 #include "engine/day_number.h"
@@ -9,6 +9,8 @@ namespace kelomed {
 
 inline constexpr int kSelftestTextCapacity = 16384;
 inline constexpr int kDetailLimit = 8000;
+// What a refused --set says, for the standard error stream.
+inline constexpr int kSelftestMessageCapacity = 1024;
 
 enum SelftestExitCode : int {
     kSelftestPassed = 0,
@@ -16,12 +18,23 @@ enum SelftestExitCode : int {
     // The report file could not be created or written whole: a missing
     // report must never read as a pass.
     kSelftestReportNotWritten = 3,
+    // A --set named a key the tool has no input for.
+    kSelftestUnknownKey = 4,
+    // A --set gave a value its input does not take.
+    kSelftestValueRefused = 5,
+    // A --set without "KEY=VALUE" after it.
+    kSelftestMalformedSet = 6,
 };
 
+// The defaults of every input, in input order.
+void FillDefaultInputs(const ToolDef& tool, double* inputs);
+
 // Builds the report text (CR LF lines TOOL, LEVEL, OUT..., VERDICT, DETAIL,
-// ERRORS) of the defaults' computation on `today` into `text` and returns
-// the number of outputs whose evaluation failed.
-int BuildSelftestText(const ToolDef& tool, const CivilDate& today, char16_t* text, int capacity);
+// ERRORS) of the computation of `inputs` on `today` into `text`: the OUT
+// lines are the outputs as that one computation produced and shows them.
+// Returns the number of outputs that failed.
+int BuildSelftestText(const ToolDef& tool, const double* inputs, const CivilDate& today,
+                      char16_t* text, int capacity);
 
 // Appends "DETAIL|", the report on one line (CR dropped, LF as a space, at
 // most 8000 units kept) and CR LF.
@@ -32,13 +45,22 @@ void AppendDetailLine(const char16_t* report, char16_t* text, int capacity);
 // written.
 bool WriteSelftestFile(const char16_t* path, const char16_t* text);
 
-// Builds the report, writes it to `path` as UTF-8 and returns the exit code.
-int RunSelftest(const ToolDef& tool, const char16_t* path, const CivilDate& today);
+// Builds the report of `inputs`, writes it to `path` as UTF-8 and returns
+// the exit code.
+int RunSelftest(const ToolDef& tool, const char16_t* path, const double* inputs,
+                const CivilDate& today);
+
+// Sets the input named by one "KEY=VALUE" pair as its field would take the
+// value. Returns kSelftestPassed, or the exit code of the refusal with what
+// it says in `message`.
+int ApplySetPair(const ToolDef& tool, const char16_t* pair, double* inputs, char16_t* message,
+                 int messageCapacity);
 
 // Runs the self-test when the program's arguments (its own name excluded)
-// ask for it, on the date they give for today or else the clock's, and
-// stores its exit code; false when they do not ask for it.
+// ask for it, on the date they give for today or else the clock's, with the
+// values of their --set pairs, and stores its exit code; false when they do
+// not ask for it. A refused --set writes no report: `message` says why.
 bool RunSelftestIfAsked(const ToolDef& tool, int count, const char16_t* const* arguments,
-                        int& exitCode);
+                        int& exitCode, char16_t* message, int messageCapacity);
 
 }  // namespace kelomed

@@ -65,8 +65,8 @@ void Win32View::FocusField(int index) {
     SetFocus(gui_.fields[index]);
 }
 
-void Win32View::FocusMainWindow() {
-    SetFocus(gui_.main);
+void Win32View::EnableInput(int index, bool enabled) {
+    EnableWindow(gui_.fields[index], enabled ? TRUE : FALSE);
 }
 
 void Win32View::RedrawVerdict() {

@@ -24,7 +24,6 @@ using kelomed::ToolDef;
 
 char16_t report[8192];
 char16_t verdict[512];
-char16_t reportCopy[8192];
 
 const double kTool48Inputs[] = {0.20000000298023224, 60, 4, 50};
 constexpr kelomed::CivilDate kToday = {2026, 12, 8};
@@ -32,11 +31,10 @@ constexpr kelomed::CivilDate kToday = {2026, 12, 8};
 void ComputeTool48(benchmark::State& state) {
     const ToolDef& tool = kelomed::ToolDefinition<48>();
     for (auto _ : state) {
-        std::int32_t level = 0;
-        kelomed::ComputeTool(tool, kTool48Inputs, report, 4096, verdict, 512, level, reportCopy,
-                             8192, kToday);
+        const kelomed::ComputeResult result =
+            kelomed::ComputeTool(tool, kTool48Inputs, kToday, report, 4096, verdict, 512);
         benchmark::DoNotOptimize(report);
-        benchmark::DoNotOptimize(level);
+        benchmark::DoNotOptimize(result);
     }
 }
 BENCHMARK(ComputeTool48);
@@ -108,9 +106,7 @@ void Report(benchmark::State& state, const ToolDef* tool) {
             input.form == kelomed::InputForm::Number ? input.range.highest : input.defaultValue;
     }
     for (auto _ : state) {
-        std::int32_t level = 0;
-        kelomed::ComputeTool(*tool, inputs, report, 8192, verdict, 512, level, reportCopy, 8192,
-                             kToday);
+        kelomed::ComputeTool(*tool, inputs, kToday, report, 8192, verdict, 512);
         benchmark::DoNotOptimize(report);
     }
 }

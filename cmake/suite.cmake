@@ -1,62 +1,10 @@
 # The programs of the suite: one per line of tools/tool_list.h, each from the
 # same libraries with its own tool, resources and name kelomed-tNNN.
 
-set(KELOMED_SUITE_NAME "KeloMed 临床计算工具套件")
-
-# The text as escapes of its UTF-16 code units ("\x4e2d..."), for a resource
-# script, which windres reads in one byte code page only.
-function(kelomed_utf16_escapes text out)
-  string(HEX "${text}" hex)
-  string(LENGTH "${hex}" length)
-  set(escaped "")
-  set(at 0)
-  while(at LESS length)
-    string(SUBSTRING "${hex}" ${at} 2 pair)
-    math(EXPR byte "0x${pair}")
-    if(byte LESS 128)
-      set(extra 0)
-      set(code ${byte})
-    elseif(byte LESS 224)
-      set(extra 1)
-      math(EXPR code "${byte} & 31")
-    elseif(byte LESS 240)
-      set(extra 2)
-      math(EXPR code "${byte} & 15")
-    else()
-      set(extra 3)
-      math(EXPR code "${byte} & 7")
-    endif()
-    math(EXPR at "${at} + 2")
-    while(extra GREATER 0)
-      string(SUBSTRING "${hex}" ${at} 2 pair)
-      math(EXPR code "(${code} << 6) | (0x${pair} & 63)")
-      math(EXPR at "${at} + 2")
-      math(EXPR extra "${extra} - 1")
-    endwhile()
-    if(code GREATER 65535)
-      math(EXPR high "0xD800 + ((${code} - 65536) >> 10)")
-      math(EXPR low "0xDC00 + ((${code} - 65536) & 1023)")
-      set(units ${high} ${low})
-    else()
-      set(units ${code})
-    endif()
-    foreach(unit IN LISTS units)
-      math(EXPR digits "${unit}" OUTPUT_FORMAT HEXADECIMAL)
-      string(SUBSTRING "${digits}" 2 -1 digits)
-      string(PREPEND digits "000")
-      string(LENGTH "${digits}" count)
-      math(EXPR from "${count} - 4")
-      string(SUBSTRING "${digits}" ${from} 4 digits)
-      string(APPEND escaped "\\x${digits}")
-    endforeach()
-  endwhile()
-  set(${out} "${escaped}" PARENT_SCOPE)
-endfunction()
-
 # Reads the list: KELOMED_TOOL_IDS (in list order), and for each id
 # KELOMED_TOOL_<id>_SOURCE and _NUMBER (three digits). The tables themselves
-# are C++: what the build needs of them (titles) comes from the
-# suite_manifest program. Writes the suite's name and version to the build
+# are C++: what the build needs of them (titles, the suite's name) comes
+# from the suite_manifest program. Writes the suite's version to the build
 # tree for scripts/package.sh.
 function(kelomed_read_tool_list)
   set(list_file ${CMAKE_SOURCE_DIR}/tools/tool_list.h)
@@ -87,24 +35,46 @@ function(kelomed_read_tool_list)
     set(KELOMED_TOOL_${id}_NUMBER ${number} PARENT_SCOPE)
   endforeach()
   set(KELOMED_TOOL_IDS ${ids} PARENT_SCOPE)
-  file(WRITE ${CMAKE_BINARY_DIR}/suite-name.txt "${KELOMED_SUITE_NAME}")
   file(WRITE ${CMAKE_BINARY_DIR}/suite-version.txt "${PROJECT_VERSION}")
 endfunction()
 
-# suite_manifest, built from the tables, and what it writes: suite-programs.tsv
-# and each program's resource texts (run under Wine when cross-built).
+# suite_manifest, built from the tables for the machine that builds, and
+# what it writes: suite-programs.tsv, suite-name.txt and each program's
+# resource texts. A cross build makes it in a host build tree of its own
+# (host/), so no Windows program runs while building.
 function(kelomed_add_suite_manifest)
   add_executable(suite_manifest tools/suite_manifest.cpp)
   target_link_libraries(suite_manifest PRIVATE kelomed_tools)
-  set(outputs ${CMAKE_BINARY_DIR}/suite-programs.tsv)
+  if(KELOMED_HOST_MANIFEST_ONLY)
+    return()
+  endif()
+  if(CMAKE_CROSSCOMPILING)
+    include(ExternalProject)
+    set(host ${CMAKE_BINARY_DIR}/host)
+    ExternalProject_Add(host_suite_manifest
+      SOURCE_DIR ${CMAKE_SOURCE_DIR}
+      BINARY_DIR ${host}
+      CMAKE_ARGS -DKELOMED_HOST_MANIFEST_ONLY=ON -DKELOMED_TESTS=OFF -DCMAKE_BUILD_TYPE=Release
+        -DKELOMED_WARNINGS_AS_ERRORS=${KELOMED_WARNINGS_AS_ERRORS}
+      BUILD_COMMAND ${CMAKE_COMMAND} --build ${host} --target suite_manifest
+      INSTALL_COMMAND ""
+      BUILD_ALWAYS ON
+      BUILD_BYPRODUCTS ${host}/bin/suite_manifest)
+    set(manifest ${host}/bin/suite_manifest)
+    set(manifest_target host_suite_manifest)
+  else()
+    set(manifest $<TARGET_FILE:suite_manifest>)
+    set(manifest_target suite_manifest)
+  endif()
+  set(outputs ${CMAKE_BINARY_DIR}/suite-programs.tsv ${CMAKE_BINARY_DIR}/suite-name.txt)
   foreach(id IN LISTS KELOMED_TOOL_IDS)
     list(APPEND outputs ${CMAKE_BINARY_DIR}/resources/kelomed-t${KELOMED_TOOL_${id}_NUMBER}-texts.rc)
   endforeach()
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/resources)
   add_custom_command(OUTPUT ${outputs}
-    COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:suite_manifest> suite-programs.tsv resources
+    COMMAND ${manifest} suite-programs.tsv suite-name.txt resources
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    DEPENDS suite_manifest
+    DEPENDS ${manifest_target}
     COMMENT "Reading the suite's tools from their tables")
   add_custom_target(suite_manifest_files ALL DEPENDS ${outputs})
 endfunction()
@@ -118,11 +88,11 @@ function(kelomed_add_program id)
     set(resources ${CMAKE_BINARY_DIR}/resources/${program})
     set(KELOMED_ICON ${CMAKE_SOURCE_DIR}/app/resources/kelomed.ico)
     set(KELOMED_MANIFEST ${resources}.manifest)
-    kelomed_utf16_escapes("${KELOMED_SUITE_NAME}" KELOMED_SUITE_NAME_ESCAPED)
     configure_file(${CMAKE_SOURCE_DIR}/app/resources/program.manifest.in ${resources}.manifest @ONLY)
     configure_file(${CMAKE_SOURCE_DIR}/app/resources/program.rc.in ${resources}.rc @ONLY)
     add_executable(${program} WIN32 app/program_tool.cpp ${resources}.rc)
-    # The title comes from the tool's table, through suite_manifest.
+    # The title and the suite's name come from the tables, through
+    # suite_manifest.
     add_dependencies(${program} suite_manifest_files)
     set_property(SOURCE ${resources}.rc APPEND PROPERTY OBJECT_DEPENDS
       ${KELOMED_ICON} ${resources}.manifest ${resources}-texts.rc)

@@ -8,52 +8,66 @@ namespace kelomed {
 namespace {
 
 constexpr int kValueTextCapacity = 128;
-constexpr char16_t kCheckInputsVerdict[] = u"请核对输入参数后重新计算";
+
+// "label：text unit" and CR LF, cut to 255 units like any line.
+void AppendLine(TextWriter& report, const char16_t* label, const char16_t* text,
+                const char16_t* unit) {
+    char16_t line[kFormulaLineCapacity] = {};
+    TextWriter lineWriter(line, kFormulaLineCapacity);
+    lineWriter.Append(label);
+    lineWriter.Append(u'：');
+    lineWriter.Append(text);
+    if (HasText(unit)) {
+        lineWriter.Append(u' ');
+        lineWriter.Append(unit);
+    }
+    lineWriter.Append(u"\r\n");
+    report.Append(line);
+}
+
+// A scale's items as chosen: each applying choice by its name, each ticked
+// check box; a clear check box and an item that does not apply say nothing.
+void AppendChosenItems(const ToolDef& tool, const double* inputs, TextWriter& report) {
+    for (int i = 0; i < BoundedInputCount(tool); ++i) {
+        const InputField& input = tool.inputs[i];
+        const int item = ChoiceIndexOf(input, inputs[i]);
+        if (!HasChoices(input) || item < 0 || !InputApplies(tool, inputs, i) ||
+            (input.form == InputForm::Check && inputs[i] == 0)) {
+            continue;
+        }
+        AppendLine(report, input.label, input.choices[item].name, nullptr);
+    }
+}
 
 // Evaluates the outputs in order, each seeing the values before it, and
 // appends one line per output; a failed output shows "--", whatever value
 // the evaluator left. `shown` receives each output as its text stands for it.
-// Returns whether any output failed.
-bool AppendOutputLines(const ToolDef& tool, const double* inputs, double* values, double* shown,
-                       char16_t* report, int reportCapacity) {
-    const int count = BoundedOutputCount(tool);
-    TextWriter reportWriter(report, reportCapacity);
-    bool failed[kMaxOutputs] = {};
-    bool anyFailed = false;
-    for (int i = 0; i < count; ++i) {
-        int outputFailed = 0;
-        values[i] =
-            EvaluateExpression(tool, tool.outputs[i].expression, inputs, values, outputFailed);
-        failed[i] = outputFailed != 0;
-        anyFailed = anyFailed || failed[i];
+void AppendOutputLines(const ToolDef& tool, const double* inputs, ComputeResult& result,
+                       double* shown, TextWriter& report) {
+    result.outputCount = BoundedOutputCount(tool);
+    for (int i = 0; i < result.outputCount; ++i) {
+        int failed = 0;
+        result.values[i] =
+            EvaluateExpression(tool, tool.outputs[i].expression, inputs, result.values, failed);
+        result.failed[i] = failed != 0;
+        result.failedCount += failed != 0 ? 1 : 0;
     }
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < result.outputCount; ++i) {
         const OutputField& output = tool.outputs[i];
         char16_t valueText[kValueTextCapacity];
-        if (failed[i]) {
+        if (result.failed[i]) {
             CopyText(valueText, kValueTextCapacity, kNotComputedText);
             shown[i] = 0;
         } else {
-            FormatValue(output.format, values[i], valueText, kValueTextCapacity);
-            shown[i] = ShownValue(output.format, values[i], valueText);
+            FormatValue(output.format, result.values[i], valueText, kValueTextCapacity);
+            shown[i] = ShownValue(output.format, result.values[i], valueText);
         }
-        // "label：value unit" and CR LF, cut to 255 units like any line.
-        char16_t line[kFormulaLineCapacity] = {};
-        TextWriter lineWriter(line, kFormulaLineCapacity);
-        lineWriter.Append(output.label);
-        lineWriter.Append(u'：');
-        lineWriter.Append(valueText);
-        if (HasText(output.unit)) {
-            lineWriter.Append(u' ');
-            lineWriter.Append(output.unit);
-        }
-        lineWriter.Append(u"\r\n");
-        reportWriter.Append(line);
+        AppendLine(report, output.label, valueText, output.unit);
     }
-    return anyFailed;
 }
 
-// The first rule that holds, its conditions reading each output as shown.
+// The first rule that holds, its conditions reading each output as shown;
+// without one, the computation asks for its inputs to be checked, in red.
 void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* shown,
                    char16_t* verdict, int verdictCapacity, std::int32_t& level) {
     for (int i = 0; i < tool.ruleCount; ++i) {
@@ -72,40 +86,56 @@ void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* show
     }
     if (verdictCapacity > 0 && verdict[0] == 0) {
         CopyText(verdict, verdictCapacity, kCheckInputsVerdict);
+        level = kFailedComputeLevel;
     }
 }
 
 }  // namespace
 
-std::int32_t ComputeTool(const ToolDef& tool, const double* inputs, char16_t* report,
-                         int reportCapacity, char16_t* verdict, int verdictCapacity,
-                         std::int32_t& level, char16_t* reportCopy, int reportCopyCapacity,
-                         const CivilDate& today) {
+bool InputApplies(const ToolDef& tool, const double* inputs, int index) {
+    const char* condition = tool.inputs[index].appliesWhen;
+    if (condition == nullptr) {
+        return true;
+    }
+    const double noOutputs[kMaxOutputs] = {};
+    int failed = 0;
+    const double value = EvaluateExpression(tool, condition, inputs, noOutputs, failed);
+    return failed == 0 && value != 0;
+}
+
+ComputeResult ComputeTool(const ToolDef& tool, const double* inputs, const CivilDate& today,
+                          char16_t* report, int reportCapacity, char16_t* verdict,
+                          int verdictCapacity) {
     CopyText(report, reportCapacity, u"");
     CopyText(verdict, verdictCapacity, u"");
-    CopyText(reportCopy, reportCopyCapacity, u"");
-    level = 0;
+    ComputeResult result;
 
+    double counted[kMaxInputs] = {};
+    for (int i = 0; i < BoundedInputCount(tool); ++i) {
+        counted[i] = InputApplies(tool, inputs, i) ? inputs[i] : 0;
+    }
     if (!IsFormulaTool(tool)) {
-        level =
-            tool.generate(tool, inputs, today, report, reportCapacity, verdict, verdictCapacity);
-        CopyText(reportCopy, reportCopyCapacity, report);
-        return level;
+        result.level =
+            tool.generate(tool, counted, today, report, reportCapacity, verdict, verdictCapacity);
+        return result;
     }
 
-    double values[kMaxOutputs] = {};
+    TextWriter reportWriter(report, reportCapacity);
+    if (tool.listsChosenItems) {
+        AppendChosenItems(tool, counted, reportWriter);
+    }
     double shown[kMaxOutputs] = {};
-    if (AppendOutputLines(tool, inputs, values, shown, report, reportCapacity)) {
-        AppendText(report, reportCapacity, kFailedOutputNotice);
+    AppendOutputLines(tool, counted, result, shown, reportWriter);
+    if (result.failedCount > 0) {
+        reportWriter.Append(kFailedOutputNotice);
         // A rule may read the failed value, so none is trusted: a result that
         // could not be computed must never read as done.
         CopyText(verdict, verdictCapacity, kCheckInputsVerdict);
-        level = kFailedComputeLevel;
+        result.level = kFailedComputeLevel;
     } else {
-        ChooseVerdict(tool, inputs, shown, verdict, verdictCapacity, level);
+        ChooseVerdict(tool, counted, shown, verdict, verdictCapacity, result.level);
     }
-    CopyText(reportCopy, reportCopyCapacity, report);
-    return level;
+    return result;
 }
 
 }  // namespace kelomed

@@ -8,32 +8,53 @@
 
 namespace kelomed {
 
-// The level of a formula tool's computation in which an output failed: the
-// warning colour, whatever the rules say.
+// The level of a computation whose result cannot be trusted (an output
+// failed, or no rule gave a verdict): the warning colour, whatever else.
 inline constexpr std::int32_t kFailedComputeLevel = 3;
 
 // The value text of an output whose evaluation failed.
 inline constexpr char16_t kNotComputedText[] = u"--";
+// The verdict of a computation that could not be completed.
+inline constexpr char16_t kCheckInputsVerdict[] = u"请核对输入参数后重新计算";
 
 // A formula tool's report line "label：value unit" is formatted into this
 // many units, CR LF included.
 inline constexpr int kFormulaLineCapacity = 256;
 inline constexpr char16_t kFailedOutputNotice[] = u"（部分结果无法计算，请检查输入是否合理）\r\n";
-// The longest report of a formula tool: every output's line at its bound,
-// and the notice.
-inline constexpr int kLongestFormulaReport =
-    kMaxOutputs * (kFormulaLineCapacity - 1) + TextLength(kFailedOutputNotice);
+// The longest line a scale's report gives an item, "label：name" and CR LF:
+// both texts fit the window, where a Chinese character is two half-widths.
+inline constexpr int kLongestItemLine = kCheckWidth + 1 + kWideChoiceWidth + 2;
+// The longest report of a formula tool: every item's line, every output's
+// line at its bound, and the notice.
+inline constexpr int kLongestFormulaReport = kMaxInputs * kLongestItemLine +
+                                             kMaxOutputs * (kFormulaLineCapacity - 1) +
+                                             TextLength(kFailedOutputNotice);
 
-// Clears report, verdict and reportCopy, then fills them: a formula tool
-// evaluates its outputs and picks the verdict by its rules, which read each
-// output as the value its shown text stands for (or, when an output failed,
-// shows it as "--" and asks for the inputs to be checked, at
-// kFailedComputeLevel); a report tool hands the work to its generator, with
-// `today`. Returns the level and stores it in `level`. The verdict buffer
-// must hold at least 13 units (the fallback verdict and its terminator).
-std::int32_t ComputeTool(const ToolDef& tool, const double* inputs, char16_t* report,
-                         int reportCapacity, char16_t* verdict, int verdictCapacity,
-                         std::int32_t& level, char16_t* reportCopy, int reportCopyCapacity,
-                         const CivilDate& today);
+// What one computation produced besides its texts: the level, and for a
+// formula tool each output's value as evaluated and whether it failed.
+struct ComputeResult {
+    std::int32_t level = 0;
+    int outputCount = 0;
+    double values[kMaxOutputs] = {};
+    bool failed[kMaxOutputs] = {};
+    int failedCount = 0;
+};
+
+// True when input `index` applies to `inputs`: it has no condition, or its
+// condition holds.
+bool InputApplies(const ToolDef& tool, const double* inputs, int index);
+
+// Clears report and verdict, then fills them. An input that does not apply
+// counts as 0. A formula tool evaluates its outputs in order, each able to
+// read the ones before it, and picks the verdict by its rules, which read
+// each output as the value its shown text stands for; when an output failed
+// it shows "--" and asks for the inputs to be checked at
+// kFailedComputeLevel, and so it does when no rule gives a verdict. A
+// scale's report first lists each item as chosen. A report tool hands the
+// work to its generator, with `today`. The verdict buffer must hold at
+// least 13 units (the fallback verdict and its terminator).
+ComputeResult ComputeTool(const ToolDef& tool, const double* inputs, const CivilDate& today,
+                          char16_t* report, int reportCapacity, char16_t* verdict,
+                          int verdictCapacity);
 
 }  // namespace kelomed

@@ -83,6 +83,24 @@ void FormatValue(const char* code, double value, char16_t* out, int outCapacity)
     }
 }
 
+void FormatShortest(double value, char16_t* out, int outCapacity) {
+    if (!std::isfinite(value)) {
+        FormatText(out, outCapacity, u"--");
+        return;
+    }
+    // At most 24 characters: a sign, 17 digits, a point and an exponent.
+    char narrow[32];
+    const auto written = std::to_chars(narrow, narrow + sizeof narrow - 1, value);
+    *written.ptr = 0;
+    char16_t wide[32];
+    int i = 0;
+    for (; narrow[i] != 0; ++i) {
+        wide[i] = static_cast<char16_t>(narrow[i]);
+    }
+    wide[i] = 0;
+    FormatText(out, outCapacity, u"%ls", wide);
+}
+
 double ShownValue(const char* code, double value, const char16_t* text) {
     if (code != nullptr && CodeIs(code, "date")) {
         return text[0] == u'-' && text[1] == u'-' ? std::nan("") : std::trunc(value);

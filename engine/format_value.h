@@ -17,4 +17,9 @@ void FormatValue(const char* code, double value, char16_t* out, int outCapacity)
 // it.
 double ShownValue(const char* code, double value, const char16_t* text);
 
+// The shortest decimal text that reads back as `value` (12345.67, 0.004,
+// 1.25e-05): a number a nurse typed, with every digit she typed and no
+// trailing zeros. "--" when it is not finite.
+void FormatShortest(double value, char16_t* out, int outCapacity);
+
 }  // namespace kelomed

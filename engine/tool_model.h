@@ -12,15 +12,23 @@
 #include <span>
 
 #include "engine/day_number.h"
+#include "engine/expression_names.h"
 #include "engine/text_buffer.h"
 
 namespace kelomed {
 
-inline constexpr int kMaxInputs = 16;
+// A tool holds at most this many inputs: the longest scale's risk factors,
+// its age and sex, with room to spare; the window's input panel scrolls.
+inline constexpr int kMaxInputs = 48;
 inline constexpr int kMaxOutputs = 16;
 
+// Any number of decimals.
+inline constexpr int kAnyDecimals = -1;
+
 // What a typed value of an input may be: a number within [lowest, highest],
-// each bound itself allowed or not, and a whole number when `whole` is set.
+// each bound itself allowed or not, a whole number when `whole` is set, and
+// at most `decimals` decimals when that is not kAnyDecimals (a temperature
+// taken to 0.1 °C: 36.05 lies between two published bands and is refused).
 // The window refuses anything else at the field.
 struct InputRange {
     double lowest = -std::numeric_limits<double>::infinity();
@@ -28,6 +36,7 @@ struct InputRange {
     bool lowestAllowed = true;
     bool highestAllowed = true;
     bool whole = false;
+    int decimals = kAnyDecimals;
 };
 
 // Every finite number.
@@ -35,17 +44,22 @@ inline constexpr InputRange kAnyNumber = {};
 
 // [lowest, highest].
 constexpr InputRange Between(double lowest, double highest) {
-    return {lowest, highest, true, true, false};
+    return {lowest, highest, true, true, false, kAnyDecimals};
 }
 
 // (lowest, highest]: above `lowest`, which itself is not allowed.
 constexpr InputRange AboveUpTo(double lowest, double highest) {
-    return {lowest, highest, false, true, false};
+    return {lowest, highest, false, true, false, kAnyDecimals};
 }
 
 // Whole numbers in [lowest, highest].
 constexpr InputRange WholeBetween(double lowest, double highest) {
-    return {lowest, highest, true, true, true};
+    return {lowest, highest, true, true, true, kAnyDecimals};
+}
+
+// Numbers in [lowest, highest] with at most one decimal.
+constexpr InputRange TenthsBetween(double lowest, double highest) {
+    return {lowest, highest, true, true, false, 1};
 }
 
 // True for a whole number: every double of magnitude 2^52 or more is one.
@@ -56,10 +70,32 @@ constexpr bool IsWholeNumber(double value) {
             static_cast<double>(static_cast<long long>(value)) == value);
 }
 
+// True when `value`, as a decimal typed by a nurse, has at most `decimals`
+// decimals: the value times 10^decimals lies within rounding of a whole
+// number (36.1 × 10 is 361.00000000000006, 36.05 × 10 is 360.5).
+constexpr bool HasAtMostDecimals(double value, int decimals) {
+    if (decimals < 0) {
+        return true;
+    }
+    double scaled = value;
+    for (int i = 0; i < decimals; ++i) {
+        scaled *= 10;
+    }
+    const double magnitude = scaled < 0 ? -scaled : scaled;
+    if (magnitude >= 0x1p52) {
+        return true;
+    }
+    const double nearest =
+        static_cast<double>(static_cast<long long>(scaled + (scaled < 0 ? -0.5 : 0.5)));
+    const double difference = scaled > nearest ? scaled - nearest : nearest - scaled;
+    return difference <= 1e-9 * (magnitude > 1 ? magnitude : 1);
+}
+
 constexpr bool IsWithin(const InputRange& range, double value) {
     const bool aboveLowest = range.lowestAllowed ? value >= range.lowest : value > range.lowest;
     const bool belowHighest = range.highestAllowed ? value <= range.highest : value < range.highest;
-    return aboveLowest && belowHighest && (!range.whole || IsWholeNumber(value));
+    return aboveLowest && belowHighest && (!range.whole || IsWholeNumber(value)) &&
+           HasAtMostDecimals(value, range.decimals);
 }
 
 // One item of a choice input: the number it stands for and its name.
@@ -76,6 +112,9 @@ enum class InputForm : std::int32_t {
     ClockTime,
     // One item picked from a drop-down list of named choices.
     Choice,
+    // A yes/no factor shown as a check box: its first choice ("否", 0) when
+    // clear, its second ("是", its points) when ticked.
+    Check,
 };
 
 struct InputField {
@@ -88,28 +127,60 @@ struct InputField {
     // The items of a choice input, in the order the list shows them.
     const InputChoice* choices = nullptr;
     std::int32_t choiceCount = 0;
+    // An expression over other choice and check inputs; when it does not
+    // hold, the input does not apply: the window disables it, the
+    // computation counts it as 0 and the record says so. Null: it always
+    // applies.
+    const char* appliesWhen = nullptr;
 };
 
 // A number typed into a field, within `range`.
 constexpr InputField NumberInput(const char* key, const char16_t* label, const char16_t* unit,
                                  double defaultValue, InputRange range) {
-    return {key, label, unit, defaultValue, range, InputForm::Number, nullptr, 0};
+    return {key, label, unit, defaultValue, range, InputForm::Number, nullptr, 0, nullptr};
 }
 
 // A time of day from 0:00 to 23:59, typed as H:MM.
 constexpr InputField ClockTimeInput(const char* key, const char16_t* label, double defaultValue) {
-    return {key,     label, u"", defaultValue, {0, 24, true, false, false}, InputForm::ClockTime,
-            nullptr, 0};
+    return {key,
+            label,
+            u"",
+            defaultValue,
+            {0, 24, true, false, false, kAnyDecimals},
+            InputForm::ClockTime,
+            nullptr,
+            0,
+            nullptr};
 }
 
 // One of `choices`, picked by name; the input's value is the chosen item's.
+// It applies only while `appliesWhen` holds, when one is given.
 template <std::size_t N>
 constexpr InputField ChoiceInput(const char* key, const char16_t* label, double defaultValue,
-                                 const InputChoice (&choices)[N]) {
+                                 const InputChoice (&choices)[N],
+                                 const char* appliesWhen = nullptr) {
     return {key,        label,
             u"",        defaultValue,
             kAnyNumber, InputForm::Choice,
-            choices,    static_cast<std::int32_t>(N)};
+            choices,    static_cast<std::int32_t>(N),
+            appliesWhen};
+}
+
+inline constexpr char16_t kUntickedName[] = u"否";
+inline constexpr char16_t kTickedName[] = u"是";
+
+// The two items of a check box worth `Points` when ticked.
+template <int Points>
+struct CheckChoices {
+    static constexpr InputChoice items[2] = {{0, kUntickedName}, {Points, kTickedName}};
+};
+
+// A yes/no factor worth `Points` when ticked, clear by default.
+template <int Points>
+constexpr InputField CheckInput(const char* key, const char16_t* label,
+                                const char* appliesWhen = nullptr) {
+    return {key, label,      u"", 0, kAnyNumber, InputForm::Check, CheckChoices<Points>::items,
+            2,   appliesWhen};
 }
 
 struct OutputField {
@@ -119,6 +190,11 @@ struct OutputField {
     const char* expression;
     const char* format;  // null: "f2"
 };
+
+// The severity levels a verdict may have: 0 for the normal case, 3 for the
+// red warning.
+inline constexpr std::int32_t kLowestLevel = 0;
+inline constexpr std::int32_t kHighestLevel = 3;
 
 struct VerdictRule {
     const char* condition;  // empty: matches always
@@ -151,6 +227,9 @@ struct ToolDef {
     const VerdictRule* rules;
     // The report tool's generator; null for a formula tool.
     ReportGenerator* generate;
+    // A scale: its report begins with each item as chosen, so that the
+    // copied result is a chart entry.
+    bool listsChosenItems = false;
 };
 
 constexpr bool IsFormulaTool(const ToolDef& tool) {
@@ -161,7 +240,7 @@ constexpr bool IsFormulaTool(const ToolDef& tool) {
 // places than the window and the input vector hold does not build.
 template <std::size_t N>
 constexpr std::int32_t InputCountOf(const InputField (&)[N]) {
-    static_assert(N <= kMaxInputs, "a tool holds at most 16 inputs");
+    static_assert(N <= kMaxInputs, "a tool holds at most 48 inputs");
     return static_cast<std::int32_t>(N);
 }
 
@@ -171,6 +250,10 @@ constexpr bool IsWholeMinute(double hours) {
     const double minutes = hours * 60;
     const double nearest = static_cast<double>(static_cast<long long>(minutes + 0.5));
     return minutes - nearest < 1e-9 && nearest - minutes < 1e-9;
+}
+
+constexpr bool HasChoices(const InputField& input) {
+    return input.form == InputForm::Choice || input.form == InputForm::Check;
 }
 
 // The index of the choice whose number is `value`, or -1.
@@ -184,10 +267,12 @@ constexpr int ChoiceIndexOf(const InputField& input, double value) {
 }
 
 // True when `value` is one the window accepts for `input`: within its range,
-// a time of whole minutes for a clock time, one of its choices for a choice.
+// a time of whole minutes for a clock time, one of its choices for a choice
+// or a check box.
 constexpr bool AcceptsValue(const InputField& input, double value) {
     switch (input.form) {
         case InputForm::Choice:
+        case InputForm::Check:
             return ChoiceIndexOf(input, value) >= 0;
         case InputForm::ClockTime:
             return IsWithin(input.range, value) && IsWholeMinute(value);
@@ -197,29 +282,71 @@ constexpr bool AcceptsValue(const InputField& input, double value) {
     }
 }
 
-// The longest label, unit or choice name: a label and its field share a row
-// of the window, a choice name fits its list, and a record piece
-// "label=value" stays within its bound.
-inline constexpr int kLongestInputText = 24;
+// How wide a text shows, in half-width units: an ASCII character is one, a
+// Chinese character (and any other) two. The window's columns are measured
+// in these at their fonts' sizes (app/window_layout.h checks it), so a text
+// within its limit is shown whole.
+constexpr int DisplayWidth(const char16_t* text) {
+    int width = 0;
+    for (int i = 0; text != nullptr && text[i] != 0; ++i) {
+        width += text[i] < 0x80 ? 1 : 2;
+    }
+    return width;
+}
+
+// The widths of the input panel's columns: a label beside its field; a
+// unit after it; a choice name in a list beside its label; a list on a row
+// of its own, under its label, for longer names; a check box's text.
+inline constexpr int kLabelWidth = 26;
+inline constexpr int kUnitWidth = 13;
+inline constexpr int kChoiceWidth = 28;
+inline constexpr int kWideChoiceWidth = 52;
+inline constexpr int kCheckWidth = 56;
+
+// True when a choice input's names are too wide for the list beside its
+// label: the list then takes a row of its own under the label.
+constexpr bool NeedsWideRow(const InputField& input) {
+    if (input.form != InputForm::Choice) {
+        return false;
+    }
+    bool wide = DisplayWidth(input.label) > kLabelWidth;
+    for (int i = 0; i < input.choiceCount; ++i) {
+        wide = wide || DisplayWidth(input.choices[i].name) > kChoiceWidth;
+    }
+    return wide;
+}
+
+// True when the texts of `input` fit where the window shows them.
+constexpr bool InputTextsFit(const InputField& input) {
+    const bool ownRow = input.form == InputForm::Check || NeedsWideRow(input);
+    if (DisplayWidth(input.label) > (ownRow ? kCheckWidth : kLabelWidth) ||
+        DisplayWidth(input.unit) > kUnitWidth) {
+        return false;
+    }
+    for (int i = 0; i < input.choiceCount; ++i) {
+        if (DisplayWidth(input.choices[i].name) > kWideChoiceWidth) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // True when the table says what each input takes, consistently: a range
 // whose bounds are in order, a default the window accepts (so that the
 // defaults it restores are never refused), choices with distinct numbers,
-// and texts within kLongestInputText.
+// and texts that fit the window.
 constexpr bool InputsAreConsistent(std::span<const InputField> inputs) {
     for (const InputField& input : inputs) {
         if (!(input.range.lowest <= input.range.highest) ||
-            !AcceptsValue(input, input.defaultValue) ||
-            TextLength(input.label) > kLongestInputText ||
-            TextLength(input.unit) > kLongestInputText) {
+            !AcceptsValue(input, input.defaultValue) || !InputTextsFit(input)) {
             return false;
         }
-        if ((input.form == InputForm::Choice) != (input.choiceCount > 0)) {
+        if (HasChoices(input) != (input.choiceCount > 0) ||
+            (input.form == InputForm::Check && input.choiceCount != 2)) {
             return false;
         }
         for (int i = 0; i < input.choiceCount; ++i) {
-            if (ChoiceIndexOf(input, input.choices[i].value) != i ||
-                TextLength(input.choices[i].name) > kLongestInputText) {
+            if (ChoiceIndexOf(input, input.choices[i].value) != i) {
                 return false;
             }
         }
@@ -269,24 +396,107 @@ consteval void CheckTexts(const ToolTexts& texts) {
     }
 }
 
+// The index of the input whose key is `name`, or -1.
+constexpr int InputIndexOf(std::span<const InputField> inputs, const ExpressionName& name) {
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        if (name.Is(inputs[i].key)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// True when `expression` calls only functions of the language and reads
+// only inputs and the first `outputCount` outputs.
+constexpr bool ReadsOnlyKnownNames(const char* expression, std::span<const InputField> inputs,
+                                   std::span<const OutputField> outputs, std::size_t outputCount) {
+    return ForEachExpressionName(
+        expression,
+        [&](const ExpressionName& name) {
+            if (InputIndexOf(inputs, name) >= 0) {
+                return true;
+            }
+            for (std::size_t i = 0; i < outputCount && i < outputs.size(); ++i) {
+                if (name.Is(outputs[i].key)) {
+                    return true;
+                }
+            }
+            return false;
+        },
+        [](const ExpressionName& name) { return IsExpressionFunction(name); });
+}
+
 consteval void CheckInputs(std::span<const InputField> inputs) {
     if (inputs.size() > kMaxInputs) {
-        ToolTableIsInvalid("a tool holds at most 16 inputs");
+        ToolTableIsInvalid("a tool holds at most 48 inputs");
     }
     if (!InputsAreConsistent(inputs)) {
         ToolTableIsInvalid("an input's range, default, choices or texts do not agree");
     }
+    for (const InputField& input : inputs) {
+        if (input.appliesWhen == nullptr) {
+            continue;
+        }
+        // A condition reads choices and check boxes that always apply, so
+        // that whether an input applies never depends on what is typed.
+        const bool readsUnconditionalChoices = ForEachExpressionName(
+            input.appliesWhen,
+            [&](const ExpressionName& name) {
+                const int index = InputIndexOf(inputs, name);
+                return index >= 0 && HasChoices(inputs[static_cast<std::size_t>(index)]) &&
+                       inputs[static_cast<std::size_t>(index)].appliesWhen == nullptr;
+            },
+            [](const ExpressionName& name) { return IsExpressionFunction(name); });
+        if (input.appliesWhen[0] == 0 || !readsUnconditionalChoices) {
+            ToolTableIsInvalid(
+                "an input applies when other choices or check boxes, which always apply, say so");
+        }
+    }
 }
 
-consteval void CheckOutputs(std::span<const OutputField> outputs) {
+consteval void CheckOutputs(std::span<const InputField> inputs,
+                            std::span<const OutputField> outputs) {
     if (outputs.size() > kMaxOutputs) {
         ToolTableIsInvalid("a tool holds at most 16 outputs");
     }
-    for (const OutputField& output : outputs) {
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const OutputField& output = outputs[i];
         if (TextLength(output.label) > kLongestOutputText ||
             (output.unit != nullptr && TextLength(output.unit) > kLongestOutputText)) {
             ToolTableIsInvalid("an output's label or unit is longer than 64 units");
         }
+        if (output.expression == nullptr || output.expression[0] == 0 ||
+            !ReadsOnlyKnownNames(output.expression, inputs, outputs, i)) {
+            ToolTableIsInvalid(
+                "an output reads only inputs, earlier outputs and the language's functions");
+        }
+    }
+}
+
+// The rules of a formula tool: conditions over its inputs and outputs, a
+// level from 0 to 3 and a verdict each, and a last rule that matches always,
+// so that every computation has a verdict of its own.
+consteval void CheckRules(std::span<const InputField> inputs, std::span<const OutputField> outputs,
+                          std::span<const VerdictRule> rules) {
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        const VerdictRule& rule = rules[i];
+        const bool matchesAlways = rule.condition == nullptr || rule.condition[0] == 0;
+        if (!matchesAlways &&
+            !ReadsOnlyKnownNames(rule.condition, inputs, outputs, outputs.size())) {
+            ToolTableIsInvalid("a rule reads only the tool's inputs, outputs and functions");
+        }
+        if (rule.level < kLowestLevel || rule.level > kHighestLevel) {
+            ToolTableIsInvalid("a rule's level is from 0 to 3");
+        }
+        if (!HasText(rule.verdict)) {
+            ToolTableIsInvalid("a rule has a verdict");
+        }
+        if (matchesAlways != (i + 1 == rules.size())) {
+            ToolTableIsInvalid("the last rule, and only the last, matches always");
+        }
+    }
+    if (rules.empty()) {
+        ToolTableIsInvalid("the last rule, and only the last, matches always");
     }
 }
 
@@ -298,7 +508,7 @@ consteval ToolDef CheckedTool(const ToolTexts& texts, std::int32_t inputCount,
     CheckTexts(texts);
     return {texts.id,   texts.title, texts.subtitle, texts.category, texts.reference,
             texts.note, inputCount,  inputs,         outputCount,    outputs,
-            ruleCount,  rules,       generate};
+            ruleCount,  rules,       generate,       false};
 }
 
 // A formula tool: inputs, outputs in evaluation order, rules in priority order.
@@ -306,10 +516,59 @@ consteval ToolDef FormulaTool(const ToolTexts& texts, std::span<const InputField
                               std::span<const OutputField> outputs,
                               std::span<const VerdictRule> rules) {
     CheckInputs(inputs);
-    CheckOutputs(outputs);
+    CheckOutputs(inputs, outputs);
+    CheckRules(inputs, outputs, rules);
     return CheckedTool(texts, static_cast<std::int32_t>(inputs.size()), inputs.data(),
                        static_cast<std::int32_t>(outputs.size()), outputs.data(),
                        static_cast<std::int32_t>(rules.size()), rules.data(), nullptr);
+}
+
+// True when a choice's name begins with its value as a whole number, and a
+// space: "3 轻度受限", "+4 有攻击性", "-1 昏昏欲睡".
+constexpr bool NameShowsValue(const InputChoice& choice) {
+    const double value = choice.value;
+    if (!IsWholeNumber(value) || value > 999 || value < -999) {
+        return false;
+    }
+    const char16_t* at = choice.name;
+    long long magnitude = static_cast<long long>(value < 0 ? -value : value);
+    if (value < 0) {
+        if (*at++ != u'-') {
+            return false;
+        }
+    } else if (*at == u'+') {
+        ++at;
+    }
+    char16_t digits[4] = {};
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    for (int i = count - 1; i >= 0; --i) {
+        if (*at++ != digits[i]) {
+            return false;
+        }
+    }
+    return *at == u' ';
+}
+
+// An assessment scale: a formula tool whose items are choices (each name
+// showing its points first) and check boxes (each worth its points when
+// ticked), and whose report begins with each item as chosen.
+consteval ToolDef ScaleTool(const ToolTexts& texts, std::span<const InputField> inputs,
+                            std::span<const OutputField> outputs,
+                            std::span<const VerdictRule> rules) {
+    for (const InputField& input : inputs) {
+        for (int i = 0; input.form == InputForm::Choice && i < input.choiceCount; ++i) {
+            if (!NameShowsValue(input.choices[i])) {
+                ToolTableIsInvalid("a scale's option shows its points first");
+            }
+        }
+    }
+    ToolDef tool = FormulaTool(texts, inputs, outputs, rules);
+    tool.listsChosenItems = true;
+    return tool;
 }
 
 // A report tool: its inputs and the generator that writes its report.
@@ -325,7 +584,7 @@ consteval ToolDef ReportTool(const ToolTexts& texts, ReportGenerator* generate) 
     return CheckedTool(texts, 0, nullptr, 0, nullptr, 0, nullptr, generate);
 }
 
-// The counts as far as the 16 places of the input vector and the output
+// The counts as far as the places of the input vector and the output
 // values reach; a table built by FormulaTool or ReportTool is within them
 // already.
 constexpr int BoundedInputCount(const ToolDef& tool) {

@@ -4,9 +4,6 @@
 namespace kelomed {
 namespace {
 
-// At most 9 lines: the order of seven lines, an empty line and this draw.
-static_assert(9 * kLongestReportLine <= kLongestGeneratedReport);
-
 const char16_t* ThisDrawLine(std::int32_t kind) {
     switch (kind) {
         case 1:

@@ -4,9 +4,6 @@
 namespace kelomed {
 namespace {
 
-// At most 6 lines: heading, three group lines, an empty line and the rule.
-static_assert(6 * kLongestReportLine <= kLongestGeneratedReport);
-
 // Group lines by "kind" 1 to 6; at most three per group.
 constexpr const char16_t* kGroups[][3] = {
     {u"血钾 <2.5 或 >6.5 mmol/L", u"血钠 <120 或 >160 mmol/L", u"血钙 <1.5 或 >3.5 mmol/L"},

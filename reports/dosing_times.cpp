@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "engine/format_value.h"
 #include "reports/dosing_times.h"
 #include "reports/report_line.h"
 
@@ -42,10 +43,6 @@ void FormatEntry(double hours, char16_t* entry) {
                clock / 60, clock % 60);
 }
 
-bool IsWhole(double value) {
-    return std::trunc(value) == value;
-}
-
 // The heading's first dose as H:MM, the same minute as its entry below.
 void FormatFirstDose(double start, char16_t* text) {
     long long minute = 0;
@@ -82,7 +79,7 @@ std::int32_t GenerateDosingTimes(const ToolDef& tool, const double* inputs, cons
     char16_t firstDose[kHeadingPieceCapacity];
     FormatFirstDose(start, firstDose);
     char16_t spacing[kHeadingPieceCapacity];
-    FormatText(spacing, kHeadingPieceCapacity, IsWhole(interval) ? u"%.0f" : u"%g", interval);
+    FormatShortest(interval, spacing, kHeadingPieceCapacity);
     AppendReportLine(writer, u"首剂时间 %ls，间隔 %ls 小时，共 %d 次：", firstDose, spacing, times);
     for (std::int32_t dose = 0; dose < times; ++dose) {
         char16_t entry[kEntryCapacity];

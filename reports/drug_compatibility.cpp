@@ -9,9 +9,6 @@ constexpr const char16_t* kCompatDrugNames[] = {
     u"奥美拉唑", u"维生素C",    u"胰岛素",   u"碳酸氢钠", u"多巴胺",
 };
 
-// At most 6 lines: the pair, the numbering between empty lines and the conclusion.
-static_assert(6 * kLongestReportLine <= kLongestGeneratedReport);
-
 struct CompatibilityRule {
     std::int32_t low;
     std::int32_t high;

@@ -3,9 +3,6 @@
 
 namespace kelomed {
 
-// Three lines: heading, group and key points.
-static_assert(3 * kLongestReportLine <= kLongestGeneratedReport);
-
 std::int32_t GenerateHighAlertDrugs(const ToolDef& tool, const double* inputs, const CivilDate&,
                                     char16_t* report, int reportCapacity, char16_t* verdict,
                                     int verdictCapacity) {

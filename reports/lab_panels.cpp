@@ -4,9 +4,6 @@
 namespace kelomed {
 namespace {
 
-// At most 2 lines: contents and caution.
-static_assert(2 * kLongestReportLine <= kLongestGeneratedReport);
-
 struct LabPanel {
     const char16_t* contents;
     const char16_t* caution;

@@ -16,10 +16,12 @@ inline constexpr int kLineEndUnits = 2;
 inline constexpr int kLongestReportLine = kReportLineCapacity - 1 + kLineEndUnits;
 
 // The longest report any generator writes, in units before the terminator:
-// the rota of 40 nurses over 31 days. Each generator derives its own longest
-// report from its texts and its counts' limits, and checks it against this
-// while compiling; the rota checks that it is this one. A caller whose
-// buffer holds this many units and the terminator gets every report whole.
+// the rota of 40 nurses over 31 days. Each generator whose report grows with
+// its counts derives its longest report from its texts and its counts'
+// limits, and checks it against this while compiling; the rota checks that
+// it is this one. The cards of a few fixed lines are measured at every
+// choice by the suite's tests. A caller whose buffer holds this many units
+// and the terminator gets every report whole.
 inline constexpr int kLongestGeneratedReport = 6390;
 
 // Decimal digits of a value, with its minus sign.

@@ -3,9 +3,6 @@
 
 namespace kelomed {
 
-// Six lines: heading, three steps, an empty line and the requirement.
-static_assert(6 * kLongestReportLine <= kLongestGeneratedReport);
-
 std::int32_t GenerateSurgicalChecklist(const ToolDef&, const double*, const CivilDate&,
                                        char16_t* report, int reportCapacity, char16_t* verdict,
                                        int verdictCapacity) {

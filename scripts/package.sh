@@ -14,9 +14,12 @@
 # in a build tree of its own (to test upgrades). --pack-only packs programs
 # already built (signed ones, say) without building; --sums-only writes
 # SHA256SUMS again for the packages already in DIR (after signing the .msi).
+# AWK names the awk to run (awk when unset).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
+# The awk to use (AWK=gawk or AWK=mawk); the tables come out the same.
+awk=${AWK:-awk}
 
 project_version=$(sed -n 's/^set(KELOMED_RELEASE_VERSION "\([0-9.]*\)")$/\1/p' CMakeLists.txt)
 version=$project_version
@@ -113,10 +116,12 @@ done <"$programs"
 mkdir -p "$scratch/files"
 cut -f1 "$programs" | while read -r program; do cp "$build/bin/$program.exe" "$scratch/files/"; done
 cp app/resources/kelomed.ico "$scratch/files/suite.ico"
-awk -v components="$components" -v shortcuts="$shortcuts" -v references="$references" '
-    /@PROGRAM_COMPONENTS@/ { printf "%s", components; next }
-    /@SHORTCUT_COMPONENTS@/ { printf "%s", shortcuts; next }
-    /@COMPONENT_REFS@/ { printf "%s", references; next }
+# Texts reach awk through its environment, never -v, which would read their
+# backslashes as escapes (gawk drops the one of "\K").
+COMPONENTS="$components" SHORTCUTS="$shortcuts" REFERENCES="$references" "$awk" '
+    /@PROGRAM_COMPONENTS@/ { printf "%s", ENVIRON["COMPONENTS"]; next }
+    /@SHORTCUT_COMPONENTS@/ { printf "%s", ENVIRON["SHORTCUTS"]; next }
+    /@COMPONENT_REFS@/ { printf "%s", ENVIRON["REFERENCES"]; next }
     { print }' packaging/suite.wxs.in >"$scratch/suite.wxs"
 msi="$scratch/$name.msi"
 (cd "$scratch" && wixl -a x64 -D Version="$version" -D Icon=files/suite.ico -o "$name.msi" suite.wxs \
@@ -132,7 +137,7 @@ edit_table() {
     local table=$1 program=$2
     shift 2
     msiinfo export "$msi" "$table" | tr -d '\r' >"$scratch/$table.idt"
-    awk -F'\t' -v OFS='\t' "$program" "$@" "$scratch/$table.idt" >"$scratch/$table.new.idt"
+    "$awk" -F'\t' -v OFS='\t' "$program" "$@" "$scratch/$table.idt" >"$scratch/$table.new.idt"
     msibuild "$msi" -i "$scratch/$table.new.idt"
 }
 # The database takes the Simplified Chinese code page (936) first.
@@ -154,7 +159,7 @@ edit_table Upgrade 'FNR > 3 && $7 == "WIX_UPGRADE_DETECTED" && int($5 / 512) % 2
 # The summary in the product's language, with the package code wixl made.
 package_code=$(msiinfo suminfo "$msi" | sed -n 's/^Revision number (UUID): //p')
 msibuild "$msi" -s "$suite_name" KeloMed "x64;2052" "$package_code"
-product_code=$(msiinfo export "$msi" Property | tr -d '\r' | awk -F'\t' '$1 == "ProductCode" { print $2 }')
+product_code=$(msiinfo export "$msi" Property | tr -d '\r' | "$awk" -F'\t' '$1 == "ProductCode" { print $2 }')
 printf '%s\r\n' "$product_code" >"$scratch/$name-ProductCode.txt"
 
 # The portable zip: one top folder with the programs, the guide (UTF-8 with
@@ -168,9 +173,9 @@ while IFS=$'\t' read -r program title subtitle category; do
 done <"$programs"
 {
     printf '\xEF\xBB\xBF'
-    awk -v programs="${list%$'\n'}" -v name="$suite_name" -v version="$version" '
-        { gsub(/@SUITE_NAME@/, name); gsub(/@VERSION@/, version) }
-        /@PROGRAMS@/ { print programs; next }
+    PROGRAMS="${list%$'\n'}" NAME="$suite_name" VERSION="$version" "$awk" '
+        { gsub(/@SUITE_NAME@/, ENVIRON["NAME"]); gsub(/@VERSION@/, ENVIRON["VERSION"]) }
+        /@PROGRAMS@/ { print ENVIRON["PROGRAMS"]; next }
         { print }' packaging/README-zh-CN.txt.in
 } | sed 's/$/\r/' >"$folder/README-zh-CN.txt"
 (cd "$folder" && sha256sum -- *.exe README-zh-CN.txt >SHA256SUMS.txt)
@@ -183,4 +188,4 @@ for package in "${packages[@]}"; do
 done
 write_sums
 echo "packages in $output:"
-(cd "$output" && ls -l "${packages[@]}" SHA256SUMS | awk '{print "  " $5 "  " $9}')
+(cd "$output" && ls -l "${packages[@]}" SHA256SUMS | "$awk" '{print "  " $5 "  " $9}')

@@ -115,7 +115,7 @@ TEST_F(Commands, StartsReadyWithoutResult) {
 // The engine's report and verdict of the defaults, as the window must show them.
 std::pair<std::string, std::string> DefaultResult() {
     const double inputs[kMaxInputs] = {0.20000000298023224, 60, 4, 50};
-    const testing::ReportResult result = testing::ComputeResult(ToolDefinition<48>(), inputs);
+    const testing::ReportResult result = testing::ComputeReport(ToolDefinition<48>(), inputs);
     return {result.report, result.verdict};
 }
 
@@ -129,7 +129,8 @@ TEST_F(Commands, ComputeShowsResultAndKeepsCopyText) {
     EXPECT_EQ(Utf8Of(state().statusText), "计算完成  去甲肾上腺素配置与剂量");
     EXPECT_EQ(state().inputs[0], 0.2);
     EXPECT_EQ(state().level, 0);
-    EXPECT_TRUE(view_.mainFocused);
+    // The focus stays where the compute came from, so F5 and Enter go on.
+    EXPECT_EQ(view_.focusedField, -1);
     EXPECT_GE(view_.verdictRedraws, 1);
 
     view_.fields[0] = u"1.5";
@@ -307,7 +308,7 @@ TEST(CommandsForSuiteTools, ChoicesAndClockTimesAreReadAndReset) {
     view.chosen[0] = -1;
     RunComputeCommand(*state, view, testing::kTestToday);
     ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].text, "第 1 项“药物 A 编号”请从列表中选择。");
+    EXPECT_EQ(view.messages[0].text, "第 1 项“药物 A”请从列表中选择。");
 
     InitializeWindowState(*state, *FindSuiteTool(102));
     view.fields.assign(3, u"");
@@ -363,16 +364,22 @@ TEST_F(Commands, ResetRestoresDefaultsAndDropsTheResult) {
     EXPECT_EQ(view_.messages[0].text, "请先点击“计算”生成结果。");
 }
 
+// Nine lines, the last naming the product's address only when the build was
+// given one.
 TEST_F(Commands, AboutHoldsNineLines) {
+    constexpr char kAbout[] =
+        "去甲肾上腺素配置与剂量\r\n\r\n分类：重症用药\r\n"
+        "参考依据：去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置\r\n\r\n"
+        "本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
+        "具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
+        "版本 V" KELOMED_VERSION_TEXT;
     RunAboutCommand(state(), view_);
     ASSERT_EQ(view_.messages.size(), 1u);
     EXPECT_EQ(view_.messages[0].caption, "关于本工具");
-    EXPECT_EQ(view_.messages[0].text,
-              "去甲肾上腺素配置与剂量\r\n\r\n分类：重症用药\r\n"
-              "参考依据：去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置\r\n\r\n"
-              "本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
-              "具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
-              "版本 V" KELOMED_VERSION_TEXT "    官网：www.kelomed.example");
+    EXPECT_EQ(view_.messages[0].text, kAbout) << "the test build is given no address";
+    char16_t text[1400];
+    FormatAboutText(ToolDefinition<48>(), u"" KELOMED_VERSION_TEXT, u"www.hospital.cn", text, 1400);
+    EXPECT_EQ(Utf8Of(text), std::string(kAbout) + "    官网：www.hospital.cn");
 }
 
 TEST(CommandsForReportKinds, TheLongestReportIsShownAndCopiedWhole) {

@@ -125,7 +125,7 @@ TEST(InfusionLibrary, EveryLimitFromBothSides) {
                 ASSERT_TRUE(AcceptsValue(tool.inputs[0], dose));
                 double inputs[kMaxInputs] = {};
                 FillInputs(tool, DefaultDosing(*drug, dose), inputs);
-                const testing::ReportResult result = testing::ComputeResult(tool, inputs);
+                const testing::ReportResult result = testing::ComputeReport(tool, inputs);
                 const std::int32_t expected = ExpectedLevel(*drug, dose);
                 EXPECT_EQ(result.level, expected);
                 const std::string& text = result.verdict;

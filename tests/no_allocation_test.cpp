@@ -97,9 +97,8 @@ namespace kelomed {
 namespace {
 
 TEST(NoAllocation, ComputeToolAllocatesNothingForAnyTool) {
-    static char16_t report[8192];
+    static char16_t report[kLongestFormulaReport + 1];
     static char16_t verdict[512];
-    static char16_t copy[8192];
     // The allocation counter itself works.
     counting = true;
     delete new int(1);
@@ -114,19 +113,18 @@ TEST(NoAllocation, ComputeToolAllocatesNothingForAnyTool) {
             const InputField& input = tool->inputs[i];
             inputs[i] = input.form == InputForm::Number ? input.range.highest : input.defaultValue;
         }
-        std::int32_t level = 0;
         counting = true;
-        ComputeTool(*tool, inputs, report, 8192, verdict, 512, level, copy, 8192,
-                    testing::kTestToday);
+        ComputeTool(*tool, inputs, testing::kTestToday, report, kLongestFormulaReport + 1, verdict,
+                    512);
         counting = false;
         EXPECT_EQ(allocations.exchange(0), 0) << "tool " << tool->id;
         EXPECT_NE(report[0], 0) << "tool " << tool->id;
     }
     const double failing[] = {0.2, 60, 4, 0};
-    std::int32_t level = 0;
     counting = true;
-    ComputeTool(ToolDefinition<48>(), failing, report, 8192, verdict, 512, level, copy, 8192,
-                testing::kTestToday);
+    std::int32_t level =
+        ComputeTool(ToolDefinition<48>(), failing, testing::kTestToday, report, 8192, verdict, 512)
+            .level;
     counting = false;
     EXPECT_EQ(allocations.exchange(0), 0) << "a failing output";
     EXPECT_EQ(level, 3);
@@ -156,7 +154,7 @@ TEST(NoAllocation, ComputeToolAllocatesNothingForAnyTool) {
                                          nullptr};
     const double x[] = {27};
     counting = true;
-    ComputeTool(mathTool, x, report, 8192, verdict, 512, level, copy, 8192, testing::kTestToday);
+    level = ComputeTool(mathTool, x, testing::kTestToday, report, 8192, verdict, 512).failedCount;
     counting = false;
     EXPECT_EQ(allocations.exchange(0), 0) << "every function";
     EXPECT_EQ(level, 0) << "no output failed";

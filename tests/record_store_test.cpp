@@ -145,7 +145,7 @@ TEST(RecordLine, IsOneCsvRecordWithTheWholeReport) {
     ASSERT_TRUE(BuildRecordLine(tool, values, report.c_str(), {2027, 1, 2, 3, 4, 5}, line,
                                 kRecordLineCapacity));
     EXPECT_EQ(std::u16string(line),
-              u"2027-01-02 03:04:05,\"工具,含逗号\",甲=1.25e-05,\"乙,\"\"丙\"\"=1.23457e+08\","
+              u"2027-01-02 03:04:05,\"工具,含逗号\",甲=1.25e-05,\"乙,\"\"丙\"\"=123456789\","
               u"\"剂量：1,5 \"\"高\"\"\r\n第二行\r\n" +
                   longReport + u"\r\n\"\r\n");
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/window_view.h"
+#include "engine/tool_model.h"
 #include "tests/test_text.h"
 
 namespace kelomed::testing {
@@ -19,13 +20,14 @@ class RecordingView final : public WindowView {
   public:
     std::vector<std::u16string> fields;
     // The chosen item of each choice input, by input index.
-    std::vector<int> chosen = std::vector<int>(16, -1);
+    std::vector<int> chosen = std::vector<int>(kMaxInputs, -1);
     std::string result;
     std::string verdictText;
     std::string note;
     std::vector<ShownMessage> messages;
     int focusedField = -1;
-    bool mainFocused = false;
+    // Whether each input's control is enabled.
+    std::vector<bool> enabled = std::vector<bool>(kMaxInputs, true);
     int verdictRedraws = 0;
     int mainRedraws = 0;
     bool clipboardWorks = true;
@@ -52,14 +54,10 @@ class RecordingView final : public WindowView {
     void ShowMessage(const char16_t* text, const char16_t* caption, MessageIcon icon) override {
         messages.push_back({Utf8Of(text), Utf8Of(caption), icon});
     }
-    void FocusField(int index) override {
-        focusedField = index;
-        mainFocused = false;
+    void EnableInput(int index, bool enable) override {
+        enabled.at(static_cast<std::size_t>(index)) = enable;
     }
-    void FocusMainWindow() override {
-        mainFocused = true;
-        focusedField = -1;
-    }
+    void FocusField(int index) override { focusedField = index; }
     void RedrawVerdict() override { ++verdictRedraws; }
     void RedrawMainWindow() override { ++mainRedraws; }
     bool PutOnClipboard(const char16_t* text) override {

@@ -54,7 +54,11 @@ TEST_P(EveryKind, ComputesThroughTheEntryAndTheSelftest) {
     EXPECT_EQ(result.level, c.level);
 
     char16_t text[kSelftestTextCapacity];
-    EXPECT_EQ(BuildSelftestText(tool.tool(), testing::kTestToday, text, kSelftestTextCapacity), 0);
+    double defaults[kMaxInputs] = {};
+    FillDefaultInputs(tool.tool(), defaults);
+    EXPECT_EQ(
+        BuildSelftestText(tool.tool(), defaults, testing::kTestToday, text, kSelftestTextCapacity),
+        0);
     const std::string selftest = Utf8Of(text);
     EXPECT_NE(selftest.find("\r\nOUT|报告文本|见 DETAIL|\r\nVERDICT|"), std::string::npos);
     EXPECT_EQ(selftest.find("OUT|"), selftest.rfind("OUT|"));
@@ -231,10 +235,14 @@ TEST(InfusionCard, PrintsWhatWasEntered) {
     const GeneratorTool card(GenerateInfusionCard, {"bed", "dose", "volume", "gtt"});
     const auto lines = card.Compute({12, 2.5, 250, 40}).Lines();
     EXPECT_EQ(lines[1], "床号：12");
-    EXPECT_EQ(lines[2], "药液：医嘱药量 2.50 ，加入溶媒 250 ml");
+    EXPECT_EQ(lines[2], "药液：医嘱药量 2.5 ，加入溶媒 250 ml");
     EXPECT_EQ(lines[3], "滴速：40 滴/分（约 120 ml/h）");
     EXPECT_EQ(card.Compute({3.7, -1, 0.5, 0}).Lines()[1], "床号：3");
-    EXPECT_EQ(card.Compute({3.7, -1, 0.5, 0}).Lines()[2], "药液：医嘱药量 -1.00 ，加入溶媒 0 ml");
+    EXPECT_EQ(card.Compute({3.7, -1, 0.5, 0}).Lines()[2], "药液：医嘱药量 -1 ，加入溶媒 0.5 ml");
+    // Every accepted amount with the digits it was typed with: never 0.00.
+    EXPECT_EQ(card.Compute({1, 0.004, 12345.67, 40.5}).Lines()[2],
+              "药液：医嘱药量 0.004 ，加入溶媒 12345.67 ml");
+    EXPECT_EQ(card.Compute({1, 0.004, 250, 40.5}).Lines()[3], "滴速：40.5 滴/分（约 122 ml/h）");
 }
 
 TEST(ReportInputs, FirstKeyCountsAndWholeNumbersTruncate) {

@@ -32,17 +32,17 @@ struct ReportResult {
     }
 };
 
-// What `tool` computes for `inputs` (16 places), as the self-test's buffers
-// hold it unless told otherwise.
-inline ReportResult ComputeResult(const ToolDef& tool, const double* inputs,
-                                  int reportCapacity = 8192, int verdictCapacity = 512,
-                                  const CivilDate& today = kTestToday) {
+// What `tool` computes for `inputs` (kMaxInputs places), in buffers of the
+// window's sizes unless told otherwise.
+inline ReportResult ComputeReport(const ToolDef& tool, const double* inputs,
+                                  int reportCapacity = kLongestFormulaReport + 1,
+                                  int verdictCapacity = 512, const CivilDate& today = kTestToday) {
     std::vector<char16_t> report(static_cast<std::size_t>(reportCapacity));
     std::vector<char16_t> verdict(static_cast<std::size_t>(verdictCapacity));
-    std::vector<char16_t> copy(8192);
     ReportResult result;
-    ComputeTool(tool, inputs, report.data(), reportCapacity, verdict.data(), verdictCapacity,
-                result.level, copy.data(), 8192, today);
+    result.level = ComputeTool(tool, inputs, today, report.data(), reportCapacity, verdict.data(),
+                               verdictCapacity)
+                       .level;
     result.report = Utf8Of(report.data());
     result.verdict = Utf8Of(verdict.data());
     return result;
@@ -74,8 +74,8 @@ class GeneratorTool {
 
     ReportResult Compute(std::vector<double> values, int reportCapacity = 8192,
                          int verdictCapacity = 512, const CivilDate& today = kTestToday) const {
-        values.resize(16);
-        return ComputeResult(tool_, values.data(), reportCapacity, verdictCapacity, today);
+        values.resize(kMaxInputs);
+        return ComputeReport(tool_, values.data(), reportCapacity, verdictCapacity, today);
     }
 
   private:

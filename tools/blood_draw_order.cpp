@@ -11,7 +11,7 @@ constexpr InputChoice kDraws[] = {
     {5, u"血培养"}, {6, u"血糖/乳酸"}, {0, u"其他项目"},
 };
 constexpr InputField kInputs[] = {
-    ChoiceInput("kind", u"本次项目编号", 1, kDraws),
+    ChoiceInput("kind", u"本次项目", 1, kDraws),
 };
 
 constexpr ToolDef kTool = ReportTool(

@@ -11,7 +11,7 @@ constexpr InputChoice kGroups[] = {
     {6, u"心肌与胰酶"}, {0, u"其他（查阅本院目录）"},
 };
 constexpr InputField kInputs[] = {
-    ChoiceInput("kind", u"项目组编号", 1, kGroups),
+    ChoiceInput("kind", u"项目组", 1, kGroups),
 };
 
 constexpr ToolDef kTool = ReportTool(

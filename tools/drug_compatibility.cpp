@@ -11,8 +11,8 @@ constexpr InputChoice kDrugs[] = {
     {6, u"奥美拉唑"}, {7, u"维生素C"},    {8, u"胰岛素"},   {9, u"碳酸氢钠"}, {10, u"多巴胺"},
 };
 constexpr InputField kInputs[] = {
-    ChoiceInput("drugA", u"药物 A 编号", 1, kDrugs),
-    ChoiceInput("drugB", u"药物 B 编号", 2, kDrugs),
+    ChoiceInput("drugA", u"药物 A", 1, kDrugs),
+    ChoiceInput("drugB", u"药物 B", 2, kDrugs),
 };
 
 constexpr ToolDef kTool = ReportTool({106, u"两药同瓶配伍查询", u"十种常用注射药两两配伍",

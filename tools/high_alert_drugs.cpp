@@ -13,7 +13,7 @@ constexpr InputChoice kGroups[] = {
     {0, u"麻醉与肌松药"},
 };
 constexpr InputField kInputs[] = {
-    ChoiceInput("kind", u"药品类别编号", 1, kGroups),
+    ChoiceInput("kind", u"药品类别", 1, kGroups),
 };
 
 constexpr ToolDef kTool =

@@ -67,23 +67,22 @@ struct DoseUnitShape {
     const char* dosePerRateExpression;
 };
 
-// One row per DoseUnit, in the enum's order. Each expression reads the
-// inputs alone (not an earlier output), so that the self-test, which
-// evaluates every output on its own, reads the same.
+// One row per DoseUnit, in the enum's order. The rate and the dose of
+// 1 ml/h read the concentration computed before them.
 // clang-format off
 inline constexpr DoseUnitShape kDoseUnitShapes[] = {
     {u"μg/kg/min", u"mg", u"μg/ml", u"mg/h", true,
-     "drug*1000/dil", "dose*w*60/(drug*1000/dil)", "dose*w*60/1000", "drug*1000/dil/(w*60)"},
+     "drug*1000/dil", "dose*w*60/conc", "dose*w*60/1000", "conc/(w*60)"},
     {u"μg/min", u"mg", u"μg/ml", u"mg/h", false,
-     "drug*1000/dil", "dose*60/(drug*1000/dil)", "dose*60/1000", "drug*1000/dil/60"},
+     "drug*1000/dil", "dose*60/conc", "dose*60/1000", "conc/60"},
     {u"U/min", u"U", u"U/ml", u"U/h", false,
-     "drug/dil", "dose*60/(drug/dil)", "dose*60", "drug/dil/60"},
+     "drug/dil", "dose*60/conc", "dose*60", "conc/60"},
     {u"mg/h", u"mg", u"mg/ml", u"mg/h", false,
-     "drug/dil", "dose/(drug/dil)", "dose", "drug/dil"},
+     "drug/dil", "dose/conc", "dose", "conc"},
     {u"μg/kg/h", u"μg", u"μg/ml", u"μg/h", true,
-     "drug/dil", "dose*w/(drug/dil)", "dose*w", "drug/dil/w"},
+     "drug/dil", "dose*w/conc", "dose*w", "conc/w"},
     {u"mg/kg/h", u"mg", u"mg/ml", u"mg/h", true,
-     "drug/dil", "dose*w/(drug/dil)", "dose*w", "drug/dil/w"},
+     "drug/dil", "dose*w/conc", "dose*w", "conc/w"},
 };
 // clang-format on
 

@@ -11,7 +11,7 @@ constexpr InputChoice kPanels[] = {
     {4, u"甲状腺功能"}, {5, u"心肌损伤标志物"}, {0, u"尿常规"},
 };
 constexpr InputField kInputs[] = {
-    ChoiceInput("panel", u"套餐编号", 1, kPanels),
+    ChoiceInput("panel", u"检验套餐", 1, kPanels),
 };
 
 constexpr ToolDef kTool =

@@ -8,6 +8,10 @@
 
 namespace kelomed {
 
+// The suite's name: its installer, Start-menu folder and every program's
+// version resource carry it.
+inline constexpr char16_t kSuiteName[] = u"KeloMed 临床计算工具套件";
+
 // The definition of the tool with this id.
 template <int Id>
 const ToolDef& ToolDefinition();

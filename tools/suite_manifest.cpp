@@ -1,10 +1,12 @@
 // Writes what the build needs to know of the suite's tools, read from the
 // tables themselves: the programs with their titles (UTF-8, one line each:
-// program, title, subtitle, category, separated by tabs) for the packaging,
-// and each program's title for its version resource, as UTF-16 escapes,
-// since the resource compiler reads scripts in one byte code page only.
+// program, title, subtitle, category, separated by tabs) and the suite's
+// name for the packaging, and each program's title and the suite's name for
+// its version resource, as UTF-16 escapes, since the resource compiler
+// reads scripts in one byte code page only. Built for the machine that
+// builds, also when the programs are built for Windows.
 //
-//   suite_manifest PROGRAMS.tsv RESOURCE_FOLDER
+//   suite_manifest PROGRAMS.tsv NAME.txt RESOURCE_FOLDER
 #include <cstdio>
 #include <string>
 
@@ -22,6 +24,17 @@ std::string Utf8Of(const char16_t* text) {
     return bytes;
 }
 
+// "L\"\x4e2d...\"": the text as escapes of its UTF-16 units.
+std::string WideLiteral(const char16_t* text) {
+    std::string literal = "L\"";
+    for (const char16_t* unit = text; *unit != 0; ++unit) {
+        char escape[8];
+        std::snprintf(escape, sizeof escape, "\\x%04x", static_cast<unsigned>(*unit));
+        literal += escape;
+    }
+    return literal + "\"";
+}
+
 bool WriteFile(const std::string& path, const std::string& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
@@ -34,8 +47,8 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: suite_manifest PROGRAMS.tsv RESOURCE_FOLDER\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: suite_manifest PROGRAMS.tsv NAME.txt RESOURCE_FOLDER\n");
         return 2;
     }
     std::string programs;
@@ -44,20 +57,16 @@ int main(int argc, char** argv) {
         std::snprintf(name, sizeof name, "kelomed-t%03d", static_cast<int>(tool->id));
         programs += std::string(name) + "\t" + Utf8Of(tool->title) + "\t" + Utf8Of(tool->subtitle) +
                     "\t" + Utf8Of(tool->category) + "\n";
-        std::string title = "#define KELOMED_TOOL_TITLE L\"";
-        for (const char16_t* unit = tool->title; *unit != 0; ++unit) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%04x", static_cast<unsigned>(*unit));
-            title += escape;
-        }
-        title += "\"\n";
-        if (!WriteFile(std::string(argv[2]) + "/" + name + "-texts.rc", title)) {
+        const std::string texts = "#define KELOMED_TOOL_TITLE " + WideLiteral(tool->title) +
+                                  "\n#define KELOMED_SUITE_NAME " +
+                                  WideLiteral(kelomed::kSuiteName) + "\n";
+        if (!WriteFile(std::string(argv[3]) + "/" + name + "-texts.rc", texts)) {
             std::fprintf(stderr, "suite_manifest: cannot write the texts of %s\n", name);
             return 1;
         }
     }
-    if (!WriteFile(argv[1], programs)) {
-        std::fprintf(stderr, "suite_manifest: cannot write %s\n", argv[1]);
+    if (!WriteFile(argv[1], programs) || !WriteFile(argv[2], Utf8Of(kelomed::kSuiteName))) {
+        std::fprintf(stderr, "suite_manifest: cannot write %s or %s\n", argv[1], argv[2]);
         return 1;
     }
     return 0;

@@ -23,11 +23,9 @@ const std::wstring kTitle = L"去甲肾上腺素配置与剂量";
 std::wstring DefaultReport() {
     const double inputs[] = {0.20000000298023224, 60, 4, 50};
     static char16_t report[kReportTextCapacity];
-    static char16_t copy[kReportTextCapacity];
     char16_t verdict[kVerdictTextCapacity];
-    std::int32_t level = 0;
-    ComputeTool(ToolDefinition<48>(), inputs, report, kReportTextCapacity, verdict,
-                kVerdictTextCapacity, level, copy, kReportTextCapacity, CivilDate{2026, 12, 8});
+    ComputeTool(ToolDefinition<48>(), inputs, CivilDate{2026, 12, 8}, report, kReportTextCapacity,
+                verdict, kVerdictTextCapacity);
     return reinterpret_cast<const wchar_t*>(report);
 }
 const std::wstring kNormalVerdict = L"泵速计算完成，中心静脉输注";

@@ -10,6 +10,7 @@
 
 #include "app/commands.h"
 #include "app/field_text.h"
+#include "app/input_text.h"
 #include "app/record_files.h"
 #include "app/record_store.h"
 #include "engine/compute.h"
@@ -37,11 +38,11 @@ struct Expected {
 // What the window must show after computing `inputs`.
 Expected ExpectedResult(const ToolDef& tool, const double* inputs) {
     static char16_t report[kReportTextCapacity];
-    static char16_t reportCopy[kReportTextCapacity];
     char16_t verdict[kVerdictTextCapacity];
     Expected expected;
-    ComputeTool(tool, inputs, report, kReportTextCapacity, verdict, kVerdictTextCapacity,
-                expected.level, reportCopy, kReportTextCapacity, DateOf(ReadLocalTime()));
+    expected.level = ComputeTool(tool, inputs, DateOf(ReadLocalTime()), report, kReportTextCapacity,
+                                 verdict, kVerdictTextCapacity)
+                         .level;
     expected.report = WideOf(report);
     expected.verdict = WideOf(verdict);
     expected.copyText =

@@ -19,7 +19,7 @@ std::int32_t WriteOneLine(const ToolDef&, const double*, const CivilDate&, char1
 
 constexpr InputField kInputs[] = {{"a", u"甲", u"", 2}};
 constexpr OutputField kOutputs[] = {{"b", u"乙", u"", "a*3", "f0"}};
-constexpr VerdictRule kRules[] = {{"b>5", 2, u"大"}};
+constexpr VerdictRule kRules[] = {{"b>5", 2, u"大"}, {"", 0, u"小"}};
 constexpr ToolDef kFormula =
     FormulaTool({1, u"式", nullptr, u"类", u"据", nullptr}, kInputs, kOutputs, kRules);
 constexpr ToolDef kReport = ReportTool({2, u"报告", nullptr, u"类", u"据", nullptr}, WriteOneLine);
@@ -28,9 +28,8 @@ bool Computes(const ToolDef& tool, const char16_t* expected, std::int32_t expect
     const double inputs[] = {2};
     char16_t report[256];
     char16_t verdict[64];
-    char16_t copy[256];
-    std::int32_t level = -1;
-    ComputeTool(tool, inputs, report, 256, verdict, 64, level, copy, 256, CivilDate{2026, 12, 8});
+    const std::int32_t level =
+        ComputeTool(tool, inputs, CivilDate{2026, 12, 8}, report, 256, verdict, 64).level;
     return std::memcmp(report, expected, sizeof(char16_t) * (TextLength(expected) + 1)) == 0 &&
            level == expectedLevel;
 }

@@ -1,58 +1,74 @@
-// The window: fonts, brushes, controls, painting and the message loop.
+// The window: fonts, brushes, controls, painting and the message loop, laid
+// out by app/window_layout.h at the scale app/window_placement.h chooses.
 #pragma once
 
 #include <windows.h>
 
 #include "app/wide_text_windows.h"
+#include "app/window_layout.h"
 #include "app/window_state.h"
 #include "app/window_view.h"
 #include "engine/tool_model.h"
 
 namespace kelomed {
 
-inline constexpr int kClientWidth = 1020;
-inline constexpr int kClientHeight = 720;
-inline constexpr int kButtonCount = 5;
-
 // Text of fields, the result box, the note and the secondary buttons; and
 // the quieter text of labels, units, the reference line and the status.
 inline constexpr COLORREF kDarkText = RGB(0x2C, 0x38, 0x42);
 inline constexpr COLORREF kQuietText = RGB(0x78, 0x84, 0x8E);
 
-enum GuiFont {
-    kTitleFont,
-    kHeaderFont,
-    kLabelFont,
-    kFieldFont,
-    kVerdictFont,
-    kResultFont,
-    kButtonFont,
-    kSmallFont,
-    kFontCount
-};
+inline constexpr int kFieldIdBase = 2000;
+inline constexpr int kResultBoxId = 3000;
+inline constexpr int kInputPanelId = 4000;
 
-// Handles of the one main window; created once, never released.
+// A message the window answers with what it is laid out at, for the
+// end-to-end tests: wParam a GuiFont, the font's height in pixels; wParam
+// kFontCount, the scale in thousandths.
+inline constexpr wchar_t kLayoutQueryMessage[] = L"KeloMed.LayoutQuery";
+
+// Handles of the one main window; created once, never released (the fonts
+// are made again when the scale changes).
 struct GuiHandles {
     HINSTANCE instance = nullptr;
     HWND main = nullptr;
-    // The input fields, or the drop-down lists of choice inputs.
+    // The scrolling panel that holds the inputs.
+    HWND panel = nullptr;
+    // The input fields, the drop-down lists of choices, the check boxes.
     HWND fields[kMaxInputs] = {};
+    HWND labels[kMaxInputs] = {};
+    HWND units[kMaxInputs] = {};
     HWND buttons[kButtonCount] = {};
     HWND result = nullptr;
     HWND verdict = nullptr;
     HWND note = nullptr;
+    HWND reference = nullptr;
     HFONT fonts[kFontCount] = {};
     HBRUSH whiteBrush = nullptr;
     HBRUSH backgroundBrush = nullptr;
+    WindowLayout layout;
+    int dpi = 96;
+    // How far the input panel is scrolled, in pixels.
+    int panelScroll = 0;
+    // The outer size the window keeps (it cannot be resized).
+    SIZE outerSize = {};
+    // The control that had the focus when the window was last deactivated.
+    HWND lastFocus = nullptr;
 };
 
 // Runs the window for `tool` until it is closed: 0, or 1 when the main window
 // cannot be created.
 int RunGui(HINSTANCE instance, const ToolDef& tool);
 
+// The input panel's window class, its scrolling, and a control made visible
+// in it.
+void RegisterInputPanelClass(HINSTANCE instance);
+HWND CreateInputPanel(GuiHandles& gui);
+void UpdateInputPanelScroll(GuiHandles& gui);
+void ScrollInputPanelTo(GuiHandles& gui, int position);
+void ShowInInputPanel(GuiHandles& gui, HWND control);
+
 // Painting of the main window and its owner-drawn buttons.
-void PaintMainWindow(const GuiHandles& gui, const WindowState& state, HDC dc, int clientWidth,
-                     int clientHeight);
+void PaintMainWindow(const GuiHandles& gui, const WindowState& state, HDC dc);
 void DrawButton(const GuiHandles& gui, const DRAWITEMSTRUCT& item);
 COLORREF VerdictColour(int level);
 
@@ -64,11 +80,11 @@ class Win32View final : public WindowView {
     void SetField(int index, const char16_t* text) override;
     int ReadChoice(int index) override;
     void SelectChoice(int index, int item) override;
+    void EnableInput(int index, bool enabled) override;
     void SetResultText(const char16_t* text) override;
     void SetVerdictText(const char16_t* text) override;
     void SetNoteText(const char16_t* text) override;
     void ShowMessage(const char16_t* text, const char16_t* caption, MessageIcon icon) override;
-    void EnableInput(int index, bool enabled) override;
     void FocusField(int index) override;
     void RedrawVerdict() override;
     void RedrawMainWindow() override;

@@ -4,6 +4,8 @@
 #include "app/gui_windows.h"
 #include "app/input_text.h"
 #include "app/record_command.h"
+#include "app/window_keys.h"
+#include "app/window_placement.h"
 #include "engine/format_text.h"
 #include "engine/text_buffer.h"
 
@@ -12,131 +14,226 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"KeloMedToolWnd";
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int kFieldIdBase = 2000;
-constexpr int kResultBoxId = 3000;
 constexpr int kReferenceCapacity = 512;
 constexpr int kFieldValueCapacity = 64;
-// A choice list spans the field and unit columns; dropped, it shows up to
-// ten items.
-constexpr int kChoiceListWidth = 236;
-constexpr int kChoiceListDroppedHeight = 27 + 10 * 22;
 
 // The one window's state and handles: the window procedure is the only
 // dispatch point, so they live here.
 WindowState state;
 GuiHandles gui;
-
-struct FontSpec {
-    const wchar_t* face;
-    int height;
-    int weight;
-};
-
-constexpr FontSpec kFontSpecs[kFontCount] = {
-    {L"Microsoft YaHei UI", 27, FW_BOLD},   {L"Microsoft YaHei UI", 14, FW_NORMAL},
-    {L"Microsoft YaHei UI", 14, FW_NORMAL}, {L"Microsoft YaHei UI", 15, FW_NORMAL},
-    {L"Microsoft YaHei UI", 21, FW_BOLD},   {L"Consolas", 15, FW_NORMAL},
-    {L"Microsoft YaHei UI", 15, FW_NORMAL}, {L"Microsoft YaHei UI", 12, FW_NORMAL},
-};
+UINT layoutQueryMessage = 0;
+WNDPROC resultBoxProcedure = nullptr;
 
 struct ButtonSpec {
     int id;
-    int left;
-    int width;
     const wchar_t* caption;
 };
 
 constexpr ButtonSpec kButtons[kButtonCount] = {
-    {kComputeCommand, 20, 152, L"计算 (F5)"}, {kSaveCommand, 184, 132, L"保存记录"},
-    {kCopyCommand, 328, 132, L"复制结果"},    {kResetCommand, 472, 132, L"清空重填"},
-    {kAboutCommand, 616, 110, L"关于"},
+    {kComputeCommand, L"计算 (F5)"}, {kSaveCommand, L"保存记录"}, {kCopyCommand, L"复制结果"},
+    {kResetCommand, L"清空重填"},    {kAboutCommand, L"关于"},
 };
 
-void CreateFontsAndBrushes() {
-    for (int i = 0; i < kFontCount; ++i) {
-        gui.fonts[i] =
-            CreateFontW(-kFontSpecs[i].height, 0, 0, 0, kFontSpecs[i].weight, FALSE, FALSE, FALSE,
-                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, kFontSpecs[i].face);
+// Functions of newer Windows, looked up so that the program still starts on
+// Windows 7 (DPI per monitor from 8.1, per-monitor awareness v2 and DPI per
+// window from 10).
+using SetAwarenessContext = BOOL(WINAPI*)(HANDLE);
+using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+using AdjustRectForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+
+template <typename Function>
+Function Find(const wchar_t* library, const char* name) {
+    HMODULE module = GetModuleHandleW(library);
+    if (module == nullptr) {
+        module = LoadLibraryW(library);
     }
-    gui.whiteBrush = CreateSolidBrush(RGB(0xFF, 0xFF, 0xFF));
-    gui.backgroundBrush = CreateSolidBrush(RGB(0xF4, 0xF7, 0xF9));
+    return module != nullptr ? reinterpret_cast<Function>(
+                                   reinterpret_cast<void*>(GetProcAddress(module, name)))
+                             : nullptr;
 }
 
-// The outer size whose client area is exactly the 1020 x 720 of the layout.
-SIZE OuterWindowSize() {
-    RECT outer = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRect(&outer, kWindowStyle, FALSE);
-    return {outer.right - outer.left, outer.bottom - outer.top};
+// Per-monitor awareness (v2) where Windows has it, else the system's DPI.
+void DeclareDpiAwareness() {
+    const auto setContext =
+        Find<SetAwarenessContext>(L"user32.dll", "SetProcessDpiAwarenessContext");
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+    const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+    if (setContext == nullptr || !setContext(perMonitorV2)) {
+        SetProcessDPIAware();
+    }
 }
 
-HWND CreateControl(const wchar_t* className, const char16_t* text, DWORD style, DWORD extendedStyle,
-                   int id, int left, int top, int width, int height, GuiFont font) {
-    HWND control = CreateWindowExW(
-        extendedStyle, className, Wide(text), WS_CHILD | WS_VISIBLE | style, left, top, width,
-        height, gui.main, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), gui.instance, nullptr);
-    if (control != nullptr && font != kFontCount) {
+int MonitorDpi(HMONITOR monitor) {
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    const auto forMonitor = Find<DpiForMonitor>(L"shcore.dll", "GetDpiForMonitor");
+    // MDT_EFFECTIVE_DPI
+    if (forMonitor != nullptr && SUCCEEDED(forMonitor(monitor, 0, &dpiX, &dpiY)) && dpiY > 0) {
+        return static_cast<int>(dpiY);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+// What the title bar and borders add to the client area at `dpi`.
+SIZE FrameAt(int dpi) {
+    RECT outer = {0, 0, 100, 100};
+    const auto forDpi = Find<AdjustRectForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
+    if (forDpi == nullptr ||
+        !forDpi(&outer, kWindowStyle, FALSE, 0, static_cast<UINT>(dpi))) {
+        AdjustWindowRectEx(&outer, kWindowStyle, FALSE, 0);
+    }
+    return {outer.right - outer.left - 100, outer.bottom - outer.top - 100};
+}
+
+void CreateFonts() {
+    for (int i = 0; i < kFontCount; ++i) {
+        HFONT previous = gui.fonts[i];
+        gui.fonts[i] = CreateFontW(-gui.layout.fontHeights[i], 0, 0, 0, kFontSpecs[i].weight,
+                                   FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                   DEFAULT_PITCH | FF_DONTCARE, Wide(kFontSpecs[i].face));
+        if (previous != nullptr) {
+            DeleteObject(previous);
+        }
+    }
+}
+
+HWND CreateControl(HWND parent, const wchar_t* className, const char16_t* text, DWORD style,
+                   DWORD extendedStyle, int id) {
+    return CreateWindowExW(extendedStyle, className, Wide(text), WS_CHILD | WS_VISIBLE | style, 0,
+                           0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           gui.instance, nullptr);
+}
+
+void Place(HWND control, const Box& box, GuiFont font, int scroll = 0) {
+    if (control == nullptr) {
+        return;
+    }
+    SetWindowPos(control, nullptr, box.left, box.top - scroll, box.width, box.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (font != kFontCount) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(gui.fonts[font]), TRUE);
     }
-    return control;
 }
 
-// A drop-down list of the input's choice names, its default chosen; it
-// takes the unit's place too, as a choice has no unit.
-HWND CreateChoiceList(const InputField& input, int index, int y) {
-    HWND list = CreateControl(L"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
-                              kFieldIdBase + index, 216, y - 4, kChoiceListWidth,
-                              kChoiceListDroppedHeight, kFieldFont);
-    for (int i = 0; i < input.choiceCount; ++i) {
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(input.choices[i].name)));
+// A read-only result box that takes its turn in the Tab order: Tab and
+// Shift+Tab leave it again (a multi-line edit would keep them), and Esc
+// never reaches it (it would close the window).
+LRESULT CALLBACK ResultBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETDLGCODE) {
+        const LRESULT code = CallWindowProcW(resultBoxProcedure, box, message, wParam, lParam);
+        return code & ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
     }
-    SendMessageW(list, CB_SETCURSEL, ChoiceIndexOf(input, input.defaultValue), 0);
-    return list;
+    if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) {
+        return 0;
+    }
+    return CallWindowProcW(resultBoxProcedure, box, message, wParam, lParam);
+}
+
+// Each input's controls in the panel, each a tab stop: a label and a field
+// with its unit, a list of the input's choice names with its default
+// chosen, or a check box.
+void CreateInputControls() {
+    const ToolDef& tool = *state.tool;
+    for (int j = 0; j < BoundedInputCount(tool); ++j) {
+        const InputField& input = tool.inputs[j];
+        const int id = kFieldIdBase + j;
+        const RowKind kind = gui.layout.rows[j].kind;
+        if (kind != RowKind::Check) {
+            gui.labels[j] = CreateControl(gui.panel, L"STATIC", input.label,
+                                          kind == RowKind::WideChoice ? SS_LEFT : SS_RIGHT, 0, 0);
+        }
+        if (kind == RowKind::Check) {
+            gui.fields[j] = CreateControl(gui.panel, L"BUTTON", input.label,
+                                          BS_AUTOCHECKBOX | BS_NOTIFY | WS_TABSTOP, 0, id);
+            SendMessageW(gui.fields[j], BM_SETCHECK,
+                         ChoiceIndexOf(input, input.defaultValue) == 1 ? BST_CHECKED : 0, 0);
+        } else if (kind == RowKind::Choice || kind == RowKind::WideChoice) {
+            gui.fields[j] = CreateControl(gui.panel, L"COMBOBOX", u"",
+                                          CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, id);
+            for (int i = 0; i < input.choiceCount; ++i) {
+                SendMessageW(gui.fields[j], CB_ADDSTRING, 0,
+                             reinterpret_cast<LPARAM>(Wide(input.choices[i].name)));
+            }
+            SendMessageW(gui.fields[j], CB_SETCURSEL, ChoiceIndexOf(input, input.defaultValue), 0);
+        } else {
+            char16_t value[kFieldValueCapacity];
+            FormatInputValue(input, input.defaultValue, value, kFieldValueCapacity);
+            gui.fields[j] = CreateControl(gui.panel, L"EDIT", value, ES_AUTOHSCROLL | WS_TABSTOP,
+                                          WS_EX_CLIENTEDGE, id);
+            if (HasText(input.unit)) {
+                gui.units[j] = CreateControl(gui.panel, L"STATIC", input.unit, 0, 0, 0);
+            }
+        }
+    }
+}
+
+// Every control at its box of the current layout, in its font.
+void ApplyLayout() {
+    const WindowLayout& layout = gui.layout;
+    Place(gui.panel, layout.inputPanel, kFontCount);
+    for (int j = 0; j < layout.rowCount; ++j) {
+        const InputRowLayout& row = layout.rows[j];
+        Place(gui.labels[j], row.label, kLabelFont, gui.panelScroll);
+        Place(gui.units[j], row.unit, kSmallFont, gui.panelScroll);
+        Box control = row.control;
+        if (row.kind == RowKind::Choice || row.kind == RowKind::WideChoice) {
+            control.height = row.droppedHeight;
+        }
+        Place(gui.fields[j], control, row.kind == RowKind::Check ? kLabelFont : kFieldFont,
+              gui.panelScroll);
+    }
+    Place(gui.verdict, layout.verdict, kVerdictFont);
+    Place(gui.result, layout.result, kResultFont);
+    Place(gui.note, layout.note, kSmallFont);
+    Place(gui.reference, layout.reference, kSmallFont);
+    for (int i = 0; i < kButtonCount; ++i) {
+        Place(gui.buttons[i], layout.buttons[i], kFontCount);
+    }
+    UpdateInputPanelScroll(gui);
 }
 
 void CreateControls() {
     const ToolDef& tool = *state.tool;
-    const int inputCount = BoundedInputCount(tool);
-    for (int j = 0; j < inputCount; ++j) {
-        const InputField& input = tool.inputs[j];
-        const int y = 150 + 34 * j;
-        CreateControl(L"STATIC", input.label, SS_RIGHT, 0, 0, 24, y + 1, 184, 22, kLabelFont);
-        if (input.form == InputForm::Choice) {
-            gui.fields[j] = CreateChoiceList(input, j, y);
-            continue;
-        }
-        char16_t value[kFieldValueCapacity];
-        FormatInputValue(input, input.defaultValue, value, kFieldValueCapacity);
-        gui.fields[j] = CreateControl(L"EDIT", value, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
-                                      kFieldIdBase + j, 216, y - 4, 152, 27, kFieldFont);
-        if (HasText(input.unit)) {
-            CreateControl(L"STATIC", input.unit, 0, 0, 0, 374, y, 78, 22, kSmallFont);
-        }
-    }
-    gui.verdict = CreateControl(L"STATIC", u"填写左侧参数，点击“计算”", 0, 0, 0, 492, 142, 492, 46,
-                                kVerdictFont);
-    gui.result =
-        CreateControl(L"EDIT", u"", WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
-                      WS_EX_CLIENTEDGE, kResultBoxId, 492, 196, 492, 232, kResultFont);
-    gui.note = CreateControl(L"STATIC", HasText(tool.note) ? tool.note : u"", 0, 0, 0, 492, 444,
-                             492, 120, kSmallFont);
+    CreateInputPanel(gui);
+    CreateInputControls();
+    gui.verdict = CreateControl(gui.main, L"STATIC", u"填写左侧参数，点击“计算”", 0, 0, 0);
+    gui.result = CreateControl(gui.main, L"EDIT", u"",
+                               WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY |
+                                   WS_TABSTOP,
+                               WS_EX_CLIENTEDGE, kResultBoxId);
+    resultBoxProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        gui.result, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ResultBoxProcedure)));
+    gui.note = CreateControl(gui.main, L"STATIC", HasText(tool.note) ? tool.note : u"", 0, 0, 0);
     char16_t reference[kReferenceCapacity];
     FormatText(reference, kReferenceCapacity, u"参考依据：%ls", tool.reference);
-    CreateControl(L"STATIC", reference, 0, 0, 0, 492, 576, 492, 56, kSmallFont);
+    gui.reference = CreateControl(gui.main, L"STATIC", reference, 0, 0, 0);
     for (int i = 0; i < kButtonCount; ++i) {
         gui.buttons[i] =
-            CreateControl(L"BUTTON", reinterpret_cast<const char16_t*>(kButtons[i].caption),
-                          BS_OWNERDRAW | WS_TABSTOP, 0, kButtons[i].id, kButtons[i].left, 668,
-                          kButtons[i].width, 40, kFontCount);
+            CreateControl(gui.main, L"BUTTON", reinterpret_cast<const char16_t*>(kButtons[i].caption),
+                          BS_OWNERDRAW | WS_TABSTOP, 0, kButtons[i].id);
     }
+    ApplyLayout();
+    Win32View view(gui);
+    UpdateApplicableInputs(state, view);
+}
+
+// Lays the window out again at `scale`: fonts, controls and painting.
+void LayOutAgain(double scale) {
+    gui.layout = LayOutWindow(*state.tool, scale);
+    gui.panelScroll = 0;
+    CreateFonts();
+    ApplyLayout();
+    InvalidateRect(gui.main, nullptr, TRUE);
 }
 
 LRESULT OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    RECT client;
-    GetClientRect(window, &client);
-    PaintMainWindow(gui, state, dc, client.right, client.bottom);
+    PaintMainWindow(gui, state, dc);
     EndPaint(window, &paint);
     return 0;
 }
@@ -168,11 +265,26 @@ LRESULT OnControlColourEdit(HDC dc) {
     return reinterpret_cast<LRESULT>(gui.whiteBrush);
 }
 
-LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+void Compute() {
     Win32View view(gui);
-    switch (LOWORD(wParam)) {
+    RunComputeCommand(state, view, DateOf(ReadLocalTime()));
+}
+
+LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    if (id >= kFieldIdBase && id < kFieldIdBase + kMaxInputs) {
+        // A choice or a check box changed: the inputs that depend on it
+        // follow.
+        if (HIWORD(wParam) == CBN_SELCHANGE || HIWORD(wParam) == BN_CLICKED) {
+            Win32View view(gui);
+            UpdateApplicableInputs(state, view);
+        }
+        return 0;
+    }
+    Win32View view(gui);
+    switch (id) {
         case kComputeCommand:
-            RunComputeCommand(state, view, DateOf(ReadLocalTime()));
+            Compute();
             return 0;
         case kSaveCommand:
             RunSaveCommand(state, view);
@@ -191,7 +303,43 @@ LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// Moved to a monitor of another DPI: the rectangle Windows suggests, and the
+// layout again at the scale its client area holds.
+LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    gui.dpi = HIWORD(wParam);
+    gui.outerSize = {suggested->right - suggested->left, suggested->bottom - suggested->top};
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, gui.outerSize.cx,
+                 gui.outerSize.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(window, &client);
+    const double byWidth = static_cast<double>(client.right) / kLayoutWidth;
+    const double byHeight = static_cast<double>(client.bottom) / kLayoutHeight;
+    LayOutAgain(byWidth < byHeight ? byWidth : byHeight);
+    return 0;
+}
+
+// Back to the window, the focus goes back where it was, as in a dialog.
+LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused != nullptr && IsChild(window, focused)) {
+            gui.lastFocus = focused;
+        }
+        return DefWindowProcW(window, WM_ACTIVATE, wParam, lParam);
+    }
+    if (gui.lastFocus != nullptr && IsWindow(gui.lastFocus)) {
+        SetFocus(gui.lastFocus);
+        return 0;
+    }
+    return DefWindowProcW(window, WM_ACTIVATE, wParam, lParam);
+}
+
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == layoutQueryMessage && layoutQueryMessage != 0) {
+        return wParam < kFontCount ? gui.layout.fontHeights[wParam]
+                                   : static_cast<LRESULT>(gui.layout.scale * 1000 + 0.5);
+    }
     switch (message) {
         case WM_CREATE:
             gui.main = window;
@@ -204,18 +352,24 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         case WM_GETMINMAXINFO: {
             // Tracking limits equal to the outer size: the window cannot be
             // resized, and the client area stays the layout's own.
-            const SIZE outer = OuterWindowSize();
             auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            limits->ptMinTrackSize = {outer.cx, outer.cy};
-            limits->ptMaxTrackSize = {outer.cx, outer.cy};
+            if (gui.outerSize.cx > 0) {
+                limits->ptMinTrackSize = {gui.outerSize.cx, gui.outerSize.cy};
+                limits->ptMaxTrackSize = {gui.outerSize.cx, gui.outerSize.cy};
+            }
             return 0;
         }
+        case WM_DPICHANGED:
+            return OnDpiChanged(window, wParam, lParam);
+        case WM_ACTIVATE:
+            return OnActivate(window, wParam, lParam);
         case WM_DRAWITEM:
             DrawButton(gui, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return 1;
         case WM_CTLCOLOREDIT:
             return OnControlColourEdit(reinterpret_cast<HDC>(wParam));
         case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
             return OnControlColourStatic(reinterpret_cast<HDC>(wParam),
                                          reinterpret_cast<HWND>(lParam));
         case WM_COMMAND:
@@ -228,18 +382,84 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
-bool IsComputeKey(const MSG& message) {
-    return message.message == WM_KEYDOWN &&
-           (message.wParam == VK_RETURN || message.wParam == VK_F5) &&
-           IsChild(gui.main, message.hwnd);
+FocusedControl FocusedKind(HWND control) {
+    if (control == gui.main) {
+        return FocusedControl::Window;
+    }
+    if (control == nullptr || !IsChild(gui.main, control)) {
+        return FocusedControl::Elsewhere;
+    }
+    if (control == gui.result) {
+        return FocusedControl::ResultBox;
+    }
+    for (HWND button : gui.buttons) {
+        if (button == control) {
+            return FocusedControl::Button;
+        }
+    }
+    if (SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0) != 0 && IsInputControl(control)) {
+        return FocusedControl::OpenList;
+    }
+    return FocusedControl::Input;
+}
+
+// Carries out what a key means in the window; false when it goes on to the
+// control and the dialog navigation.
+bool HandleKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN) {
+        return false;
+    }
+    const bool controlHeld = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    switch (DecideKey(static_cast<int>(message.wParam), controlHeld, FocusedKind(message.hwnd))) {
+        case KeyAction::Compute:
+            Compute();
+            return true;
+        case KeyAction::PressButton:
+            SendMessageW(gui.main, WM_COMMAND,
+                         MAKEWPARAM(GetDlgCtrlID(message.hwnd), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(message.hwnd));
+            return true;
+        case KeyAction::SelectAll:
+            SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
+            return true;
+        case KeyAction::Swallow:
+            return true;
+        case KeyAction::PassOn:
+        default:
+            return false;
+    }
+}
+
+// Where the window opens: scaled for the monitor under the mouse pointer and
+// centred in its work area.
+WindowPlacement ChoosePlacement() {
+    POINT pointer = {0, 0};
+    GetCursorPos(&pointer);
+    HMONITOR monitor = MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (GetMonitorInfoW(monitor, &info)) {
+        work = info.rcWork;
+    }
+    gui.dpi = MonitorDpi(monitor);
+    const SIZE frame = FrameAt(gui.dpi);
+    return PlaceWindow(gui.dpi, {work.left, work.top, work.right - work.left, work.bottom - work.top},
+                       frame.cx, frame.cy);
 }
 
 }  // namespace
 
 int RunGui(HINSTANCE instance, const ToolDef& tool) {
+    DeclareDpiAwareness();
     gui.instance = instance;
     InitializeWindowState(state, tool);
-    CreateFontsAndBrushes();
+    layoutQueryMessage = RegisterWindowMessageW(kLayoutQueryMessage);
+    WindowPlacement placement = ChoosePlacement();
+    gui.layout = LayOutWindow(tool, placement.scale);
+    CreateFonts();
+    gui.whiteBrush = CreateSolidBrush(RGB(0xFF, 0xFF, 0xFF));
+    gui.backgroundBrush = CreateSolidBrush(RGB(0xF4, 0xF7, 0xF9));
 
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = WindowProcedure;
@@ -249,16 +469,39 @@ int RunGui(HINSTANCE instance, const ToolDef& tool) {
     windowClass.hbrBackground = gui.backgroundBrush;
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);
+    RegisterInputPanelClass(instance);
 
-    const SIZE outer = OuterWindowSize();
-    int x = (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2;
-    x = x < 0 ? 0 : x;
-    y = y < 0 ? 0 : y;
-    HWND window = CreateWindowExW(0, kClassName, Wide(tool.title), kWindowStyle, x, y, outer.cx,
-                                  outer.cy, nullptr, nullptr, instance, nullptr);
+    gui.outerSize = {placement.width, placement.height};
+    HWND window = CreateWindowExW(0, kClassName, Wide(tool.title), kWindowStyle, placement.left,
+                                  placement.top, placement.width, placement.height, nullptr,
+                                  nullptr, instance, nullptr);
     if (window == nullptr) {
         return 1;
+    }
+    // The window's own DPI and frame, once it exists, decide; a window that
+    // Windows placed on another monitor, or framed otherwise, is placed again.
+    RECT outer;
+    RECT client;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    if (client.right != placement.clientWidth || client.bottom != placement.clientHeight) {
+        const int frameWidth = (outer.right - outer.left) - client.right;
+        const int frameHeight = (outer.bottom - outer.top) - client.bottom;
+        const int scaleWas = static_cast<int>(placement.scale * 1000);
+        HMONITOR monitor = MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY);
+        MONITORINFO info = {};
+    info.cbSize = sizeof info;
+        GetMonitorInfoW(monitor, &info);
+        const RECT& work = info.rcWork;
+        placement = PlaceWindow(gui.dpi, {work.left, work.top, work.right - work.left,
+                                          work.bottom - work.top},
+                                frameWidth, frameHeight);
+        gui.outerSize = {placement.width, placement.height};
+        SetWindowPos(window, nullptr, placement.left, placement.top, placement.width,
+                     placement.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (static_cast<int>(placement.scale * 1000) != scaleWas) {
+            LayOutAgain(placement.scale);
+        }
     }
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
@@ -268,13 +511,12 @@ int RunGui(HINSTANCE instance, const ToolDef& tool) {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (IsComputeKey(message)) {
-            Win32View view(gui);
-            RunComputeCommand(state, view, DateOf(ReadLocalTime()));
+        if (HandleKey(message)) {
             continue;
         }
-        // Tab and Shift+Tab move through the inputs and the buttons, as in a
-        // dialog; the lists open with Alt+Down and F4.
+        // Tab and Shift+Tab move through the inputs, the result box and the
+        // buttons, as in a dialog; Space presses a button or ticks a check
+        // box; the lists open with Alt+Down and F4.
         if (IsDialogMessageW(gui.main, &message)) {
             continue;
         }

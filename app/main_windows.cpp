@@ -27,6 +27,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         return exitCode;
     }
-    SetProcessDPIAware();
     return kelomed::RunGui(instance, kelomed::GetTool());
 }

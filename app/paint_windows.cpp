@@ -24,34 +24,41 @@ constexpr COLORREF kSecondaryOutline = RGB(0xCE, 0xD8, 0xE0);
 constexpr COLORREF kPrimaryFocusCue = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF kSecondaryFocusCue = kPrimary;
 constexpr int kFocusCueInset = 3;
+constexpr int kFocusCueWidth = 2;
 constexpr int kSubLineCapacity = 256;
 constexpr int kCaptionCapacity = 64;
 
-void DrawTextBox(HDC dc, int left, int top, int width, int height, const char16_t* text,
-                 COLORREF colour, HFONT font, UINT extraFlags) {
+void DrawTextBox(HDC dc, const Box& at, const char16_t* text, COLORREF colour, HFONT font,
+                 UINT extraFlags) {
     HGDIOBJ previous = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
-    RECT box = {left, top, left + width, top + height};
+    RECT box = {at.left, at.top, at.right(), at.bottom()};
     DrawTextW(dc, Wide(text), -1, &box, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | extraFlags);
     SelectObject(dc, previous);
 }
 
-void FillBox(HDC dc, int left, int top, int width, int height, COLORREF colour) {
+void FillBox(HDC dc, const Box& at, COLORREF colour) {
     HBRUSH brush = CreateSolidBrush(colour);
-    RECT box = {left, top, left + width, top + height};
+    RECT box = {at.left, at.top, at.right(), at.bottom()};
     FillRect(dc, &box, brush);
     DeleteObject(brush);
 }
 
-void OutlineBox(HDC dc, int left, int top, int width, int height, COLORREF colour) {
+// A one-pixel outline: the panels' and the buttons' at every scale.
+void OutlineBox(HDC dc, const Box& at, COLORREF colour) {
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
     HGDIOBJ previousPen = SelectObject(dc, pen);
     HGDIOBJ previousBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, left, top, left + width, top + height);
+    Rectangle(dc, at.left, at.top, at.right(), at.bottom());
     SelectObject(dc, previousBrush);
     SelectObject(dc, previousPen);
     DeleteObject(pen);
+}
+
+int Scaled(const GuiHandles& gui, int value) {
+    const int scaled = static_cast<int>(value * gui.layout.scale + 0.5);
+    return scaled > 0 ? scaled : 1;
 }
 
 }  // namespace
@@ -69,59 +76,62 @@ COLORREF VerdictColour(int level) {
     }
 }
 
-void PaintMainWindow(const GuiHandles& gui, const WindowState& state, HDC dc, int width,
-                     int height) {
+void PaintMainWindow(const GuiHandles& gui, const WindowState& state, HDC dc) {
     const ToolDef& tool = *state.tool;
-    // The client area is the layout's 1020 x 720 (the tracking limits are
-    // the window's own outer size), so this covers every pixel.
-    FillBox(dc, 0, 0, width, height, kBackground);
-    FillBox(dc, 0, 0, width, 88, kHeaderBand);
-    FillBox(dc, 0, 0, 8, 88, kAccent);
-    DrawTextBox(dc, 26, 12, 700, 38, tool.title, kWhite, gui.fonts[kTitleFont], DT_LEFT);
+    const WindowLayout& layout = gui.layout;
+    // The client area is the layout's own (the tracking limits are the
+    // window's own outer size), so this covers every pixel.
+    FillBox(dc, {0, 0, layout.clientWidth, layout.clientHeight}, kBackground);
+    FillBox(dc, layout.headerBand, kHeaderBand);
+    FillBox(dc, layout.accentStripe, kAccent);
+    DrawTextBox(dc, layout.title, tool.title, kWhite, gui.fonts[kTitleFont], DT_LEFT);
     char16_t subLine[kSubLineCapacity];
     FormatText(subLine, kSubLineCapacity, u"%ls  ·  %ls", tool.category, tool.subtitle);
-    DrawTextBox(dc, 28, 48, 720, 28, subLine, kSubLine, gui.fonts[kHeaderFont], DT_LEFT);
-    DrawTextBox(dc, width - 240, 8, 214, 26, kProductAddress, kAddress, gui.fonts[kSmallFont],
-                DT_RIGHT);
+    DrawTextBox(dc, layout.subLine, subLine, kSubLine, gui.fonts[kHeaderFont], DT_LEFT);
+    if (HasText(kProductAddress)) {
+        DrawTextBox(dc, layout.address, kProductAddress, kAddress, gui.fonts[kSmallFont],
+                    DT_RIGHT);
+    }
 
-    FillBox(dc, 20, 96, 440, 552, kWhite);
-    OutlineBox(dc, 20, 96, 440, 552, kPanelOutline);
-    FillBox(dc, 476, 96, 524, 552, kWhite);
-    OutlineBox(dc, 476, 96, 524, 552, kPanelOutline);
+    FillBox(dc, layout.leftPanel, kWhite);
+    OutlineBox(dc, layout.leftPanel, kPanelOutline);
+    FillBox(dc, layout.rightPanel, kWhite);
+    OutlineBox(dc, layout.rightPanel, kPanelOutline);
 
-    DrawTextBox(dc, 36, 104, 300, 30, u"输入参数", kHeaderBand, gui.fonts[kHeaderFont], DT_LEFT);
-    DrawTextBox(dc, 492, 104, 300, 30, u"计算结果", kHeaderBand, gui.fonts[kHeaderFont], DT_LEFT);
-    FillBox(dc, 36, 133, 408, 1, kCaptionRule);
-    FillBox(dc, 492, 133, 492, 1, kCaptionRule);
+    DrawTextBox(dc, layout.inputCaption, u"输入参数", kHeaderBand, gui.fonts[kHeaderFont],
+                DT_LEFT);
+    DrawTextBox(dc, layout.resultCaption, u"计算结果", kHeaderBand, gui.fonts[kHeaderFont],
+                DT_LEFT);
+    FillBox(dc, layout.inputRule, kCaptionRule);
+    FillBox(dc, layout.resultRule, kCaptionRule);
 
-    FillBox(dc, 0, 660, width, kClientHeight - 660, kFooter);
-    DrawTextBox(dc, 740, 704, 264, 16, state.statusText, kQuietText, gui.fonts[kSmallFont],
-                DT_RIGHT);
+    FillBox(dc, layout.footer, kFooter);
+    DrawTextBox(dc, layout.status, state.statusText, kQuietText, gui.fonts[kSmallFont], DT_RIGHT);
 }
 
 void DrawButton(const GuiHandles& gui, const DRAWITEMSTRUCT& item) {
     const bool primary = item.CtlID == kComputeCommand;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const RECT& box = item.rcItem;
-    const int width = box.right - box.left;
-    const int height = box.bottom - box.top;
-    FillBox(
-        item.hDC, box.left, box.top, width, height,
-        primary ? (pressed ? kPrimaryPressed : kPrimary) : (pressed ? kSecondaryPressed : kWhite));
-    OutlineBox(item.hDC, box.left, box.top, width, height,
-               primary ? kPrimaryOutline : kSecondaryOutline);
+    const Box box = {item.rcItem.left, item.rcItem.top, item.rcItem.right - item.rcItem.left,
+                     item.rcItem.bottom - item.rcItem.top};
+    FillBox(item.hDC, box,
+            primary ? (pressed ? kPrimaryPressed : kPrimary) : (pressed ? kSecondaryPressed : kWhite));
+    OutlineBox(item.hDC, box, primary ? kPrimaryOutline : kSecondaryOutline);
     if ((item.itemState & ODS_FOCUS) != 0) {
-        // Two pixels wide, so the cue reads at a glance.
-        for (int inset = kFocusCueInset; inset <= kFocusCueInset + 1; ++inset) {
-            OutlineBox(item.hDC, box.left + inset, box.top + inset, width - 2 * inset,
-                       height - 2 * inset, primary ? kPrimaryFocusCue : kSecondaryFocusCue);
+        // Two pixels wide at 96 DPI, so the cue reads at a glance.
+        const int first = Scaled(gui, kFocusCueInset);
+        const int last = first + Scaled(gui, kFocusCueWidth) - 1;
+        for (int inset = first; inset <= last; ++inset) {
+            OutlineBox(item.hDC,
+                       {box.left + inset, box.top + inset, box.width - 2 * inset,
+                        box.height - 2 * inset},
+                       primary ? kPrimaryFocusCue : kSecondaryFocusCue);
         }
     }
     wchar_t caption[kCaptionCapacity] = {};
     GetWindowTextW(item.hwndItem, caption, kCaptionCapacity);
-    DrawTextBox(item.hDC, box.left, box.top, width, height,
-                reinterpret_cast<const char16_t*>(caption), primary ? kWhite : kDarkText,
-                gui.fonts[kButtonFont], DT_CENTER);
+    DrawTextBox(item.hDC, box, reinterpret_cast<const char16_t*>(caption),
+                primary ? kWhite : kDarkText, gui.fonts[kButtonFont], DT_CENTER);
 }
 
 }  // namespace kelomed

@@ -36,11 +36,18 @@ void Win32View::SetField(int index, const char16_t* text) {
 }
 
 int Win32View::ReadChoice(int index) {
+    if (gui_.layout.rows[index].kind == RowKind::Check) {
+        return SendMessageW(gui_.fields[index], BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    }
     const LRESULT item = SendMessageW(gui_.fields[index], CB_GETCURSEL, 0, 0);
     return item == CB_ERR ? -1 : static_cast<int>(item);
 }
 
 void Win32View::SelectChoice(int index, int item) {
+    if (gui_.layout.rows[index].kind == RowKind::Check) {
+        SendMessageW(gui_.fields[index], BM_SETCHECK, item == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+        return;
+    }
     SendMessageW(gui_.fields[index], CB_SETCURSEL, static_cast<WPARAM>(item), 0);
 }
 
@@ -65,8 +72,12 @@ void Win32View::FocusField(int index) {
     SetFocus(gui_.fields[index]);
 }
 
+// An input that does not apply is greyed, its label too.
 void Win32View::EnableInput(int index, bool enabled) {
     EnableWindow(gui_.fields[index], enabled ? TRUE : FALSE);
+    if (gui_.labels[index] != nullptr) {
+        EnableWindow(gui_.labels[index], enabled ? TRUE : FALSE);
+    }
 }
 
 void Win32View::RedrawVerdict() {

@@ -284,7 +284,7 @@ constexpr bool AcceptsValue(const InputField& input, double value) {
 
 // How wide a text shows, in half-width units: an ASCII character is one, a
 // Chinese character (and any other) two. The window's columns are measured
-// in these at their fonts' sizes (app/window_layout.h checks it), so a text
+// in these at their fonts' sizes (app/window_layout.cpp checks it), so a text
 // within its limit is shown whole.
 constexpr int DisplayWidth(const char16_t* text) {
     int width = 0;
@@ -299,8 +299,8 @@ constexpr int DisplayWidth(const char16_t* text) {
 // of its own, under its label, for longer names; a check box's text.
 inline constexpr int kLabelWidth = 26;
 inline constexpr int kUnitWidth = 13;
-inline constexpr int kChoiceWidth = 28;
-inline constexpr int kWideChoiceWidth = 52;
+inline constexpr int kChoiceWidth = 26;
+inline constexpr int kWideChoiceWidth = 48;
 inline constexpr int kCheckWidth = 56;
 
 // True when a choice input's names are too wide for the list beside its

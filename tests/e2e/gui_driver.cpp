@@ -75,30 +75,31 @@ void ComputeByKeys(GuiProbe& gui, Checks& checks) {
     checks.Expect(gui.NoMessageBox(), L"defaults compute without a message");
     checks.ExpectEqual(gui.Text(gui.ResultBox()), DefaultReport(), L"F5 computes the defaults");
     checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kNormalVerdict, L"normal verdict");
-    checks.Expect(gui.Focused() == gui.main(), L"focus goes to the main window after compute");
+    checks.Expect(gui.Focused() == gui.Field(0), L"the focus stays in the field that computed");
 
-    // F5 aimed at the main window itself is not a child's key: nothing runs.
+    // F5 with the focus on the main window itself computes too.
     gui.SetText(gui.Field(0), L"1.5");
     gui.PressKey(gui.main(), VK_F5);
     gui.Settle();
-    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kNormalVerdict,
-                       L"F5 on the main window does nothing");
-
-    // Enter on a button computes instead of pressing that button.
-    gui.PressKey(GetDlgItem(gui.main(), kAbout), VK_RETURN);
-    gui.Settle();
-    checks.Expect(gui.NoMessageBox(), L"Enter on a button does not press it");
     checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kHighVerdict,
-                       L"dose 1.5 gives the level-3 verdict");
+                       L"F5 on the main window computes: dose 1.5 gives the level-3 verdict");
 
-    gui.Click(kCopy);
+    // Enter on a focused button presses that button: the copy button copies.
+    gui.PressKey(GetDlgItem(gui.main(), kCopy), VK_RETURN);
     gui.Settle();
-    checks.Expect(gui.NoMessageBox(), L"copy after compute shows no box");
+    checks.Expect(gui.NoMessageBox(), L"Enter on the copy button shows no box");
     const std::wstring clipboard =
         kTitle + L"\r\n" + L"浓度：80.0 ug/ml\r\n泵速：67.50 ml/h\r\n每小时药量：5400 ug/h\r\n—— " +
         kHighVerdict;
     checks.ExpectEqual(ReadClipboardTextOnceItIs(clipboard), clipboard,
-                       L"clipboard holds title, report and verdict");
+                       L"Enter on the copy button puts title, report and verdict on the clipboard");
+
+    // Esc neither clears nor closes.
+    gui.PressKey(gui.ResultBox(), VK_ESCAPE);
+    gui.PressKey(gui.Field(0), VK_ESCAPE);
+    gui.Settle();
+    checks.Expect(IsWindow(gui.main()) && gui.NoMessageBox(), L"Esc closes nothing");
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), kHighVerdict, L"Esc clears nothing");
 }
 
 void RefusedInputs(GuiProbe& gui, Checks& checks) {

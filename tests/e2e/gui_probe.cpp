@@ -169,6 +169,19 @@ void GuiProbe::Select(HWND list, int item) const {
                         kSendTimeoutMs, &ignored);
 }
 
+bool GuiProbe::Checked(HWND box) const {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &state);
+    return state == BST_CHECKED;
+}
+
+void GuiProbe::SetChecked(HWND box, bool ticked) const {
+    if (Checked(box) != ticked) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(box, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
+    }
+}
+
 void GuiProbe::SetText(HWND control, const std::wstring& text) const {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),

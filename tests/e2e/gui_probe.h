@@ -11,6 +11,8 @@ namespace kelomed::e2e {
 
 inline constexpr int kFieldIdBase = 2000;
 inline constexpr int kResultBoxId = 3000;
+// The panel that holds the inputs' controls.
+inline constexpr int kInputPanelId = 4000;
 // The buttons' command ids.
 inline constexpr int kCompute = 1001;
 inline constexpr int kSave = 1002;
@@ -33,7 +35,9 @@ class GuiProbe {
     void Close();
 
     HWND main() const { return main_; }
-    HWND Field(int index) const { return GetDlgItem(main_, kFieldIdBase + index); }
+    HWND Field(int index) const {
+        return GetDlgItem(GetDlgItem(main_, kInputPanelId), kFieldIdBase + index);
+    }
     HWND ResultBox() const { return GetDlgItem(main_, kResultBoxId); }
     HWND VerdictLabel() const;
     // The texts of the static controls whose left edge is at `left` in the
@@ -50,6 +54,10 @@ class GuiProbe {
     std::vector<std::wstring> Items(HWND list) const;
     int Selection(HWND list) const;
     void Select(HWND list, int item) const;
+    // Whether a check box is ticked, and ticking or clearing it as a click
+    // would (its parent hears of it).
+    bool Checked(HWND box) const;
+    void SetChecked(HWND box, bool ticked) const;
     void SetText(HWND control, const std::wstring& text) const;
     // Posts a key-down to a control: it passes the program's message loop
     // as a real key press does.

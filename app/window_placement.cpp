@@ -1,0 +1,31 @@
+#include "app/window_placement.h"
+
+#include <cmath>
+
+#include "app/window_layout.h"
+
+namespace kelomed {
+
+WindowPlacement PlaceWindow(int dpi, const ScreenArea& work, int frameWidth, int frameHeight) {
+    const double wanted = static_cast<double>(dpi > 0 ? dpi : kDefaultDpi) / kDefaultDpi;
+    const double fitting =
+        std::fmin(static_cast<double>(work.width - frameWidth) / kLayoutWidth,
+                  static_cast<double>(work.height - frameHeight) / kLayoutHeight);
+    // A display set below 96 DPI keeps its own scale; the floor is for
+    // shrinking only.
+    const double floor = std::fmin(wanted, kSmallestScale);
+    WindowPlacement placement{};
+    placement.scale = std::fmax(std::fmin(wanted, fitting), floor);
+    placement.fits = fitting >= placement.scale;
+    placement.clientWidth = static_cast<int>(std::floor(kLayoutWidth * placement.scale + 1e-9));
+    placement.clientHeight = static_cast<int>(std::floor(kLayoutHeight * placement.scale + 1e-9));
+    placement.width = placement.clientWidth + frameWidth;
+    placement.height = placement.clientHeight + frameHeight;
+    const int spareWidth = work.width - placement.width;
+    const int spareHeight = work.height - placement.height;
+    placement.left = work.left + (spareWidth > 0 ? spareWidth / 2 : 0);
+    placement.top = work.top + (spareHeight > 0 ? spareHeight / 2 : 0);
+    return placement;
+}
+
+}  // namespace kelomed

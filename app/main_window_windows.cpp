@@ -120,12 +120,13 @@ void Place(HWND control, const Box& box, GuiFont font, int scroll = 0) {
 }
 
 // A read-only result box that takes its turn in the Tab order: Tab and
-// Shift+Tab leave it again (a multi-line edit would keep them), and Esc
-// never reaches it (it would close the window).
+// Shift+Tab leave it again (a multi-line edit would keep them), tabbing in
+// leaves it where the nurse was reading (a dialog would select it all and
+// show its end), and Esc never reaches it (it would close the window).
 LRESULT CALLBACK ResultBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETDLGCODE) {
         const LRESULT code = CallWindowProcW(resultBoxProcedure, box, message, wParam, lParam);
-        return code & ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+        return code & ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_HASSETSEL);
     }
     if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) {
         return 0;

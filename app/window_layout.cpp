@@ -12,8 +12,11 @@ constexpr Box kInputPanel = {21, 140, 438, 506};
 constexpr int kRowPitch = 34;
 constexpr Box kRowLabel = {3, 11, 184, 22};
 constexpr Box kRowField = {195, 6, 152, 27};
-constexpr Box kRowUnit = {353, 10, 78, 22};
+constexpr Box kRowUnit = {353, 10, 68, 22};
+// A list beside its label spans the field's and the unit's columns; in a
+// panel that scrolls, it leaves the scroll bar free.
 constexpr Box kRowChoice = {195, 6, 236, 27};
+constexpr int kScrollingChoiceWidth = 226;
 // A check box, and a long list under its label: the panel's width less a
 // scroll bar.
 constexpr Box kRowCheck = {6, 6, 412, 27};
@@ -34,14 +37,16 @@ constexpr int kCheckChrome = 16;
 static_assert(kLabelWidth * HalfWidthPixels(kFontSpecs[kLabelFont].height) <= kRowLabel.width);
 static_assert(kUnitWidth * HalfWidthPixels(kFontSpecs[kSmallFont].height) <= kRowUnit.width);
 static_assert(kChoiceWidth * HalfWidthPixels(kFontSpecs[kFieldFont].height) <=
-              kRowChoice.width - kListChrome);
+              kScrollingChoiceWidth - kListChrome);
 static_assert(kWideChoiceWidth * HalfWidthPixels(kFontSpecs[kFieldFont].height) <=
               kWideChoice.width - kListChrome);
 static_assert(kCheckWidth * HalfWidthPixels(kFontSpecs[kLabelFont].height) <=
               kRowCheck.width - kCheckChrome);
 static_assert(kCheckWidth * HalfWidthPixels(kFontSpecs[kLabelFont].height) <= kWideLabel.width);
 static_assert(kRowCheck.right() <= kInputPanel.width - kScrollBarWidth &&
-              kWideChoice.right() <= kInputPanel.width - kScrollBarWidth);
+              kWideChoice.right() <= kInputPanel.width - kScrollBarWidth &&
+              kRowUnit.right() <= kInputPanel.width - kScrollBarWidth &&
+              kRowChoice.left + kScrollingChoiceWidth <= kInputPanel.width - kScrollBarWidth);
 
 class Scaler {
   public:
@@ -93,6 +98,7 @@ WindowLayout LayOutWindow(const ToolDef& tool, double scale) {
 
     layout.inputPanel = at(kInputPanel);
     layout.scrollBarWidth = at(kScrollBarWidth);
+    layout.inputContentWidth = at(kInputPanel.width - kScrollBarWidth);
     int rowTop = 0;
     layout.rowCount = BoundedInputCount(tool);
     for (int i = 0; i < layout.rowCount; ++i) {
@@ -120,6 +126,14 @@ WindowLayout LayOutWindow(const ToolDef& tool, double scale) {
         rowTop += row.kind == RowKind::WideChoice ? kWideRowPitch : kRowPitch;
     }
     layout.inputContentHeight = at(rowTop + kRowsBottomMargin);
+    if (InputPanelScrolls(layout)) {
+        for (int i = 0; i < layout.rowCount; ++i) {
+            InputRowLayout& row = layout.rows[i];
+            if (row.kind == RowKind::Choice) {
+                row.control.width = at(kRowChoice.left + kScrollingChoiceWidth) - row.control.left;
+            }
+        }
+    }
 
     layout.verdict = at(Box{492, 142, 492, 46});
     layout.result = at(Box{492, 196, 492, 232});

@@ -107,6 +107,8 @@ struct WindowLayout {
     // height.
     Box inputPanel;
     int inputContentHeight = 0;
+    // The rows' width: the panel's less a scroll bar, which they leave free.
+    int inputContentWidth = 0;
     int scrollBarWidth = 0;
     InputRowLayout rows[kMaxInputs];
     int rowCount = 0;

@@ -298,8 +298,8 @@ constexpr int DisplayWidth(const char16_t* text) {
 // unit after it; a choice name in a list beside its label; a list on a row
 // of its own, under its label, for longer names; a check box's text.
 inline constexpr int kLabelWidth = 26;
-inline constexpr int kUnitWidth = 13;
-inline constexpr int kChoiceWidth = 26;
+inline constexpr int kUnitWidth = 11;
+inline constexpr int kChoiceWidth = 24;
 inline constexpr int kWideChoiceWidth = 48;
 inline constexpr int kCheckWidth = 56;
 

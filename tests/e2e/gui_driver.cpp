@@ -12,6 +12,7 @@
 #include "engine/compute.h"
 #include "tests/e2e/checks.h"
 #include "tests/e2e/gui_probe.h"
+#include "tests/e2e/screen_check.h"
 #include "tests/e2e/suite_scenario.h"
 #include "tools/suite.h"
 
@@ -318,6 +319,12 @@ int wmain(int argc, wchar_t** argv) {
         return ComputeInOpenWindow(_wtoi(argv[2]),
                                    std::vector<std::wstring>(argv + 3, argv + argc));
     }
+    if (verb == L"screen" && argc > 3) {
+        return CheckScreen(argv[2], _wtoi(argv[3]));
+    }
+    if (verb == L"manifest" && argc > 2) {
+        return CheckManifest(argv[2]);
+    }
     if (verb == L"startup-time" && argc > 4) {
         return MeasureStartup(argv[2], argv[3], _wtoi(argv[4]));
     }
@@ -340,6 +347,10 @@ int wmain(int argc, wchar_t** argv) {
         Print(std::wstring(box.caption == L"已保存" ? L"PASS" : L"FAIL") + L" saved a record: [" +
               box.caption + L"] " + box.text + L"\n");
         return box.caption == L"已保存" ? 0 : 1;
+    }
+    if (verb == L"launch" && argc > 2) {
+        // Opens the window and leaves it to the keyboard.
+        return gui.Launch(argv[2]) ? 0 : 1;
     }
     if (verb == L"open" && argc > 2) {
         // Opens the window and computes the defaults, for a screenshot.
@@ -392,11 +403,60 @@ int wmain(int argc, wchar_t** argv) {
         gui.Close();
         return 0;
     }
+    if (verb == L"focused") {
+        // What has the focus: "result", "field N", "button ID" or "window".
+        const HWND focused = gui.Focused();
+        const int id = GetDlgCtrlID(focused);
+        if (focused == gui.ResultBox()) {
+            std::printf("result\n");
+        } else if (id >= kFieldIdBase && id < kFieldIdBase + 64) {
+            std::printf("field %d\n", id - kFieldIdBase);
+        } else if (id >= kCompute && id <= kAbout) {
+            std::printf("button %d\n", id);
+        } else {
+            std::printf("window\n");
+        }
+        return 0;
+    }
+    if (verb == L"first-line") {
+        // The first line the result box shows.
+        DWORD_PTR line = 0;
+        SendMessageTimeoutW(gui.ResultBox(), EM_GETFIRSTVISIBLELINE, 0, 0, SMTO_ABORTIFHUNG, 3000,
+                            &line);
+        std::printf("%lu\n", static_cast<unsigned long>(line));
+        return 0;
+    }
+    if (verb == L"clear-result") {
+        gui.SetText(gui.ResultBox(), L"");
+        return 0;
+    }
+    if (verb == L"set-clipboard" && argc > 2) {
+        return PutClipboardText(argv[2]) ? 0 : 1;
+    }
+    if (verb == L"clipboard-holds" && argc > 2) {
+        // "result": the result box's text; "copy": the title, CR LF and it.
+        wchar_t title[256] = {};
+        GetWindowTextW(gui.main(), title, 256);
+        const std::wstring report = gui.Text(gui.ResultBox());
+        const std::wstring expected =
+            std::wstring(argv[2]) == L"copy" ? std::wstring(title) + L"\r\n" + report : report;
+        const bool ok = report.size() > 100 && ReadClipboardTextOnceItIs(expected) == expected;
+        Print(std::wstring(ok ? L"PASS" : L"FAIL") + L" the clipboard holds the " + argv[2] +
+              L" text (" + std::to_wstring(expected.size()) + L" units)\n");
+        return ok ? 0 : 1;
+    }
+    if (verb == L"expect-result" && argc > 2) {
+        return ExpectResultInOpenWindow(_wtoi(argv[2]),
+                                        std::vector<std::wstring>(argv + 3, argv + argc));
+    }
     std::printf(
         "usage: gui_driver scenarios|open|save PROGRAM | tool PROGRAM ID | compute ID [VALUE...] | "
         "whole-report PROGRAM ID old-record|new-file VALUE... | "
-        "set-field N [TEXT] | field-point N | "
+        "set-field N [TEXT] | field-point N | launch PROGRAM | focused | first-line | "
+        "clear-result | set-clipboard TEXT | clipboard-holds result|copy | "
+        "expect-result ID [VALUE...] | "
         "client-rect | button-rect ID | expect-high-dose | close | "
+        "screen PROGRAM DPI | manifest PROGRAM | "
         "startup-time PROGRAM CLASS RUNS | exit-code COMMAND [ARGUMENT...]\n");
     return 2;
 }

@@ -1,6 +1,7 @@
 #include "tests/e2e/gui_probe.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace kelomed::e2e {
 namespace {
@@ -265,6 +266,27 @@ std::wstring ReadClipboardText() {
         Sleep(50);
     }
     return text;
+}
+
+bool PutClipboardText(const std::wstring& text) {
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (block == nullptr) {
+        return false;
+    }
+    std::memcpy(GlobalLock(block), text.c_str(), bytes);
+    GlobalUnlock(block);
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (OpenClipboard(nullptr)) {
+            EmptyClipboard();
+            const bool placed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+            CloseClipboard();
+            return placed;
+        }
+        Sleep(50);
+    }
+    GlobalFree(block);
+    return false;
 }
 
 std::wstring ReadClipboardTextOnceItIs(const std::wstring& expected) {

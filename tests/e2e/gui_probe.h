@@ -83,6 +83,7 @@ class GuiProbe {
 };
 
 std::wstring ReadClipboardText();
+bool PutClipboardText(const std::wstring& text);
 // Reads the clipboard until it holds `expected` or two seconds have passed:
 // under Wine another process sees a new clipboard only after a moment.
 std::wstring ReadClipboardTextOnceItIs(const std::wstring& expected);

@@ -20,7 +20,17 @@ mkdir -p "$shots"
 
 # shellcheck source=private-display.sh
 . "$here/private-display.sh"
+set_dpi() {
+    "$wine_run" "$prefix" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+        >/dev/null 2>&1
+    # The next program starts with the new DPI only under a new Wine server.
+    WINEPREFIX="$(cd "$prefix" && pwd)" /usr/lib/wine/wineserver -k 2>/dev/null || true
+}
+dpi_changed=0
 cleanup() {
+    if [ "$dpi_changed" -eq 1 ]; then
+        set_dpi 96
+    fi
     WINEPREFIX="$(cd "$prefix" && pwd)" /usr/lib/wine/wineserver -k 2>/dev/null || true
     stop_private_display
 }
@@ -165,6 +175,69 @@ tool48_scenarios() {
     drive close
 }
 
+# The rota by keyboard alone, its longest report scrolling in the result
+# box: Enter in a field computes, F5 right after computes again; Tab into
+# the result box, Page Down scrolls it, Ctrl+A and Ctrl+C copy it; Enter on
+# the copy button copies; Esc closes nothing.
+keyboard_only_run() {
+    local program=$1
+    drive_to_file "$shots/keyboard-launch.log" launch "$program" >/dev/null || { failed=1; return; }
+    sleep 0.5
+    xdotool key ctrl+a
+    xdotool type --delay 40 "40"
+    xdotool key Tab
+    xdotool type --delay 40 "31"
+    xdotool key Return
+    sleep 1.5
+    drive expect-result 101 40 31 || failed=1
+    expect_focus "field 1" "Enter computed, the focus stays in the field"
+    drive clear-result
+    xdotool key F5
+    sleep 1.5
+    drive expect-result 101 40 31 || failed=1
+    xdotool key Tab
+    sleep 0.3
+    expect_focus "result" "Tab reaches the result box"
+    local before after
+    before=$(drive first-line)
+    xdotool key Next Next
+    sleep 0.5
+    after=$(drive first-line)
+    if [ "$after" -gt "$before" ]; then
+        echo "PASS Page Down scrolls the result box (line $before to $after)"
+    else
+        echo "FAIL Page Down should scroll the result box: line $before to $after"
+        failed=1
+    fi
+    drive set-clipboard "-"
+    xdotool key ctrl+a ctrl+c
+    sleep 0.5
+    drive clipboard-holds result || failed=1
+    xdotool key Tab Tab Tab
+    sleep 0.3
+    expect_focus "button 1003" "three Tabs on, the copy button"
+    drive set-clipboard "-"
+    xdotool key Return
+    sleep 0.5
+    drive clipboard-holds copy || failed=1
+    xdotool key Escape
+    sleep 0.5
+    expect_focus "button 1003" "Esc closes nothing"
+    drive close
+}
+
+expect_focus() {
+    local want=$1 what=$2 focused
+    focused=$(drive focused)
+    if [ "$focused" = "$want" ]; then
+        echo "PASS $what ($focused)"
+    else
+        echo "FAIL $what: the focus is on $focused, not $want"
+        failed=1
+    fi
+}
+
+screen_programs=()
 for program in "$@"; do
     name=$(basename "$program" .exe)
     id=$((10#${name#kelomed-t}))
@@ -192,6 +265,12 @@ for program in "$@"; do
             "$(cd "$prefix" && pwd)/drive_c/users/$(id -un)/AppData/Local/KeloMedSuite/records/T$(printf %03d "$id").csv" 2 ||
             failed=1
     fi
+    if [ "$id" -eq 48 ] || [ "$id" -eq 101 ] || [ "$id" -eq 66 ]; then
+        screen_programs+=("$program")
+    fi
+    if [ "$id" -eq 101 ]; then
+        keyboard_only_run "$program"
+    fi
     if [ "$id" -eq 106 ]; then
         # A pair of each level, from contraindicated to nothing recorded.
         for pair in "1 2" "9 3" "6 7" "1 9"; do
@@ -202,5 +281,36 @@ for program in "$@"; do
     fi
     drive close
 done
+
+# Every ward screen: 96, 120 and 144 DPI on a 1920 x 1080 screen, and 96 DPI
+# on 1366 x 768 and 1024 x 768, each with a 40-pixel taskbar under its work
+# area; tool 48, a report program and a formula tool with lists in each.
+# The window's title bar is Wine's own, so the screenshots show it.
+if [ ${#screen_programs[@]} -gt 0 ]; then
+    drive manifest "${screen_programs[0]}" || failed=1
+    "$wine_run" "$prefix" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    for screen in "1920 1080 96" "1920 1080 120" "1920 1080 144" "1366 768 96" "1024 768 96"; do
+        read -r width height dpi <<<"$screen"
+        WINEPREFIX="$(cd "$prefix" && pwd)" /usr/lib/wine/wineserver -k 2>/dev/null || true
+        stop_private_display
+        start_private_display "${width}x${height}" "$((height - 40))" || { failed=1; continue; }
+        dpi_changed=1
+        set_dpi "$dpi"
+        for program in "${screen_programs[@]}"; do
+            name=$(basename "$program" .exe)
+            echo "== $name on ${width}x${height} at $dpi DPI"
+            drive_to_file "$shots/$name-${width}x${height}-${dpi}dpi.log" screen "$program" "$dpi" |
+                grep -E "^(SCREEN|FAIL|gui:)"
+            grep -q "^gui: [0-9]* passed, 0 failed" "$shots/$name-${width}x${height}-${dpi}dpi.log" ||
+                failed=1
+            xwd -root -silent -display ":$display" | convert xwd:- "$shots/$name-${width}x${height}-${dpi}dpi.png" &&
+                echo "screenshot: $shots/$name-${width}x${height}-${dpi}dpi.png"
+            drive close
+        done
+    done
+    set_dpi 96
+    dpi_changed=0
+    "$wine_run" "$prefix" reg delete 'HKCU\Software\Wine\X11 Driver' /v Decorated /f >/dev/null 2>&1
+fi
 
 exit "$failed"

@@ -580,6 +580,23 @@ int CheckWholeReport(const std::wstring& program, int id, bool oldRecord,
     return checks.failed() == 0 ? 0 : 1;
 }
 
+int ExpectResultInOpenWindow(int id, const std::vector<std::wstring>& values) {
+    const ToolDef* tool = FindSuiteTool(id);
+    GuiProbe gui;
+    if (tool == nullptr || !gui.Attach()) {
+        std::printf("FAIL tool %d: no window\n", id);
+        return 1;
+    }
+    double inputs[kMaxInputs] = {};
+    for (int i = 0; i < tool->inputCount && i < static_cast<int>(values.size()); ++i) {
+        inputs[i] = _wtof(values[i].c_str());
+    }
+    Checks checks;
+    checks.ExpectEqual(gui.Text(gui.ResultBox()), ExpectedResult(*tool, inputs).report,
+                       L"the result box holds the report of the values typed");
+    return checks.failed() == 0 ? 0 : 1;
+}
+
 int ComputeInOpenWindow(int id, const std::vector<std::wstring>& values) {
     const ToolDef* tool = FindSuiteTool(id);
     GuiProbe gui;

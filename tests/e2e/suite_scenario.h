@@ -18,6 +18,10 @@ int RunToolScenario(const std::wstring& program, int id);
 // report and verdict against the engine and prints "LEVEL n".
 int ComputeInOpenWindow(int id, const std::vector<std::wstring>& values);
 
+// In the open window of tool `id`: checks, without typing, that the result
+// box holds the engine's report of `values`.
+int ExpectResultInOpenWindow(int id, const std::vector<std::wstring>& values);
+
 // Opens the program of tool `id`, computes `values` and checks that the
 // result box and the clipboard hold the engine's whole report; then saves
 // twice, into a record file that first holds a record written the old way,

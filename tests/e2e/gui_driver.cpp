@@ -312,7 +312,11 @@ int wmain(int argc, wchar_t** argv) {
         return RunToolScenario(argv[2], _wtoi(argv[3]));
     }
     if (verb == L"whole-report" && argc > 4) {
-        return CheckWholeReport(argv[2], _wtoi(argv[3]), std::wstring(argv[4]) == L"old-record",
+        const std::wstring kind = argv[4];
+        return CheckWholeReport(argv[2], _wtoi(argv[3]),
+                                kind == L"old-record" ? RecordCase::AfterAnOldRecord
+                                : kind == L"typed"    ? RecordCase::AsTyped
+                                                      : RecordCase::IntoANewFile,
                                 std::vector<std::wstring>(argv + 5, argv + argc));
     }
     if (verb == L"compute" && argc > 2) {
@@ -451,7 +455,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf(
         "usage: gui_driver scenarios|open|save PROGRAM | tool PROGRAM ID | compute ID [VALUE...] | "
-        "whole-report PROGRAM ID old-record|new-file VALUE... | "
+        "whole-report PROGRAM ID old-record|new-file|typed VALUE... | "
         "set-field N [TEXT] | field-point N | launch PROGRAM | focused | first-line | "
         "clear-result | set-clipboard TEXT | clipboard-holds result|copy | "
         "expect-result ID [VALUE...] | "

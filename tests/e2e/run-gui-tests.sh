@@ -280,6 +280,22 @@ for program in "$@"; do
         done
     fi
     drive close
+    # Records keep what was typed: a first dose at 8:05, an amount of
+    # 12345.67, a drug chosen from the list, read back by a CSV reader.
+    typed=""
+    case $id in
+        102) typed="8:05 8 3" ;;
+        110) typed="12 12345.67 250 40" ;;
+        106) typed="1 9" ;;
+    esac
+    if [ -n "$typed" ]; then
+        # shellcheck disable=SC2086
+        drive_to_file "$shots/$name-typed.log" whole-report "$program" "$id" typed $typed || failed=1
+        python3 "$here/check_record_csv.py" \
+            "$(cd "$prefix" && pwd)/drive_c/users/$(id -un)/AppData/Local/KeloMedSuite/records/T$(printf %03d "$id").csv" 2 ||
+            failed=1
+        drive close
+    fi
 done
 
 # Every ward screen: 96, 120 and 144 DPI on a 1920 x 1080 screen, and 96 DPI

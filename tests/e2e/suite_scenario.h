@@ -24,12 +24,22 @@ int ExpectResultInOpenWindow(int id, const std::vector<std::wstring>& values);
 
 // Opens the program of tool `id`, computes `values` and checks that the
 // result box and the clipboard hold the engine's whole report; then saves
-// twice, into a record file that first holds a record written the old way,
-// unquoted, when `oldRecord` is set. Beside the record file it writes what
+// twice, into the record file `kind` says. Beside the record file it writes what
 // a CSV reader must find there: ".old" (the bytes before the new records),
 // ".header" and ".row" (the cells, each ended by a NUL; the row without its
 // time).
-int CheckWholeReport(const std::wstring& program, int id, bool oldRecord,
+enum class RecordCase {
+    // The longest report, into a record file that first holds a record
+    // written the old way, unquoted.
+    AfterAnOldRecord,
+    // The longest report, into a new record file.
+    IntoANewFile,
+    // Values typed as a nurse types them (a clock time, digits, a chosen
+    // item), kept as typed in a new file.
+    AsTyped,
+};
+
+int CheckWholeReport(const std::wstring& program, int id, RecordCase kind,
                      const std::vector<std::wstring>& values);
 
 }  // namespace kelomed::e2e

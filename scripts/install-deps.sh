@@ -7,7 +7,7 @@ packages=(
     g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
     wine64 xvfb xdotool imagemagick x11-apps x11-utils fonts-wqy-microhei
     python3 python3-mpmath python3-gmpy2
-    wixl msitools zip unzip
+    wixl msitools zip unzip mawk gawk
 )
 
 missing=()

@@ -135,6 +135,20 @@ check "a newer version is detected, not upgraded" \
 check "the downgrade message is Chinese" \
     grep -q "已安装更新版本" <(msiinfo export "$msi" LaunchCondition)
 
+# The same tables whichever awk packs them: the packaging passes its texts
+# to awk through the environment, so gawk reads no escapes in them (it once
+# turned the Start-menu key into "SoftwareKeloMedSuiteShortcuts").
+registry_rows() { table "$1" Registry | cut -f2- | sort; }
+for packer in mawk gawk; do
+    AWK=$packer bash "$root/scripts/package.sh" --pack-only --no-deps --output "$work/$packer" \
+        >"$work/$packer.log" 2>&1 || cat "$work/$packer.log"
+done
+check "mawk and gawk pack the same Registry table" same_text \
+    "$(registry_rows "$work/mawk/KeloMedSuite-$version-x64.msi")" \
+    "$(registry_rows "$work/gawk/KeloMedSuite-$version-x64.msi")"
+check "the Start-menu key keeps its backslashes (Software\\KeloMed\\Suite\\Shortcuts)" \
+    grep -qP '^1\tSoftware\\KeloMed\\Suite\\Shortcuts\t' <(registry_rows "$msi")
+
 # The same version packed again (as after signing the programs): a new
 # ProductCode, the same version.
 repack="$work/repack"
@@ -210,6 +224,8 @@ for i in "${!programs[@]}"; do
     check "Start-menu shortcut ${titles[$i]} points at $program.exe" \
         grep -qaF "C:\\Program Files\\KeloMedSuite\\$program.exe" "$menu/${titles[$i]}.lnk"
 done
+check "the Start-menu key is in the user's registry with its backslashes" \
+    grep -qF '[Software\\KeloMed\\Suite\\Shortcuts]' "$prefix/user.reg"
 check "one Add/Remove entry, version $version, in Program Files" \
     same_text "$(entries)" "$version C:\\Program Files\\KeloMedSuite\\"
 check "the suite registers its folder, version and ProductCode" same_text \

@@ -1,7 +1,9 @@
 // Every tool of the suite, one program each: KELOMED_TOOL(id, the file in
 // tools/ that defines it, without ".cpp"), or KELOMED_INFUSION_TOOL for a
 // drug of the infusion family (tools/infusion.h). The build reads this list
-// to make the programs, so adding a tool is its file and one line here.
+// to make the programs; a tool also needs its self-test reference and its
+// row in README's table of programs (Suite.EveryToolHasItsSelftestReferenceAndReadmeRow
+// says so when one is missing).
 KELOMED_TOOL(48, norepinephrine_dose)
 KELOMED_TOOL(49, pump_rate_to_dose)
 KELOMED_TOOL(61, body_surface_area)

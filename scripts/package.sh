@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# usage: bash scripts/package.sh [--version X.Y.Z] [--output DIR] [--pack-only] [--sums-only] [--no-deps]
+# usage: bash scripts/package.sh [--version X.Y.Z] [--address URL] [--output DIR] [--pack-only] [--sums-only] [--no-deps]
 # Builds every program of the suite for Windows and packs them into DIR
 # (default dist/):
 #   KeloMedSuite-VERSION-x64.msi              per-machine installer for hospital IT
@@ -11,7 +11,9 @@
 # First it installs the Debian packages the build needs, when missing (root
 # or sudo); --no-deps skips that. The version is the project's
 # (CMakeLists.txt); --version builds the programs again with another version
-# in a build tree of its own (to test upgrades). --pack-only packs programs
+# in a build tree of its own (to test upgrades). --address sets the web
+# address the programs show in their header and About box (none when not
+# given). --pack-only packs programs
 # already built (signed ones, say) without building; --sums-only writes
 # SHA256SUMS again for the packages already in DIR (after signing the .msi).
 # AWK names the awk to run (awk when unset).
@@ -27,10 +29,12 @@ output="$root/dist"
 pack_only=0
 sums_only=0
 deps=1
-usage="usage: bash scripts/package.sh [--version X.Y.Z] [--output DIR] [--pack-only] [--sums-only] [--no-deps]"
+usage="usage: bash scripts/package.sh [--version X.Y.Z] [--address URL] [--output DIR] [--pack-only] [--sums-only] [--no-deps]"
+address=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --version) version=${2:?$usage}; shift 2 ;;
+        --address) address=${2:?$usage}; shift 2 ;;
         --output) output=$(mkdir -p "${2:?$usage}" && cd "$2" && pwd); shift 2 ;;
         --pack-only) pack_only=1; shift ;;
         --sums-only) sums_only=1; shift ;;
@@ -66,6 +70,8 @@ else
     configure=(-S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake"
         -DCMAKE_BUILD_TYPE=Release -DKELOMED_TESTS=OFF -DKELOMED_VERSION_OVERRIDE="$version")
 fi
+# The address is set on every build, so one given before is not kept.
+configure+=(-DKELOMED_PRODUCT_ADDRESS="$address")
 if [ "$pack_only" -eq 0 ]; then
     cmake "${configure[@]}" >/dev/null
     # The list of programs is read from the tables by a build step.

@@ -47,9 +47,9 @@ Function Find(const wchar_t* library, const char* name) {
     if (module == nullptr) {
         module = LoadLibraryW(library);
     }
-    return module != nullptr ? reinterpret_cast<Function>(
-                                   reinterpret_cast<void*>(GetProcAddress(module, name)))
-                             : nullptr;
+    return module != nullptr
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+               : nullptr;
 }
 
 // Per-monitor awareness (v2) where Windows has it, else the system's DPI.
@@ -81,8 +81,7 @@ int MonitorDpi(HMONITOR monitor) {
 SIZE FrameAt(int dpi) {
     RECT outer = {0, 0, 100, 100};
     const auto forDpi = Find<AdjustRectForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
-    if (forDpi == nullptr ||
-        !forDpi(&outer, kWindowStyle, FALSE, 0, static_cast<UINT>(dpi))) {
+    if (forDpi == nullptr || !forDpi(&outer, kWindowStyle, FALSE, 0, static_cast<UINT>(dpi))) {
         AdjustWindowRectEx(&outer, kWindowStyle, FALSE, 0);
     }
     return {outer.right - outer.left - 100, outer.bottom - outer.top - 100};
@@ -91,10 +90,10 @@ SIZE FrameAt(int dpi) {
 void CreateFonts() {
     for (int i = 0; i < kFontCount; ++i) {
         HFONT previous = gui.fonts[i];
-        gui.fonts[i] = CreateFontW(-gui.layout.fontHeights[i], 0, 0, 0, kFontSpecs[i].weight,
-                                   FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                   DEFAULT_PITCH | FF_DONTCARE, Wide(kFontSpecs[i].face));
+        gui.fonts[i] =
+            CreateFontW(-gui.layout.fontHeights[i], 0, 0, 0, kFontSpecs[i].weight, FALSE, FALSE,
+                        FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(kFontSpecs[i].face));
         if (previous != nullptr) {
             DeleteObject(previous);
         }
@@ -202,10 +201,10 @@ void CreateControls() {
     CreateInputPanel(gui);
     CreateInputControls();
     gui.verdict = CreateControl(gui.main, L"STATIC", u"填写左侧参数，点击“计算”", 0, 0, 0);
-    gui.result = CreateControl(gui.main, L"EDIT", u"",
-                               WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY |
-                                   WS_TABSTOP,
-                               WS_EX_CLIENTEDGE, kResultBoxId);
+    gui.result =
+        CreateControl(gui.main, L"EDIT", u"",
+                      WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | WS_TABSTOP,
+                      WS_EX_CLIENTEDGE, kResultBoxId);
     resultBoxProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         gui.result, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ResultBoxProcedure)));
     gui.note = CreateControl(gui.main, L"STATIC", HasText(tool.note) ? tool.note : u"", 0, 0, 0);
@@ -213,9 +212,9 @@ void CreateControls() {
     FormatText(reference, kReferenceCapacity, u"参考依据：%ls", tool.reference);
     gui.reference = CreateControl(gui.main, L"STATIC", reference, 0, 0, 0);
     for (int i = 0; i < kButtonCount; ++i) {
-        gui.buttons[i] =
-            CreateControl(gui.main, L"BUTTON", reinterpret_cast<const char16_t*>(kButtons[i].caption),
-                          BS_OWNERDRAW | WS_TABSTOP, 0, kButtons[i].id);
+        gui.buttons[i] = CreateControl(gui.main, L"BUTTON",
+                                       reinterpret_cast<const char16_t*>(kButtons[i].caption),
+                                       BS_OWNERDRAW | WS_TABSTOP, 0, kButtons[i].id);
     }
     ApplyLayout();
     Win32View view(gui);
@@ -416,8 +415,7 @@ bool HandleKey(const MSG& message) {
             Compute();
             return true;
         case KeyAction::PressButton:
-            SendMessageW(gui.main, WM_COMMAND,
-                         MAKEWPARAM(GetDlgCtrlID(message.hwnd), BN_CLICKED),
+            SendMessageW(gui.main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(message.hwnd), BN_CLICKED),
                          reinterpret_cast<LPARAM>(message.hwnd));
             return true;
         case KeyAction::SelectAll:
@@ -445,7 +443,8 @@ WindowPlacement ChoosePlacement() {
     }
     gui.dpi = MonitorDpi(monitor);
     const SIZE frame = FrameAt(gui.dpi);
-    return PlaceWindow(gui.dpi, {work.left, work.top, work.right - work.left, work.bottom - work.top},
+    return PlaceWindow(gui.dpi,
+                       {work.left, work.top, work.right - work.left, work.bottom - work.top},
                        frame.cx, frame.cy);
 }
 
@@ -491,12 +490,12 @@ int RunGui(HINSTANCE instance, const ToolDef& tool) {
         const int scaleWas = static_cast<int>(placement.scale * 1000);
         HMONITOR monitor = MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY);
         MONITORINFO info = {};
-    info.cbSize = sizeof info;
+        info.cbSize = sizeof info;
         GetMonitorInfoW(monitor, &info);
         const RECT& work = info.rcWork;
-        placement = PlaceWindow(gui.dpi, {work.left, work.top, work.right - work.left,
-                                          work.bottom - work.top},
-                                frameWidth, frameHeight);
+        placement = PlaceWindow(
+            gui.dpi, {work.left, work.top, work.right - work.left, work.bottom - work.top},
+            frameWidth, frameHeight);
         gui.outerSize = {placement.width, placement.height};
         SetWindowPos(window, nullptr, placement.left, placement.top, placement.width,
                      placement.height, SWP_NOZORDER | SWP_NOACTIVATE);

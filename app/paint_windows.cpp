@@ -89,8 +89,7 @@ void PaintMainWindow(const GuiHandles& gui, const WindowState& state, HDC dc) {
     FormatText(subLine, kSubLineCapacity, u"%ls  ·  %ls", tool.category, tool.subtitle);
     DrawTextBox(dc, layout.subLine, subLine, kSubLine, gui.fonts[kHeaderFont], DT_LEFT);
     if (HasText(kProductAddress)) {
-        DrawTextBox(dc, layout.address, kProductAddress, kAddress, gui.fonts[kSmallFont],
-                    DT_RIGHT);
+        DrawTextBox(dc, layout.address, kProductAddress, kAddress, gui.fonts[kSmallFont], DT_RIGHT);
     }
 
     FillBox(dc, layout.leftPanel, kWhite);
@@ -98,8 +97,7 @@ void PaintMainWindow(const GuiHandles& gui, const WindowState& state, HDC dc) {
     FillBox(dc, layout.rightPanel, kWhite);
     OutlineBox(dc, layout.rightPanel, kPanelOutline);
 
-    DrawTextBox(dc, layout.inputCaption, u"输入参数", kHeaderBand, gui.fonts[kHeaderFont],
-                DT_LEFT);
+    DrawTextBox(dc, layout.inputCaption, u"输入参数", kHeaderBand, gui.fonts[kHeaderFont], DT_LEFT);
     DrawTextBox(dc, layout.resultCaption, u"计算结果", kHeaderBand, gui.fonts[kHeaderFont],
                 DT_LEFT);
     FillBox(dc, layout.inputRule, kCaptionRule);
@@ -114,18 +112,19 @@ void DrawButton(const GuiHandles& gui, const DRAWITEMSTRUCT& item) {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const Box box = {item.rcItem.left, item.rcItem.top, item.rcItem.right - item.rcItem.left,
                      item.rcItem.bottom - item.rcItem.top};
-    FillBox(item.hDC, box,
-            primary ? (pressed ? kPrimaryPressed : kPrimary) : (pressed ? kSecondaryPressed : kWhite));
+    FillBox(
+        item.hDC, box,
+        primary ? (pressed ? kPrimaryPressed : kPrimary) : (pressed ? kSecondaryPressed : kWhite));
     OutlineBox(item.hDC, box, primary ? kPrimaryOutline : kSecondaryOutline);
     if ((item.itemState & ODS_FOCUS) != 0) {
         // Two pixels wide at 96 DPI, so the cue reads at a glance.
         const int first = Scaled(gui, kFocusCueInset);
         const int last = first + Scaled(gui, kFocusCueWidth) - 1;
         for (int inset = first; inset <= last; ++inset) {
-            OutlineBox(item.hDC,
-                       {box.left + inset, box.top + inset, box.width - 2 * inset,
-                        box.height - 2 * inset},
-                       primary ? kPrimaryFocusCue : kSecondaryFocusCue);
+            OutlineBox(
+                item.hDC,
+                {box.left + inset, box.top + inset, box.width - 2 * inset, box.height - 2 * inset},
+                primary ? kPrimaryFocusCue : kSecondaryFocusCue);
         }
     }
     wchar_t caption[kCaptionCapacity] = {};

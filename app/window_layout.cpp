@@ -43,6 +43,11 @@ static_assert(kWideChoiceWidth * HalfWidthPixels(kFontSpecs[kFieldFont].height) 
 static_assert(kCheckWidth * HalfWidthPixels(kFontSpecs[kLabelFont].height) <=
               kRowCheck.width - kCheckChrome);
 static_assert(kCheckWidth * HalfWidthPixels(kFontSpecs[kLabelFont].height) <= kWideLabel.width);
+// The verdict label holds two lines of its font.
+constexpr Box kVerdictLabel = {492, 142, 492, 46};
+static_assert(kVerdictWidth * HalfWidthPixels(kFontSpecs[kVerdictFont].height) <=
+                  2 * kVerdictLabel.width &&
+              2 * kFontSpecs[kVerdictFont].height <= kVerdictLabel.height);
 static_assert(kRowCheck.right() <= kInputPanel.width - kScrollBarWidth &&
               kWideChoice.right() <= kInputPanel.width - kScrollBarWidth &&
               kRowUnit.right() <= kInputPanel.width - kScrollBarWidth &&
@@ -135,12 +140,12 @@ WindowLayout LayOutWindow(const ToolDef& tool, double scale) {
         }
     }
 
-    layout.verdict = at(Box{492, 142, 492, 46});
+    layout.verdict = at(kVerdictLabel);
     layout.result = at(Box{492, 196, 492, 232});
     layout.note = at(Box{492, 444, 492, 120});
     layout.reference = at(Box{492, 576, 492, 56});
     constexpr Box kButtons[kButtonCount] = {
-        {20, 668, 152, 40}, {184, 668, 132, 40}, {328, 668, 132, 40},
+        {20, 668, 152, 40},  {184, 668, 132, 40}, {328, 668, 132, 40},
         {472, 668, 132, 40}, {616, 668, 110, 40},
     };
     for (int i = 0; i < kButtonCount; ++i) {

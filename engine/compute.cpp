@@ -26,16 +26,24 @@ void AppendLine(TextWriter& report, const char16_t* label, const char16_t* text,
 }
 
 // A scale's items as chosen: each applying choice by its name, each ticked
-// check box; a clear check box and an item that does not apply say nothing.
+// check box, each measurement with the digits it was typed with; a clear
+// check box and an item that does not apply say nothing.
 void AppendChosenItems(const ToolDef& tool, const double* inputs, TextWriter& report) {
     for (int i = 0; i < BoundedInputCount(tool); ++i) {
         const InputField& input = tool.inputs[i];
-        const int item = ChoiceIndexOf(input, inputs[i]);
-        if (!HasChoices(input) || item < 0 || !InputApplies(tool, inputs, i) ||
-            (input.form == InputForm::Check && inputs[i] == 0)) {
+        if (!InputApplies(tool, inputs, i)) {
             continue;
         }
-        AppendLine(report, input.label, input.choices[item].name, nullptr);
+        if (!HasChoices(input)) {
+            char16_t value[kValueTextCapacity];
+            FormatShortest(inputs[i], value, kValueTextCapacity);
+            AppendLine(report, input.label, value, input.unit);
+            continue;
+        }
+        const int item = ChoiceIndexOf(input, inputs[i]);
+        if (item >= 0 && !(input.form == InputForm::Check && inputs[i] == 0)) {
+            AppendLine(report, input.label, input.choices[item].name, nullptr);
+        }
     }
 }
 

@@ -21,9 +21,10 @@ inline constexpr char16_t kCheckInputsVerdict[] = u"请核对输入参数后重�
 // many units, CR LF included.
 inline constexpr int kFormulaLineCapacity = 256;
 inline constexpr char16_t kFailedOutputNotice[] = u"（部分结果无法计算，请检查输入是否合理）\r\n";
-// The longest line a scale's report gives an item, "label：name" and CR LF:
-// both texts fit the window, where a Chinese character is two half-widths.
-inline constexpr int kLongestItemLine = kCheckWidth + 1 + kWideChoiceWidth + 2;
+// The longest line a scale's report gives an item, "label：name" or
+// "label：value unit" and CR LF: the texts fit the window, where a Chinese
+// character is two half-widths, and a value is at most 24 characters.
+inline constexpr int kLongestItemLine = kCheckWidth + 1 + kWideChoiceWidth + 1 + kUnitWidth + 2;
 // The longest report of a formula tool: every item's line, every output's
 // line at its bound, and the notice.
 inline constexpr int kLongestFormulaReport = kMaxInputs * kLongestItemLine +

@@ -58,6 +58,43 @@ void FormatOfCode(const char* code, double value, char16_t (&format)[8]) {
     FormatText(format, 8, CodeIs(code, "pct") ? u"%%.%df%%%%" : u"%%.%df", decimals);
 }
 
+// Whole minutes of a value, rounded; false beyond what a 64-bit count holds.
+bool WholeMinutes(double minutes, long long& whole) {
+    if (!(minutes > -0x1p62 && minutes < 0x1p62)) {
+        return false;
+    }
+    whole = std::llround(minutes);
+    return true;
+}
+
+constexpr long long kMinutesPerDay = 24 * 60;
+
+void FormatDuration(double minutes, char16_t* out, int outCapacity) {
+    long long whole = 0;
+    if (!WholeMinutes(minutes, whole)) {
+        FormatText(out, outCapacity, u"--");
+        return;
+    }
+    FormatText(out, outCapacity, u"%lld 小时 %lld 分", whole / 60, whole % 60);
+}
+
+void FormatClockTime(double hours, char16_t* out, int outCapacity) {
+    long long whole = 0;
+    if (!WholeMinutes(hours * 60, whole) || whole < 0) {
+        FormatText(out, outCapacity, u"--");
+        return;
+    }
+    const long long day = whole / kMinutesPerDay;
+    const long long minute = whole % kMinutesPerDay;
+    if (day == 0) {
+        FormatText(out, outCapacity, u"%lld:%02lld", minute / 60, minute % 60);
+    } else if (day == 1) {
+        FormatText(out, outCapacity, u"次日 %lld:%02lld", minute / 60, minute % 60);
+    } else {
+        FormatText(out, outCapacity, u"第%lld天 %lld:%02lld", day + 1, minute / 60, minute % 60);
+    }
+}
+
 }  // namespace
 
 void FormatValue(const char* code, double value, char16_t* out, int outCapacity) {
@@ -74,6 +111,14 @@ void FormatValue(const char* code, double value, char16_t* out, int outCapacity)
             return;
         }
         FormatDayNumber(static_cast<std::int64_t>(value), out, outCapacity);
+        return;
+    }
+    if (CodeIs(effective, "hm")) {
+        FormatDuration(value, out, outCapacity);
+        return;
+    }
+    if (CodeIs(effective, "clock")) {
+        FormatClockTime(value, out, outCapacity);
         return;
     }
     char16_t format[8];
@@ -102,8 +147,18 @@ void FormatShortest(double value, char16_t* out, int outCapacity) {
 }
 
 double ShownValue(const char* code, double value, const char16_t* text) {
+    const bool dashes = text[0] == u'-' && text[1] == u'-';
     if (code != nullptr && CodeIs(code, "date")) {
-        return text[0] == u'-' && text[1] == u'-' ? std::nan("") : std::trunc(value);
+        return dashes ? std::nan("") : std::trunc(value);
+    }
+    long long minutes = 0;
+    if (code != nullptr && CodeIs(code, "hm")) {
+        return dashes || !WholeMinutes(value, minutes) ? std::nan("")
+                                                       : static_cast<double>(minutes);
+    }
+    if (code != nullptr && CodeIs(code, "clock")) {
+        return dashes || !WholeMinutes(value * 60, minutes) ? std::nan("")
+                                                            : static_cast<double>(minutes) / 60;
     }
     // The text is ASCII: a sign, digits, a point, an exponent, a percent
     // sign; and no longer than the longest fixed text.

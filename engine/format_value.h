@@ -5,16 +5,19 @@ namespace kelomed {
 
 // Codes: "f0", "f1", "f2", "f3", "int" (rounded), "pct" (value with a percent
 // sign), "date" (value as a day number), "g3" (at least three significant
-// digits in fixed point: 3200, 80.0, 0.0267); null and any other code mean
-// "f2".
+// digits in fixed point: 3200, 80.0, 0.0267), "hm" (minutes as hours and
+// minutes: "7 小时 30 分"), "clock" (hours from midnight as a clock time,
+// "16:30", "次日 3:30", "第3天 0:15"); null and any other code mean "f2".
+// Durations and clock times round to the nearest minute.
 // A value that is NaN or infinite prints "--".
 void FormatValue(const char* code, double value, char16_t* out, int outCapacity);
 
 // The number that `text`, FormatValue's text of `value`, stands for: 0.045
 // with "f2" shows "0.04" and stands for 0.04; a percentage stands for the
 // number before its sign, a date for its day number; NaN when the text is
-// "--". A rule that reads this can never contradict the number shown beside
-// it.
+// "--"; a duration stands for its minutes, a clock time for its hours from
+// the first midnight. A rule that reads this can never contradict the
+// number shown beside it.
 double ShownValue(const char* code, double value, const char16_t* text);
 
 // The shortest decimal text that reads back as `value` (12345.67, 0.004,

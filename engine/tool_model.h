@@ -134,10 +134,12 @@ struct InputField {
     const char* appliesWhen = nullptr;
 };
 
-// A number typed into a field, within `range`.
+// A number typed into a field, within `range`; it applies only while
+// `appliesWhen` holds, when one is given.
 constexpr InputField NumberInput(const char* key, const char16_t* label, const char16_t* unit,
-                                 double defaultValue, InputRange range) {
-    return {key, label, unit, defaultValue, range, InputForm::Number, nullptr, 0, nullptr};
+                                 double defaultValue, InputRange range,
+                                 const char* appliesWhen = nullptr) {
+    return {key, label, unit, defaultValue, range, InputForm::Number, nullptr, 0, appliesWhen};
 }
 
 // A time of day from 0:00 to 23:59, typed as H:MM.
@@ -302,6 +304,8 @@ inline constexpr int kUnitWidth = 11;
 inline constexpr int kChoiceWidth = 24;
 inline constexpr int kWideChoiceWidth = 48;
 inline constexpr int kCheckWidth = 56;
+// A verdict's two lines beside the result.
+inline constexpr int kVerdictWidth = 84;
 
 // True when a choice input's names are too wide for the list beside its
 // label: the list then takes a row of its own under the label.
@@ -488,8 +492,8 @@ consteval void CheckRules(std::span<const InputField> inputs, std::span<const Ou
         if (rule.level < kLowestLevel || rule.level > kHighestLevel) {
             ToolTableIsInvalid("a rule's level is from 0 to 3");
         }
-        if (!HasText(rule.verdict)) {
-            ToolTableIsInvalid("a rule has a verdict");
+        if (!HasText(rule.verdict) || DisplayWidth(rule.verdict) > kVerdictWidth) {
+            ToolTableIsInvalid("a rule has a verdict of at most two lines (84 half-widths)");
         }
         if (matchesAlways != (i + 1 == rules.size())) {
             ToolTableIsInvalid("the last rule, and only the last, matches always");

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -456,6 +457,11 @@ TEST(FormulaTools, InfusionWorkedExamples) {
 // its drug's limits as the source writes them, on the dose as typed. Empty
 // for a tool none is written for.
 std::string VerdictFromShown(int id, const std::vector<double>& shown, const double* inputs) {
+    for (const double value : shown) {
+        if (std::isnan(value)) {
+            return kCheckInputs;
+        }
+    }
     for (const InfusionDrug* drug : InfusionLibrary()) {
         if (drug->texts.id == id) {
             const double dose = inputs[0];
@@ -501,6 +507,62 @@ std::string VerdictFromShown(int id, const std::vector<double>& shown, const dou
                    : shown[0] <= 12 ? "GCS 9-12"
                    : shown[0] <= 14 ? "GCS 13-14"
                                     : "GCS 15";
+        case 121:
+            return shown[0] <= 9    ? "Braden ≤9"
+                   : shown[0] <= 12 ? "Braden 10-12"
+                   : shown[0] <= 14 ? "Braden 13-14"
+                   : shown[0] <= 18 ? "Braden 15-18"
+                                    : "Braden ≥19";
+        case 122:
+            return shown[0] > 45 ? "Morse >45" : shown[0] >= 25 ? "Morse 25-45" : "Morse <25";
+        case 123:
+            return shown[0] <= 40   ? "Barthel ≤40"
+                   : shown[0] <= 60 ? "Barthel 41-60"
+                   : shown[0] <= 99 ? "Barthel 61-99"
+                                    : "Barthel 100";
+        case 124:
+            return inputs[0] + inputs[1] + inputs[2] + inputs[3] == 0 ? "初筛 4 项均为否"
+                   : shown[2] >= 3                                    ? "NRS 2002 ≥3"
+                                                                      : "NRS 2002 <3";
+        case 125:
+            return shown[0] >= 5   ? "Caprini ≥5"
+                   : shown[0] >= 3 ? "Caprini 3-4"
+                   : shown[0] >= 1 ? "Caprini 1-2"
+                                   : "Caprini 0";
+        case 126:
+            return shown[0] >= 4 ? "Padua ≥4" : "Padua <4";
+        case 127: {
+            const double total = shown[7];
+            return total >= 7      ? "NEWS2 ≥7"
+                   : total >= 5    ? "NEWS2 5-6"
+                   : shown[8] >= 3 ? "单项 3 分"
+                   : total >= 1    ? "NEWS2 1-4"
+                                   : "NEWS2 0";
+        }
+        case 128:
+            return shown[5] >= 5 ? "MEWS ≥5" : "MEWS <5";
+        case 129:
+            return shown[0] >= 3    ? "RASS +3"
+                   : shown[0] == 2  ? "RASS +2"
+                   : shown[0] <= -5 ? "RASS -5"
+                   : shown[0] == -4 ? "RASS -4"
+                   : shown[0] == -3 ? "RASS -3"
+                                    : "RASS -2 至 +1";
+        case 130:
+            return shown[0] >= 3 ? "CPOT ≥3" : "CPOT 0-2";
+        case 131:
+            return shown[0] >= 7   ? "7-10 分"
+                   : shown[0] >= 4 ? "4-6 分"
+                   : shown[0] >= 1 ? "1-3 分"
+                                   : "0 分";
+        case 132: {
+            const double gtt = shown[0];
+            const bool adult = inputs[1] == 1;
+            return gtt < 1                   ? "滴速低于 1 滴/分"
+                   : gtt > (adult ? 60 : 40) ? (adult ? "高于成人" : "高于儿童")
+                   : gtt < (adult ? 40 : 20) ? (adult ? "低于成人" : "低于儿童")
+                                             : "在常用滴速范围内";
+        }
         default:
             return "";
     }
@@ -568,15 +630,27 @@ TEST(FormulaTools, VerdictsReadTheValuesAsShown) {
             std::vector<double> v;
             for (int j = 0; j < tool->inputCount; ++j) {
                 const InputField& input = tool->inputs[j];
-                if (input.form == InputForm::Choice) {
+                if (HasChoices(input)) {
                     v.push_back(input.choices[random() % input.choiceCount].value);
                     continue;
                 }
-                const double low = std::log(input.range.lowest);
-                const double high = std::log(input.range.highest);
-                double value = std::exp(std::uniform_real_distribution<double>(low, high)(random));
-                value = std::clamp(value, input.range.lowest, input.range.highest);
-                v.push_back(input.range.whole ? std::round(value) : value);
+                if (input.form == InputForm::ClockTime) {
+                    v.push_back(static_cast<double>(random() % (24 * 60)) / 60);
+                    continue;
+                }
+                // Over the orders of magnitude of a range above 0, evenly
+                // over one from 0.
+                const InputRange& range = input.range;
+                double value = range.lowest > 0
+                                   ? std::exp(std::uniform_real_distribution<double>(
+                                         std::log(range.lowest), std::log(range.highest))(random))
+                                   : std::uniform_real_distribution<double>(range.lowest,
+                                                                            range.highest)(random);
+                value = std::clamp(value, range.lowest, range.highest);
+                if (range.decimals > 0) {
+                    value = std::round(value * 10) / 10;
+                }
+                v.push_back(range.whole ? std::round(value) : value);
             }
             vectors.push_back(v);
         }
@@ -586,7 +660,11 @@ TEST(FormulaTools, VerdictsReadTheValuesAsShown) {
             const testing::ReportResult result = testing::ComputeReport(*tool, inputs);
             std::vector<double> shown;
             for (const std::string& text : ShownValues(*tool, result.report)) {
-                shown.push_back(text == "--" ? std::nan("") : std::stod(text));
+                // "--" was not computed; a clock time ("次日") stands for no
+                // number a rule here reads.
+                char* end = nullptr;
+                const double number = std::strtod(text.c_str(), &end);
+                shown.push_back(text == "--" ? std::nan("") : end != text.c_str() ? number : 0);
             }
             const std::string expected = VerdictFromShown(tool->id, shown, inputs);
             ASSERT_FALSE(expected.empty()) << "no verdict written from the sources of " << tool->id;

@@ -161,8 +161,27 @@ TEST(Suite, EveryReportFitsTheWindowWhole) {
     EXPECT_EQ(longest, kLongestGeneratedReport);
 }
 
+// Chooses, in `view`, an item of one list or check box that makes input
+// `index` apply, when it does not with the defaults.
+void ChooseSoThatItApplies(const ToolDef& tool, int index, testing::RecordingView& view) {
+    double values[kMaxInputs] = {};
+    FillDefaults(tool, values);
+    for (int k = 0; k < tool.inputCount && !InputApplies(tool, values, index); ++k) {
+        const InputField& choice = tool.inputs[k];
+        for (int item = 0; HasChoices(choice) && item < choice.choiceCount; ++item) {
+            values[k] = choice.choices[item].value;
+            if (InputApplies(tool, values, index)) {
+                view.chosen[static_cast<std::size_t>(k)] = item;
+                return;
+            }
+        }
+        values[k] = choice.defaultValue;
+    }
+}
+
 // Every typed input of every tool, at each bound of its range and just
-// beyond it: the window takes what the range allows and refuses the rest.
+// beyond it, and with a decimal too many: the window takes what the range
+// allows and refuses the rest.
 TEST(Suite, FieldsTakeTheirRangeFromBothSides) {
     int checked = 0;
     for (const ToolDef* tool : SuiteTools()) {
@@ -184,11 +203,14 @@ TEST(Suite, FieldsTakeTheirRangeFromBothSides) {
                 {range.highest, range.highestAllowed},
                 {step > 0 ? range.highest + step : std::nextafter(range.highest, HUGE_VAL), false},
                 {range.whole ? range.lowest + 0.5 : input.defaultValue, !range.whole},
+                {range.decimals > 0 ? range.lowest + 0.05 : input.defaultValue,
+                 range.decimals <= 0},
             };
             for (const auto& v : values) {
                 testing::RecordingView view;
                 view.fields.resize(static_cast<std::size_t>(tool->inputCount));
                 RunResetCommand(*state, view);
+                ChooseSoThatItApplies(*tool, i, view);
                 char text[64];
                 std::snprintf(text, sizeof text, "%.17g", v.value);
                 view.fields[static_cast<std::size_t>(i)] = testing::Utf16Of(text);

@@ -170,10 +170,10 @@ TEST(WindowLayout, EveryToolAtEveryScaleStaysApart) {
             EXPECT_LE(layout.inputContentWidth,
                       layout.inputPanel.width - layout.scrollBarWidth + 1);
             // A panel that does not scroll has no scroll bar to leave free.
-            const Box rowsArea = {0, 0,
-                                  InputPanelScrolls(layout) ? layout.inputContentWidth
-                                                            : layout.inputPanel.width,
-                                  layout.inputContentHeight};
+            const Box rowsArea = {
+                0, 0,
+                InputPanelScrolls(layout) ? layout.inputContentWidth : layout.inputPanel.width,
+                layout.inputContentHeight};
             int previousBottom = 0;
             for (int j = 0; j < layout.rowCount; ++j) {
                 const InputRowLayout& row = layout.rows[j];

@@ -449,6 +449,30 @@ int wmain(int argc, wchar_t** argv) {
               L" text (" + std::to_wstring(expected.size()) + L" units)\n");
         return ok ? 0 : 1;
     }
+    if (verb == L"keyboard-result" && argc > 2) {
+        return CheckKeyboardResult(_wtoi(argv[2]),
+                                   std::vector<std::wstring>(argv + 3, argv + argc));
+    }
+    if (verb == L"forget-record" && argc > 2) {
+        DeleteFileW(RecordFilePath(_wtoi(argv[2])).c_str());
+        return 0;
+    }
+    if (verb == L"focus-shown") {
+        // The focused control lies within the input panel's visible part.
+        const HWND focused = gui.Focused();
+        const HWND panel = GetParent(focused);
+        RECT box;
+        RECT area;
+        GetWindowRect(focused, &box);
+        MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&box), 2);
+        GetClientRect(panel, &area);
+        const bool shown =
+            GetDlgCtrlID(panel) == kInputPanelId && box.top >= 0 && box.bottom <= area.bottom;
+        Print(std::wstring(shown ? L"PASS" : L"FAIL") +
+              L" the panel scrolled to the focused item (its top " + std::to_wstring(box.top) +
+              L", the panel's height " + std::to_wstring(area.bottom) + L")\n");
+        return shown ? 0 : 1;
+    }
     if (verb == L"expect-result" && argc > 2) {
         return ExpectResultInOpenWindow(_wtoi(argv[2]),
                                         std::vector<std::wstring>(argv + 3, argv + argc));
@@ -458,7 +482,8 @@ int wmain(int argc, wchar_t** argv) {
         "whole-report PROGRAM ID old-record|new-file|typed VALUE... | "
         "set-field N [TEXT] | field-point N | launch PROGRAM | focused | first-line | "
         "clear-result | set-clipboard TEXT | clipboard-holds result|copy | "
-        "expect-result ID [VALUE...] | "
+        "expect-result ID [VALUE...] | keyboard-result ID VALUE... | forget-record ID | "
+        "focus-shown | "
         "client-rect | button-rect ID | expect-high-dose | close | "
         "screen PROGRAM DPI | manifest PROGRAM | "
         "startup-time PROGRAM CLASS RUNS | exit-code COMMAND [ARGUMENT...]\n");

@@ -226,6 +226,46 @@ keyboard_only_run() {
     drive close
 }
 
+# Caprini by keyboard alone, its panel scrolling: the age by the arrow
+# key, check boxes ticked with Space (the women's items open once "female"
+# is), the last factor reached by Tab; computed with F5, saved and copied
+# with Enter on the buttons (Enter also closes the message box); the saved
+# row read back by a CSV reader with each item's option text.
+keyboard_scale_run() {
+    local program=$1
+    drive forget-record 125
+    drive_to_file "$shots/caprini-launch.log" launch "$program" >/dev/null || { failed=1; return; }
+    sleep 0.5
+    tab() { xdotool key --delay 30 $(printf 'Tab %.0s' $(seq 1 "$1")); }
+    xdotool key Down
+    tab 1
+    xdotool key space
+    tab 15
+    xdotool key space
+    tab 3
+    xdotool key space
+    tab 19
+    xdotool key space
+    sleep 0.5
+    drive focus-shown || failed=1
+    xdotool key F5
+    sleep 1
+    tab 3
+    xdotool key Return
+    sleep 1.5
+    xdotool key Return
+    sleep 1
+    tab 1
+    xdotool key Return
+    sleep 1
+    local values=(1 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 0 0 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 5)
+    drive_to_file "$shots/caprini-keyboard.log" keyboard-result 125 "${values[@]}" || failed=1
+    python3 "$here/check_record_csv.py" \
+        "$(cd "$prefix" && pwd)/drive_c/users/$(id -un)/AppData/Local/KeloMedSuite/records/T125.csv" 1 ||
+        failed=1
+    drive close
+}
+
 expect_focus() {
     local want=$1 what=$2 focused
     focused=$(drive focused)
@@ -268,9 +308,6 @@ for program in "$@"; do
     if [ "$id" -eq 48 ] || [ "$id" -eq 101 ] || [ "$id" -eq 66 ]; then
         screen_programs+=("$program")
     fi
-    if [ "$id" -eq 101 ]; then
-        keyboard_only_run "$program"
-    fi
     if [ "$id" -eq 106 ]; then
         # A pair of each level, from contraindicated to nothing recorded.
         for pair in "1 2" "9 3" "6 7" "1 9"; do
@@ -280,6 +317,13 @@ for program in "$@"; do
         done
     fi
     drive close
+    # By keyboard alone, each in a window of its own.
+    if [ "$id" -eq 101 ]; then
+        keyboard_only_run "$program"
+    fi
+    if [ "$id" -eq 125 ]; then
+        keyboard_scale_run "$program"
+    fi
     # Records keep what was typed: a first dose at 8:05, an amount of
     # 12345.67, a drug chosen from the list, read back by a CSV reader.
     typed=""

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kFieldFontIndex = 3;  // GuiFont kFieldFont
 constexpr int kTitleFontIndex = 0;
-constexpr int kScaleQuery = 8;      // kFontCount: the scale in thousandths
+constexpr int kScaleQuery = 8;  // kFontCount: the scale in thousandths
 constexpr int kBaseFieldFont = 15;
 constexpr int kBaseTitleFont = 27;
 
@@ -90,7 +90,8 @@ int CheckScreen(const std::wstring& program, int dpi) {
           Describe(outer) + L" client " + std::to_wstring(client.right) + L"x" +
           std::to_wstring(client.bottom) + L" scale " + std::to_wstring(scale) + L"\n");
 
-    checks.Expect(Inside(outer, work), L"the whole window, title bar included, lies in the work area",
+    checks.Expect(Inside(outer, work),
+                  L"the whole window, title bar included, lies in the work area",
                   Describe(outer) + L" in " + Describe(work));
     const bool wantedFits = std::floor(1020 * wanted) + frameWidth <= work.right - work.left &&
                             std::floor(720 * wanted) + frameHeight <= work.bottom - work.top;
@@ -107,14 +108,14 @@ int CheckScreen(const std::wstring& program, int dpi) {
                       L"too large at " + std::to_wstring(wanted) + L": shrunk to fit the work area",
                       Describe(outer) + L" in " + Describe(work));
     }
-    checks.Expect(std::abs(client.right - 1020 * scale) <= 1 &&
-                      std::abs(client.bottom - 720 * scale) <= 1,
-                  L"the client is the layout at the window's scale " + std::to_wstring(scale));
-    checks.Expect(std::abs(static_cast<double>(fieldFont) - kBaseFieldFont * scale) <= 0.5 &&
-                      std::abs(static_cast<double>(titleFont) - kBaseTitleFont * scale) <= 0.5,
-                  L"the fonts' heights scale with the window",
-                  L"field " + std::to_wstring(fieldFont) + L", title " +
-                      std::to_wstring(titleFont));
+    checks.Expect(
+        std::abs(client.right - 1020 * scale) <= 1 && std::abs(client.bottom - 720 * scale) <= 1,
+        L"the client is the layout at the window's scale " + std::to_wstring(scale));
+    checks.Expect(
+        std::abs(static_cast<double>(fieldFont) - kBaseFieldFont * scale) <= 0.5 &&
+            std::abs(static_cast<double>(titleFont) - kBaseTitleFont * scale) <= 0.5,
+        L"the fonts' heights scale with the window",
+        L"field " + std::to_wstring(fieldFont) + L", title " + std::to_wstring(titleFont));
 
     // Every control in the client area (a panel's control within the panel),
     // none over another.
@@ -129,8 +130,9 @@ int CheckScreen(const std::wstring& program, int dpi) {
         // A control of the scrolling panel lies across its width; one
         // scrolled out of view is not shown.
         const bool inPanel = controls[i].parent != main;
-        const bool placed = inPanel ? !Overlap(box, area) || (box.left >= 0 && box.right <= area.right)
-                                    : Inside(box, area);
+        const bool placed = inPanel
+                                ? !Overlap(box, area) || (box.left >= 0 && box.right <= area.right)
+                                : Inside(box, area);
         if (!placed) {
             outside += ClassName(controls[i].window) + L" " + Describe(box) + L"; ";
         }
@@ -149,8 +151,8 @@ int CheckScreen(const std::wstring& program, int dpi) {
 
     POINT origin = {0, 0};
     ClientToScreen(main, &origin);
-    Print(L"CLIENT " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom) + L"+" +
-          std::to_wstring(origin.x) + L"+" + std::to_wstring(origin.y) + L"\n");
+    Print(L"CLIENT " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.bottom) +
+          L"+" + std::to_wstring(origin.x) + L"+" + std::to_wstring(origin.y) + L"\n");
     checks.Summary();
     return checks.failed() == 0 ? 0 : 1;
 }
@@ -162,15 +164,17 @@ int CheckManifest(const std::wstring& program) {
     if (module != nullptr) {
         HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
         HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
-        const char* bytes = loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+        const char* bytes =
+            loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
         if (bytes != nullptr) {
             manifest.assign(bytes, SizeofResource(module, resource));
         }
         FreeLibrary(module);
     }
-    checks.Expect(manifest.find("<dpiAwareness") != std::string::npos &&
-                      manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>") != std::string::npos,
-                  L"the manifest declares per-monitor DPI awareness, version 2 first");
+    checks.Expect(
+        manifest.find("<dpiAwareness") != std::string::npos &&
+            manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>") != std::string::npos,
+        L"the manifest declares per-monitor DPI awareness, version 2 first");
     checks.Expect(manifest.find(">true/pm</dpiAware>") != std::string::npos,
                   L"the manifest falls back to the system's DPI on Windows 7 (true/pm)");
     checks.Summary();

@@ -121,8 +121,9 @@ void CheckControls(const GuiProbe& gui, const ToolDef& tool, Checks& checks) {
         checks.Expect(gui.Selection(control) == ChoiceIndexOf(input, input.defaultValue),
                       L"list " + std::to_wstring(i + 1) + L" starts at its default");
     }
-    checks.ExpectEqual(kinds, expectedKinds,
-                       L"a field per typed input, a drop-down list per choice, a check box per factor");
+    checks.ExpectEqual(
+        kinds, expectedKinds,
+        L"a field per typed input, a drop-down list per choice, a check box per factor");
     for (int id = kCompute; id <= kAbout; ++id) {
         tabStops = tabStops && (gui.StyleOf(Button(gui, id)) & WS_TABSTOP) != 0;
     }
@@ -366,10 +367,10 @@ void CheckResetAndAbout(GuiProbe& gui, const ToolDef& tool, const std::wstring& 
                        L"about box names the tool, its category and reference");
     // The build was given no product address: the last line is the version.
     const std::wstring version = L"\r\n版本 V" + VersionText(program, L"FileVersion");
-    checks.Expect(box.text.size() > version.size() &&
-                      box.text.compare(box.text.size() - version.size(), version.size(), version) == 0,
-                  L"about box ends with the program's own version, no address: " + version,
-                  box.text);
+    checks.Expect(
+        box.text.size() > version.size() &&
+            box.text.compare(box.text.size() - version.size(), version.size(), version) == 0,
+        L"about box ends with the program's own version, no address: " + version, box.text);
 }
 
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
@@ -543,6 +544,50 @@ std::wstring RecordedText(const InputField& input, const std::wstring& typed) {
     return shown ? name : typed + L" " + name;
 }
 
+// The cells a CSV reader must find in the record of `values`, written
+// beside the record file: its header, the row without its time, and the
+// bytes before the new records (none).
+bool WriteExpectedCells(const ToolDef& tool, const std::vector<std::wstring>& values,
+                        const std::wstring& report, const std::string& old) {
+    std::vector<std::wstring> header = {L"时间", L"工具"};
+    std::vector<std::wstring> row = {WideOf(tool.title)};
+    for (int i = 0; i < tool.inputCount; ++i) {
+        header.push_back(WideOf(tool.inputs[i].label));
+        row.push_back(WideOf(tool.inputs[i].label) + L"=" +
+                      RecordedText(tool.inputs[i], values[i]));
+    }
+    header.push_back(L"结果");
+    row.push_back(report);
+    const std::wstring record = RecordFilePath(tool.id);
+    return WriteFileBytes(record + L".old", old) &&
+           WriteFileBytes(record + L".header", NulEnded(header)) &&
+           WriteFileBytes(record + L".row", NulEnded(row));
+}
+
+int CheckKeyboardResult(int id, const std::vector<std::wstring>& values) {
+    const ToolDef* tool = FindSuiteTool(id);
+    GuiProbe gui;
+    if (tool == nullptr || !gui.Attach() || static_cast<int>(values.size()) != tool->inputCount) {
+        std::printf("FAIL tool %d: no window, or not one value per input\n", id);
+        return 1;
+    }
+    double inputs[kMaxInputs] = {};
+    for (int i = 0; i < tool->inputCount; ++i) {
+        inputs[i] = _wtof(values[i].c_str());
+    }
+    const Expected expected = ExpectedResult(*tool, inputs);
+    Checks checks;
+    const std::wstring what = WideOf(tool->title) + L" by keyboard: ";
+    checks.ExpectEqual(gui.Text(gui.ResultBox()), expected.report, what + L"the report");
+    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), expected.verdict, what + L"the verdict");
+    const std::wstring clipboard = WideOf(tool->title) + L"\r\n" + expected.copyText;
+    checks.ExpectEqual(ReadClipboardTextOnceItIs(clipboard), clipboard, what + L"the clipboard");
+    checks.Expect(WriteExpectedCells(*tool, values, expected.report, ""),
+                  what + L"the expected cells written for the CSV check");
+    checks.Summary();
+    return checks.failed() == 0 ? 0 : 1;
+}
+
 int CheckWholeReport(const std::wstring& program, int id, RecordCase kind,
                      const std::vector<std::wstring>& values) {
     const bool oldRecord = kind == RecordCase::AfterAnOldRecord;
@@ -581,17 +626,7 @@ int CheckWholeReport(const std::wstring& program, int id, RecordCase kind,
         checks.ExpectEqual(gui.TakeMessageBox().caption, L"已保存",
                            what + L"save " + std::to_wstring(save));
     }
-    std::vector<std::wstring> header = {L"时间", L"工具"};
-    std::vector<std::wstring> row = {WideOf(tool->title)};
-    for (int i = 0; i < tool->inputCount; ++i) {
-        header.push_back(WideOf(tool->inputs[i].label));
-        row.push_back(WideOf(tool->inputs[i].label) + L"=" + RecordedText(tool->inputs[i], values[i]));
-    }
-    header.push_back(L"结果");
-    row.push_back(expected.report);
-    checks.Expect(WriteFileBytes(record + L".old", old) &&
-                      WriteFileBytes(record + L".header", NulEnded(header)) &&
-                      WriteFileBytes(record + L".row", NulEnded(row)),
+    checks.Expect(WriteExpectedCells(*tool, values, expected.report, old),
                   what + L"the expected cells written for the CSV check");
     gui.Close();
     checks.Summary();

@@ -28,6 +28,12 @@ int ExpectResultInOpenWindow(int id, const std::vector<std::wstring>& values);
 // a CSV reader must find there: ".old" (the bytes before the new records),
 // ".header" and ".row" (the cells, each ended by a NUL; the row without its
 // time).
+// In the open window of tool `id`, computed, copied and saved by keyboard
+// alone with `values`: checks the result, the verdict and the clipboard
+// against the engine, and writes beside the record file what a CSV reader
+// must find there (as CheckWholeReport does).
+int CheckKeyboardResult(int id, const std::vector<std::wstring>& values);
+
 enum class RecordCase {
     // The longest report, into a record file that first holds a record
     // written the old way, unquoted.

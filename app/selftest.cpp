@@ -123,8 +123,8 @@ int RunSelftest(const ToolDef& tool, const char16_t* path, const double* inputs,
     return errorCount > 0 ? kSelftestOutputsFailed : kSelftestPassed;
 }
 
-int ApplySetPair(const ToolDef& tool, const char16_t* pair, double* inputs, char16_t* message,
-                 int messageCapacity) {
+int ApplySetPair(const ToolDef& tool, const char16_t* pair, double* inputs, int& index,
+                 char16_t* message, int messageCapacity) {
     int equals = 0;
     while (pair[equals] != 0 && pair[equals] != u'=') {
         ++equals;
@@ -147,6 +147,7 @@ int ApplySetPair(const ToolDef& tool, const char16_t* pair, double* inputs, char
             continue;
         }
         const InputField& input = tool.inputs[i];
+        index = i;
         char16_t refusal[kInputMessageCapacity];
         const bool accepted =
             HasChoices(input)
@@ -178,11 +179,21 @@ bool RunSelftestIfAsked(const ToolDef& tool, int count, const char16_t* const* a
     }
     double inputs[kMaxInputs] = {};
     FillDefaultInputs(tool, inputs);
+    int setIndexes[kMostSetPairs] = {};
     for (int i = 0; i < request.setCount; ++i) {
-        const int refused =
-            ApplySetPair(tool, request.setPairs[i], inputs, message, messageCapacity);
+        const int refused = ApplySetPair(tool, request.setPairs[i], inputs, setIndexes[i], message,
+                                         messageCapacity);
         if (refused != kSelftestPassed) {
             exitCode = refused;
+            return true;
+        }
+    }
+    for (int i = 0; i < request.setCount; ++i) {
+        if (!InputApplies(tool, inputs, setIndexes[i])) {
+            FormatText(message, messageCapacity,
+                       u"--set %ls：第 %d 项“%ls”在这些输入下不适用，不计入计算",
+                       request.setPairs[i], setIndexes[i] + 1, tool.inputs[setIndexes[i]].label);
+            exitCode = kSelftestValueRefused;
             return true;
         }
     }

@@ -51,15 +51,17 @@ int RunSelftest(const ToolDef& tool, const char16_t* path, const double* inputs,
                 const CivilDate& today);
 
 // Sets the input named by one "KEY=VALUE" pair as its field would take the
-// value. Returns kSelftestPassed, or the exit code of the refusal with what
-// it says in `message`.
-int ApplySetPair(const ToolDef& tool, const char16_t* pair, double* inputs, char16_t* message,
-                 int messageCapacity);
+// value, and gives its index in `index`. Returns kSelftestPassed, or the
+// exit code of the refusal with what it says in `message`.
+int ApplySetPair(const ToolDef& tool, const char16_t* pair, double* inputs, int& index,
+                 char16_t* message, int messageCapacity);
 
 // Runs the self-test when the program's arguments (its own name excluded)
 // ask for it, on the date they give for today or else the clock's, with the
 // values of their --set pairs, and stores its exit code; false when they do
-// not ask for it. A refused --set writes no report: `message` says why.
+// not ask for it. A refused --set writes no report: `message` says why. A
+// value set for an input that does not apply, once every pair is set, is
+// refused too: the computation would not count it.
 bool RunSelftestIfAsked(const ToolDef& tool, int count, const char16_t* const* arguments,
                         int& exitCode, char16_t* message, int messageCapacity);
 

@@ -39,6 +39,16 @@ int DecimalsForThreeDigits(double value) {
     return decimals;
 }
 
+// "sig2" is "f2" from 0.1 up, and below it keeps two significant digits, so
+// that a pump rate of 0.0075 ml/h reads so rather than 0.01.
+int DecimalsForTwoDigits(double value) {
+    int decimals = 2;
+    for (double bound = 0.1; value != 0 && std::fabs(value) < bound; bound /= 10) {
+        ++decimals;
+    }
+    return decimals;
+}
+
 // The printf format of the code for `value`, written into `format`.
 void FormatOfCode(const char* code, double value, char16_t (&format)[8]) {
     int decimals = 2;
@@ -48,6 +58,12 @@ void FormatOfCode(const char* code, double value, char16_t (&format)[8]) {
         decimals = 1;
     } else if (CodeIs(code, "f3")) {
         decimals = 3;
+    } else if (CodeIs(code, "sig2")) {
+        decimals = DecimalsForTwoDigits(value);
+        if (decimals > kMostSignificantDecimals) {
+            FormatText(format, 8, u"%%.2g");
+            return;
+        }
     } else if (CodeIs(code, "g3")) {
         decimals = DecimalsForThreeDigits(value);
         if (decimals > kMostSignificantDecimals) {

@@ -5,7 +5,8 @@ namespace kelomed {
 
 // Codes: "f0", "f1", "f2", "f3", "int" (rounded), "pct" (value with a percent
 // sign), "date" (value as a day number), "g3" (at least three significant
-// digits in fixed point: 3200, 80.0, 0.0267), "hm" (minutes as hours and
+// digits in fixed point: 3200, 80.0, 0.0267), "sig2" ("f2", and below 0.1
+// two significant digits: 0.0075, 0.000030), "hm" (minutes as hours and
 // minutes: "7 小时 30 分"), "clock" (hours from midnight as a clock time,
 // "16:30", "次日 3:30", "第3天 0:15"); null and any other code mean "f2".
 // Durations and clock times round to the nearest minute.

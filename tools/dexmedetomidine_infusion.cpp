@@ -12,13 +12,12 @@ constexpr InfusionDrug kDexmedetomidine = {
     .usualHighest = "0.7",
     .maximum = "1.4",
     .source =
-        u"Precedex 美国说明书（2026 年查阅）：ICU 维持 0.2-0.7 μg/kg/h；"
-        u"Dexdor 欧盟说明书（2019）：最大 1.4 μg/kg/h",
+        u"Precedex 美国说明书（未注明日期）：ICU 镇静维持 0.2-0.7 μg/kg/h；Dexdor "
+        u"欧盟说明书（2019）：最大 1.4 μg/kg/h",
     .doseRange = Between(0.02, 7),
     .defaultDose = 0.5,
     .amountRange = Between(10, 2000),
-    .defaultAmount = 200,
-    .defaultVolume = 50,
+    .preparations = {{{"200", "50"}, {"400", "100"}}},
 };
 
 }  // namespace

@@ -9,16 +9,14 @@ constexpr InfusionDrug kDobutamine = {
               u"持续监测心电与血压；心房颤动者心室率可加快，宜先用洋地黄。"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
     .usualLowest = "2.5",
-    .usualHighest = "15",
-    .maximum = "40",
+    .usualHighest = "10",
     .source =
-        u"Hospira 多巴酚丁胺注射液美国说明书（2026 年查阅）："
-        u"增加心排血量通常需 2.5-15 μg/kg/min，偶需 40 μg/kg/min",
+        u"盐酸多巴酚丁胺注射液说明书（未注明日期）：2.5-10 μg/kg/min；偶用 >15 "
+        u"μg/kg/min，过大剂量仍可能加快心率并致心律失常",
     .doseRange = Between(0.25, 200),
     .defaultDose = 5,
     .amountRange = Between(1, 2000),
-    .defaultAmount = 250,
-    .defaultVolume = 50,
+    .preparations = {{{"250", "50"}, {"200", "50"}}},
 };
 
 }  // namespace

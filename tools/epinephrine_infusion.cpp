@@ -1,4 +1,4 @@
-// Tool 72: epinephrine in septic shock, by body weight per minute.
+// Tool 72: epinephrine, by body weight per minute.
 #include "tools/infusion.h"
 
 namespace kelomed {
@@ -9,16 +9,15 @@ constexpr InfusionDrug kEpinephrine = {
               u"经大静脉输注，老年人避免下肢静脉；监测血压，警惕心律失常与肺水肿。"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
     .usualLowest = "0.05",
-    .usualHighest = "2",
+    .usualHighest = "0.5",
     .maximum = "2",
     .source =
-        u"Hospira 肾上腺素注射液美国说明书（DailyMed 2024）："
-        u"脓毒性休克低血压 0.05-2 μg/kg/min，按平均动脉压调整",
+        u"ESC 急慢性心力衰竭指南（2016）：0.05-0.5 μg/kg/min；Hospira "
+        u"肾上腺素注射液美国说明书（2024）：脓毒性休克剂量范围 0.05-2 μg/kg/min",
     .doseRange = Between(0.005, 10),
     .defaultDose = 0.05,
     .amountRange = Between(0.1, 100),
-    .defaultAmount = 4,
-    .defaultVolume = 50,
+    .preparations = {{{"4", "50"}, {"2", "50"}}},
 };
 
 }  // namespace

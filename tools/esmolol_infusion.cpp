@@ -7,18 +7,17 @@ namespace {
 constexpr InfusionDrug kEsmolol = {
     .texts = {78, u"艾司洛尔配置与剂量", u"按体重计算艾司洛尔泵速", u"重症用药", nullptr,
               u"低血压常见且与剂量相关；出现心力衰竭征象立即停药。"},
-    .unit = DoseUnit::MicrogramPerKgPerMinute,
-    .usualLowest = "50",
-    .usualHighest = "200",
-    .maximum = "300",
+    .unit = DoseUnit::MilligramPerKgPerMinute,
+    .usualLowest = "0.05",
+    .usualHighest = "0.2",
+    .maximum = "0.3",
     .source =
-        u"Brevibloc 美国说明书（DailyMed 2020）：维持 50-200 μg/kg/min；"
-        u"围术期高血压最大 300 μg/kg/min",
-    .doseRange = Between(5, 1500),
-    .defaultDose = 50,
+        u"盐酸艾司洛尔注射液说明书（未注明日期）：维持 0.05 mg/kg/min 起，最大维持量可加至 0.3 "
+        u"mg/kg/min，0.2 mg/kg/min 以上未显示更多益处",
+    .doseRange = Between(0.005, 1.5),
+    .defaultDose = 0.05,
     .amountRange = Between(10, 5000),
-    .defaultAmount = 500,
-    .defaultVolume = 50,
+    .preparations = {{{"500", "50"}, {"1000", "100"}}},
 };
 
 }  // namespace

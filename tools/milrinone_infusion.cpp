@@ -8,17 +8,16 @@ constexpr InfusionDrug kMilrinone = {
     .texts = {79, u"米力农配置与剂量", u"按体重计算米力农泵速", u"重症用药", nullptr,
               u"肾功能不全须减量；持续心电监护，警惕室性心律失常。"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
-    .usualLowest = "0.375",
-    .usualHighest = "0.75",
-    .maximum = "0.75",
+    .usualLowest = "0.25",
+    .usualHighest = "1.0",
+    .dailyMaximum = "1.13",
     .source =
-        u"Hospira 米力农注射液美国说明书（2026 年查阅）："
-        u"维持最小 0.375、标准 0.5、最大 0.75 μg/kg/min，每日不超过 1.13 mg/kg",
-    .doseRange = Between(0.03, 3.75),
+        u"乳酸米力农注射液说明书（未注明日期）：维持 0.25-1.0 μg/kg/min，每日最大剂量不超过 1.13 "
+        u"mg/kg",
+    .doseRange = Between(0.025, 5),
     .defaultDose = 0.5,
     .amountRange = Between(1, 100),
-    .defaultAmount = 10,
-    .defaultVolume = 50,
+    .preparations = {{{"10", "50"}, {"20", "100"}}},
 };
 
 }  // namespace

@@ -10,15 +10,11 @@ constexpr InfusionDrug kNitroglycerin = {
     .unit = DoseUnit::MicrogramPerMinute,
     .usualLowest = "10",
     .usualHighest = "200",
-    .maximum = "200",
-    .source =
-        u"ESC 急慢性心力衰竭指南（2016）："
-        u"硝酸甘油起始 10-20 μg/min，可增至 200 μg/min",
+    .source = u"ESC 急慢性心力衰竭指南（2016）：硝酸甘油起始 10-20 μg/min，可增至 200 μg/min",
     .doseRange = Between(1, 1000),
     .defaultDose = 10,
     .amountRange = Between(1, 200),
-    .defaultAmount = 5,
-    .defaultVolume = 50,
+    .preparations = {{{"5", "50"}, {"10", "50"}}},
 };
 
 }  // namespace

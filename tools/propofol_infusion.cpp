@@ -12,13 +12,12 @@ constexpr InfusionDrug kPropofol = {
     .usualHighest = "4",
     .maximum = "4",
     .source =
-        u"Diprivan 1% 英国说明书（SmPC，2026 年查阅）："
-        u"ICU 镇静 0.3-4.0 mg/kg/h，不推荐超过 4 mg/kg/h",
+        u"Diprivan 1% 英国说明书（SmPC，未注明日期）：ICU 镇静 0.3-4.0 mg/kg/h，不推荐超过 4 "
+        u"mg/kg/h",
     .doseRange = Between(0.03, 20),
     .defaultDose = 1,
     .amountRange = Between(10, 5000),
-    .defaultAmount = 500,
-    .defaultVolume = 50,
+    .preparations = {{{"500", "50"}, {"1000", "100"}}},
 };
 
 }  // namespace

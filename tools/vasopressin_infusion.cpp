@@ -9,16 +9,15 @@ constexpr InfusionDrug kVasopressin = {
               u"用于补液与儿茶酚胺后仍低血压者；停用时每小时减 0.005 U/min。"},
     .unit = DoseUnit::UnitPerMinute,
     .usualLowest = "0.01",
-    .usualHighest = "0.07",
+    .usualHighest = "0.03",
     .maximum = "0.07",
     .source =
-        u"Vasostrict 美国说明书（2026 年查阅）：脓毒性休克起始 0.01 U/min，"
-        u"每 10-15 分钟加 0.005 U/min，最大 0.07 U/min",
+        u"拯救脓毒症运动指南（2016）：去甲肾上腺素基础上可加用血管加压素至 0.03 U/min；Vasostrict "
+        u"美国说明书（未注明日期）：起始 0.01 U/min，最大 0.07 U/min",
     .doseRange = Between(0.001, 0.35),
     .defaultDose = 0.03,
     .amountRange = Between(1, 200),
-    .defaultAmount = 20,
-    .defaultVolume = 50,
+    .preparations = {{{"20", "50"}, {"20", "100"}}},
 };
 
 }  // namespace

@@ -17,6 +17,7 @@ constexpr InfusionDrug kDrug = {
     .usualHighest = "20",
 #endif
     .maximum = "50",
+    .maximumConcentration = "4000",
 #ifdef WRONG_SOURCE_WITHOUT_YEAR
     .source = u"说明书：最大 50 μg/kg/min",
 #elif defined(WRONG_SOURCE_IN_OTHER_UNIT)
@@ -31,11 +32,14 @@ constexpr InfusionDrug kDrug = {
 #endif
     .defaultDose = 5,
     .amountRange = Between(1, 2000),
-    .defaultAmount = 200,
-    .defaultVolume = 50,
+#ifdef WRONG_PREPARATION_ABOVE_LABEL_CONCENTRATION
+    .preparations = {{{"200", "50"}, {"400", "50"}}},
+#else
+    .preparations = {{{"200", "50"}, {"100", "50"}}},
+#endif
 };
 
-static_assert(InfusionToolOf<kDrug>().ruleCount == 4);
+static_assert(InfusionToolOf<kDrug>().ruleCount == 7);
 
 }  // namespace
 }  // namespace kelomed

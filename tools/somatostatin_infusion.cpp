@@ -1,0 +1,26 @@
+// Tool 87: somatostatin, a dose per hour.
+#include "tools/infusion.h"
+
+namespace kelomed {
+namespace {
+
+constexpr InfusionDrug kSomatostatin = {
+    .texts = {87, u"生长抑素配置与剂量", u"按剂量计算生长抑素泵速", u"重症用药", nullptr,
+              u"单独通路持续输注；中断超过 3-5 分钟应重新静注负荷量 250 μg。"},
+    .unit = DoseUnit::MicrogramPerHour,
+    .usualLowest = "100",
+    .usualHighest = "500",
+    .source =
+        u"注射用生长抑素说明书（未注明日期）：上消化道大出血及胰瘘、胆瘘、肠瘘 250 "
+        u"μg/h；糖尿病酮症酸中毒辅助治疗 100-500 μg/h",
+    .doseRange = Between(10, 2500),
+    .defaultDose = 250,
+    .amountRange = Between(0.25, 30),
+    .preparations = {{{"3", "50"}, {"6", "50"}}},
+};
+
+}  // namespace
+
+KELOMED_SUITE_INFUSION(kSomatostatin)
+
+}  // namespace kelomed

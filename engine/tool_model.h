@@ -232,6 +232,8 @@ struct ToolDef {
     // A scale: its report begins with each item as chosen, so that the
     // copied result is a chart entry.
     bool listsChosenItems = false;
+    // The title's pinyin initials (ToolTexts).
+    const char* initials = nullptr;
 };
 
 constexpr bool IsFormulaTool(const ToolDef& tool) {
@@ -377,6 +379,11 @@ struct ToolTexts {
     const char16_t* category;
     const char16_t* reference;
     const char16_t* note;
+    // The title's pinyin initials, for the suite's search: one lower-case
+    // letter per Chinese character, a Latin word's letters as they are,
+    // digits and signs left out; a space may stand between the title's
+    // words, where a search may also begin ("braden ylxssfxpg").
+    const char* initials = nullptr;
 };
 
 // The longest title: it heads the window, the About box, the clipboard and
@@ -390,6 +397,36 @@ inline constexpr int kLongestOutputText = 64;
 // stops the build with `why` in the message.
 void ToolTableIsInvalid(const char* why);
 
+// A Chinese character, which gives one initial.
+constexpr bool IsChineseCharacter(char16_t unit) {
+    return (unit >= 0x3400 && unit <= 0x4DBF) || (unit >= 0x4E00 && unit <= 0x9FFF);
+}
+
+constexpr bool IsAsciiLetter(char16_t unit) {
+    return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z');
+}
+
+// True when `initials` are lower-case letters, single spaces between them,
+// as many letters as the title has Chinese characters and Latin letters.
+constexpr bool InitialsFitTitle(const char* initials, const char16_t* title) {
+    if (initials == nullptr || initials[0] == ' ' || initials[0] == 0) {
+        return false;
+    }
+    int letters = 0;
+    char last = 0;
+    for (const char* at = initials; *at != 0; last = *at++) {
+        if (*at == ' ' ? last == ' ' : !(*at >= 'a' && *at <= 'z')) {
+            return false;
+        }
+        letters += *at != ' ' ? 1 : 0;
+    }
+    int wanted = 0;
+    for (const char16_t* at = title; *at != 0; ++at) {
+        wanted += IsChineseCharacter(*at) || IsAsciiLetter(*at) ? 1 : 0;
+    }
+    return last != ' ' && letters == wanted;
+}
+
 consteval void CheckTexts(const ToolTexts& texts) {
     if (texts.id < 1 || texts.id > 999) {
         ToolTableIsInvalid("a tool id has one to three digits");
@@ -397,6 +434,11 @@ consteval void CheckTexts(const ToolTexts& texts) {
     if (!HasText(texts.title) || TextLength(texts.title) > kLongestTitle ||
         !HasText(texts.category) || !HasText(texts.reference)) {
         ToolTableIsInvalid("a tool has a title of at most 63 units, a category and a reference");
+    }
+    if (!InitialsFitTitle(texts.initials, texts.title)) {
+        ToolTableIsInvalid(
+            "a tool's initials are lower-case letters, one per Chinese character and Latin letter "
+            "of its title");
     }
 }
 
@@ -512,7 +554,7 @@ consteval ToolDef CheckedTool(const ToolTexts& texts, std::int32_t inputCount,
     CheckTexts(texts);
     return {texts.id,   texts.title, texts.subtitle, texts.category, texts.reference,
             texts.note, inputCount,  inputs,         outputCount,    outputs,
-            ruleCount,  rules,       generate,       false};
+            ruleCount,  rules,       generate,       false,          texts.initials};
 }
 
 // A formula tool: inputs, outputs in evaluation order, rules in priority order.

@@ -6,7 +6,8 @@ namespace {
 
 constexpr InfusionDrug kAmiodarone = {
     .texts = {83, u"胺碘酮配置与剂量", u"按剂量计算胺碘酮泵速", u"重症用药", nullptr,
-              u"浓度超过 2 mg/ml 须经中心静脉输注；仅用 5% 葡萄糖稀释，不加入其他药物。"},
+              u"浓度超过 2 mg/ml 须经中心静脉输注；仅用 5% 葡萄糖稀释，不加入其他药物。",
+              "adtpzyjl"},
     .unit = DoseUnit::MilligramPerMinute,
     .usualLowest = "0.5",
     .usualHighest = "1",

@@ -57,7 +57,8 @@ constexpr ToolDef kTool = ScaleTool(
      u"条目与计分：Mahoney FI, Barthel DW. Md State Med J 1965;14:61-65；条目用语与自理能力分级："
      u"WS/T 431-2013《护理分级》（≤40 重度依赖，41-60 中度依赖，61-99 轻度依赖，100 无需依赖）。"
      u"该标准已由 WS/T 431-2023 替代，本工具未能核对新版条文，分级按 2013 版",
-     u"护理级别由医生根据病情等级与自理能力等级综合确定，本工具只给出自理能力等级。"},
+     u"护理级别由医生根据病情等级与自理能力等级综合确定，本工具只给出自理能力等级。",
+     "barthel zs zlnlpg"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

@@ -18,7 +18,8 @@ constexpr ToolDef kTool = ReportTool(
     {103, u"采血顺序与采血管", u"按添加剂顺序采血，避免交叉污染", u"检验标本",
      u"WS/T 661-2020《静脉血液标本采集指南》；CLSI GP41 采血顺序",
      u"选择本次采血项目，卡片列出标准采血顺序与该项目的采血管和注意事项；其他项目按检验科项目手册执"
-     u"行。"},
+     u"行。",
+     "cxsxycxg"},
     kInputs, GenerateBloodDrawOrder);
 
 }  // namespace

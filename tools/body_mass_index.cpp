@@ -28,7 +28,8 @@ constexpr ToolDef kTool = FormulaTool(
      u"正常，24.0-27.9 超重，≥28.0 肥胖",
      u"适用于 18 岁及以上成人，不适用于孕妇和运动员等肌肉特别发达者。体重 10-500 kg，身高 50-280 "
      u"cm；按一位小数的 "
-     u"BMI 判定。"},
+     u"BMI 判定。",
+     "tzzs"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

@@ -25,7 +25,8 @@ constexpr ToolDef kTool = FormulaTool(
      u"身高^0.725；Mosteller RD. N Engl J Med 1987;317:1098：√(身高 × 体重 ÷ 3600)",
      u"体重按 kg（0.3-500）、身高按 cm（20-280）"
      u"填写。按体表面积给药（如化疗药）时以医嘱指定的公式为准，两种公式结果相近；肥胖者两者差别增大"
-     u"。"},
+     u"。",
+     "tbmj"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

@@ -47,7 +47,8 @@ constexpr ToolDef kTool = ScaleTool(
      u"（6 项，前 5 项 1-4 分，摩擦力和剪切力 1-3 分，总分 6-23）；风险分级：Ayello EA, Braden B. "
      u"Adv Skin Wound Care 2002;15(3):125-131，≤9 极高危，10-12 高危，13-14 中危，15-18 低危，"
      u"国内评估表同此",
-     u"入院时及病情变化时评估，按本院规定频次复评；预防措施按本院压力性损伤预防规范执行。"},
+     u"入院时及病情变化时评估，按本院规定频次复评；预防措施按本院压力性损伤预防规范执行。",
+     "braden ylxssfxpg"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

@@ -75,7 +75,8 @@ constexpr ToolDef kTool = ScaleTool(
      u"2012;141(2 Suppl):e227S-e277S 与《医院内静脉血栓栓塞症防治与管理建议》（中华医学杂志 "
      u"2018;98(18):1383-1388）：0 极低危，1-2 低危，3-4 中危，≥5 高危（Caprini 2005 原分级以 2 "
      u"分为中危）",
-     u"用于外科住院患者；内科患者用 Padua 评估。预防措施由医生结合出血风险决定。"},
+     u"用于外科住院患者；内科患者用 Padua 评估。预防措施由医生结合出血风险决定。",
+     "caprini jmxsfxpg"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

@@ -41,7 +41,7 @@ constexpr ToolDef kTool =
                u"呼吸机顺应性，未插管评发声）；界值 >2 分：Gélinas C 等. J Pain Symptom Manage "
                u"2009;37(1):58-67，"
                u"中国成人 ICU 镇痛和镇静治疗指南（2018）同此",
-               u"静息时观察 1 分钟，翻身等操作时再评；能自述者用数字评分。"},
+               u"静息时观察 1 分钟，翻身等操作时再评；能自述者用数字评分。", "cpot zzttgc"},
               kInputs, kOutputs, kRules);
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kDexmedetomidine = {
     .texts = {80, u"右美托咪定配置与剂量", u"按体重计算右美托咪定泵速", u"重症用药", nullptr,
-              u"可致低血压、心动过缓；欧盟说明书不推荐 ICU 镇静用负荷剂量。"},
+              u"可致低血压、心动过缓；欧盟说明书不推荐 ICU 镇静用负荷剂量。", "ymtmdpzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerHour,
     .usualLowest = "0.2",
     .usualHighest = "0.7",

@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kDiltiazem = {
     .texts = {85, u"地尔硫卓配置与剂量", u"按体重计算地尔硫卓泵速", u"重症用药", nullptr,
-              u"不稳定型心绞痛最大 5 μg/kg/min；监测血压、心率与房室传导。"},
+              u"不稳定型心绞痛最大 5 μg/kg/min；监测血压、心率与房室传导。", "delzpzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
     .usualLowest = "1",
     .usualHighest = "15",

@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kDobutamine = {
     .texts = {71, u"多巴酚丁胺配置与剂量", u"按体重计算多巴酚丁胺泵速", u"重症用药", nullptr,
-              u"持续监测心电与血压；心房颤动者心室率可加快，宜先用洋地黄。"},
+              u"持续监测心电与血压；心房颤动者心室率可加快，宜先用洋地黄。", "dbfdapzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
     .usualLowest = "2.5",
     .usualHighest = "10",

@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kDopamine = {
     .texts = {70, u"多巴胺配置与剂量", u"按体重计算多巴胺泵速", u"重症用药", nullptr,
-              u"宜经大静脉输注；外渗可致组织坏死，需酚妥拉明局部浸润。"},
+              u"宜经大静脉输注；外渗可致组织坏死，需酚妥拉明局部浸润。", "dbapzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
     .usualLowest = "1",
     .usualHighest = "20",

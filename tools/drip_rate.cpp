@@ -51,7 +51,8 @@ constexpr ToolDef kTool = FormulaTool(
      u"液体总量(ml) × 点滴系数 ÷ 输液时间(min)，输液时间(min) = 液体总量 × 点滴系数 ÷ 每分钟滴数；"
      u"一般成人 40-60 滴/分，儿童 20-40 滴/分，按病情、年龄与药物调整",
      u"点滴系数见输液器包装（常用 10、15、20 滴/ml，微量 60 滴/ml）。预计输完时间跨午夜时显示"
-     u"“次日”。计划时间 0 时 0 分无法计算。"},
+     u"“次日”。计划时间 0 时 0 分无法计算。",
+     "sydsysysj"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

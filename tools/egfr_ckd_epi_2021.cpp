@@ -40,7 +40,8 @@ constexpr ToolDef kTool = FormulaTool(
      u"× "
      u"0.9938^年龄 × 1.012[女]；分期：KDIGO 2024 慢性肾脏病指南 G1-G5",
      u"适用于 18-120 岁成人（年龄按周岁）；血肌酐按 µmol/L 填写（10-3000，÷ 88.4 换算为 "
-     u"mg/dL，IDMS 溯源方法）。G1、G2 须有肾损伤证据才诊断慢性肾脏病。"},
+     u"mg/dL，IDMS 溯源方法）。G1、G2 须有肾损伤证据才诊断慢性肾脏病。",
+     "sxqlgl egfr"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

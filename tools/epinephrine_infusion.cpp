@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kEpinephrine = {
     .texts = {72, u"肾上腺素配置与剂量", u"按体重计算肾上腺素泵速", u"重症用药", nullptr,
-              u"经大静脉输注，老年人避免下肢静脉；监测血压，警惕心律失常与肺水肿。"},
+              u"经大静脉输注，老年人避免下肢静脉；监测血压，警惕心律失常与肺水肿。", "ssxspzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
     .usualLowest = "0.05",
     .usualHighest = "0.5",

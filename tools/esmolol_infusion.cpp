@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kEsmolol = {
     .texts = {78, u"艾司洛尔配置与剂量", u"按体重计算艾司洛尔泵速", u"重症用药", nullptr,
-              u"低血压常见且与剂量相关；出现心力衰竭征象立即停药。"},
+              u"低血压常见且与剂量相关；出现心力衰竭征象立即停药。", "aslepzyjl"},
     .unit = DoseUnit::MilligramPerKgPerMinute,
     .usualLowest = "0.05",
     .usualHighest = "0.2",

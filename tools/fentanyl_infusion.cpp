@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kFentanyl = {
     .texts = {90, u"芬太尼配置与剂量", u"按体重计算芬太尼泵速", u"重症用药", nullptr,
-              u"警惕呼吸抑制与胸壁强直；长时间输注可蓄积，毒麻药品双人核对。"},
+              u"警惕呼吸抑制与胸壁强直；长时间输注可蓄积，毒麻药品双人核对。", "ftnpzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerHour,
     .usualLowest = "0.7",
     .usualHighest = "10",

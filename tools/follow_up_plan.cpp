@@ -17,7 +17,8 @@ constexpr ToolDef kTool = ReportTool(
     {107, u"出院随访计划", u"以今天为基准生成随访日期", u"延续护理",
      u"按出院医嘱与专科随访规范确定首次随访时间与间隔",
      u"首次随访填距今天的天数（0-3650，0 为今天）；间隔 1-3650 天；次数 1-20。日期按本机日历计算，"
-     u"请确认电脑日期正确。"},
+     u"请确认电脑日期正确。",
+     "cysfjh"},
     kInputs, GenerateFollowUpPlan);
 
 }  // namespace

@@ -51,7 +51,8 @@ constexpr ToolDef kTool = FormulaTool(
      u"2014;13:844）；分级：13-15 轻型，9-12 中型，3-8 重型",
      u"各项按最佳反应选择；病历中请分别记录 E、V、M（如 "
      u"E4V5M6），总分用于分级。气管插管、失语等语言"
-     u"无法评估时本工具不适用。"},
+     u"无法评估时本工具不适用。",
+     "glsghmpf"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

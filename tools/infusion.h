@@ -266,8 +266,8 @@ consteval ToolTexts CheckedInfusionTexts(const InfusionDrug& drug, const char16_
             ToolTableIsInvalid("an infusion's source states its maximum in the drug's unit");
         }
     }
-    return {drug.texts.id,       drug.texts.title, drug.texts.subtitle,
-            drug.texts.category, reference,        drug.texts.note};
+    return {drug.texts.id, drug.texts.title, drug.texts.subtitle, drug.texts.category,
+            reference,     drug.texts.note,  drug.texts.initials};
 }
 
 // The verdict levels of the family.

@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kIsoprenaline = {
     .texts = {86, u"异丙肾上腺素配置与剂量", u"按剂量计算异丙肾上腺素泵速", u"重症用药", nullptr,
-              u"监测心率与心律，警惕快速性心律失常与心肌缺血。"},
+              u"监测心率与心律，警惕快速性心律失常与心肌缺血。", "ybssxspzyjl"},
     .unit = DoseUnit::MicrogramPerMinute,
     .usualLowest = "0.5",
     .usualHighest = "2",

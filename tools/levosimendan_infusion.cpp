@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kLevosimendan = {
     .texts = {91, u"左西孟旦配置与剂量", u"按体重计算左西孟旦泵速", u"重症用药", nullptr,
-              u"持续输注 24 小时；低血压或心动过速时减量或停药。"},
+              u"持续输注 24 小时；低血压或心动过速时减量或停药。", "zxmdpzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
     .usualLowest = "0.05",
     .usualHighest = "0.2",

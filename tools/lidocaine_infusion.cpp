@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kLidocaine = {
     .texts = {84, u"利多卡因配置与剂量", u"按剂量计算利多卡因泵速", u"重症用药", nullptr,
-              u"用药期间监测血压与心电图；老年人、心力衰竭、肝功能不全者减量。"},
+              u"用药期间监测血压与心电图；老年人、心力衰竭、肝功能不全者减量。", "ldkypzyjl"},
     .unit = DoseUnit::MilligramPerMinute,
     .usualLowest = "1",
     .usualHighest = "4",

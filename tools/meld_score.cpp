@@ -41,7 +41,8 @@ constexpr ToolDef kTool = FormulaTool(
      u"适用于 12 岁及以上（12 岁以下用 PELD）。胆红素（1-1500）、肌酐（10-3000）按 µmol/L "
      u"填写（÷17.1、"
      u"÷88.4 换算为 mg/dL），INR 0.5-20；各项低于 1 按 1 计，肌酐上限 4 mg/dL，一周内透析≥2 次或 "
-     u"CVVHD≥24 小时按 4 计，总分上限 40。"},
+     u"CVVHD≥24 小时按 4 计，总分上限 40。",
+     "meld pf"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

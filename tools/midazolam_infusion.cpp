@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kMidazolam = {
     .texts = {89, u"咪达唑仑配置与剂量", u"按体重计算咪达唑仑泵速", u"重症用药", nullptr,
-              u"长时间输注可蓄积；每日评估镇静深度（RASS）并尽量浅镇静。"},
+              u"长时间输注可蓄积；每日评估镇静深度（RASS）并尽量浅镇静。", "mdzlpzyjl"},
     .unit = DoseUnit::MilligramPerKgPerHour,
     .usualLowest = "0.02",
     .usualHighest = "0.1",

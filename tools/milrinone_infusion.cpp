@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kMilrinone = {
     .texts = {79, u"米力农配置与剂量", u"按体重计算米力农泵速", u"重症用药", nullptr,
-              u"肾功能不全须减量；持续心电监护，警惕室性心律失常。"},
+              u"肾功能不全须减量；持续心电监护，警惕室性心律失常。", "mlnpzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
     .usualLowest = "0.25",
     .usualHighest = "1.0",

@@ -39,7 +39,7 @@ constexpr ToolDef kTool = ScaleTool(
      u"条目与计分：Morse JM, Morse RM, Tylko SJ. Can J Aging 1989;8(4):366-377（总分 0-125）；"
      u"分级按国内住院患者跌倒风险评估表（未注明年份）：<25 低危，25-45 中危，>45 高危，45 分属中危"
      u"（Morse 1997 以 ≥51 为高危，亦有文献以 ≥45 为高危）",
-     u"入院、转科、病情或用药变化及跌倒后评估；防跌倒措施按本院规范执行。"},
+     u"入院、转科、病情或用药变化及跌倒后评估；防跌倒措施按本院规范执行。", "morse ddfxpg"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

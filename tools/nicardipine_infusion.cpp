@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kNicardipine = {
     .texts = {77, u"尼卡地平配置与剂量", u"按体重计算尼卡地平泵速", u"重症用药", nullptr,
-              u"外周静脉输注每 12 小时更换部位；出现低血压或心动过速即停用。"},
+              u"外周静脉输注每 12 小时更换部位；出现低血压或心动过速即停用。", "nkdppzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
     .usualLowest = "0.5",
     .usualHighest = "6",

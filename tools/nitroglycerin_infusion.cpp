@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kNitroglycerin = {
     .texts = {75, u"硝酸甘油配置与剂量", u"按剂量计算硝酸甘油泵速", u"重症用药", nullptr,
-              u"使用不吸附药物的输液器；收缩压低于 90 mmHg 时避免使用。"},
+              u"使用不吸附药物的输液器；收缩压低于 90 mmHg 时避免使用。", "xsgypzyjl"},
     .unit = DoseUnit::MicrogramPerMinute,
     .usualLowest = "10",
     .usualHighest = "200",

@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kNitroprusside = {
     .texts = {76, u"硝普钠配置与剂量", u"按体重计算硝普钠泵速", u"重症用药", nullptr,
-              u"避光输注；eGFR<30 者平均剂量应低于 3 μg/kg/min；警惕氰化物中毒。"},
+              u"避光输注；eGFR<30 者平均剂量应低于 3 μg/kg/min；警惕氰化物中毒。", "xpnpzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
     .usualLowest = "0.5",
     .usualHighest = "3",

@@ -31,7 +31,7 @@ constexpr VerdictRule kRules[] = {
 constexpr ToolDef kTool =
     FormulaTool({48, u"去甲肾上腺素配置与剂量", u"按体重计算去甲泵速", u"重症用药",
                  u"去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置",
-                 u"首选中心静脉；外渗可致皮肤坏死，需酚妥拉明局部封闭。"},
+                 u"首选中心静脉；外渗可致皮肤坏死，需酚妥拉明局部封闭。", "qjssxspzyjl"},
                 kInputs, kOutputs, kRules);
 
 }  // namespace

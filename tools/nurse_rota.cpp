@@ -15,7 +15,8 @@ constexpr ToolDef kTool =
     ReportTool({101, u"护士三班轮转排班", u"按护士人数与天数生成轮转表", u"护理管理",
                 u"科室护理排班制度：白班 D → 夜班 N → 休息 R 依次轮转，每日每班 1 人",
                 u"人数 1-40、天数 1-31。每名护士按 D → N → R "
-                u"轮转，夜班次日休息；请按科室实际人数与能级调整。"},
+                u"轮转，夜班次日休息；请按科室实际人数与能级调整。",
+                "hssblzpb"},
                kInputs, GenerateNurseRota);
 
 }  // namespace

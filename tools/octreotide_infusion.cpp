@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kOctreotide = {
     .texts = {88, u"奥曲肽配置与剂量", u"按剂量计算奥曲肽泵速", u"重症用药", nullptr,
-              u"静脉曲张出血连续使用最多 5 天；监测血糖。"},
+              u"静脉曲张出血连续使用最多 5 天；监测血糖。", "aqtpzyjl"},
     .unit = DoseUnit::MicrogramPerHour,
     .usualLowest = "25",
     .usualHighest = "50",

@@ -35,7 +35,8 @@ constexpr ToolDef kTool = ScaleTool(
     {126, u"Padua 静脉血栓风险评估", u"内科住院患者 VTE 风险，11 项危险因素", u"护理评估",
      u"Barbar S, Noventa F, Rossetto V, et al. J Thromb Haemost 2010;8(11):2450-2457：≥4 分高危，"
      u"<4 分低危；《医院内静脉血栓栓塞症防治与管理建议》（中华医学杂志 2018;98(18):1383-1388）同此",
-     u"用于内科住院患者；外科患者用 Caprini 评估。预防措施由医生结合出血风险决定。"},
+     u"用于内科住院患者；外科患者用 Caprini 评估。预防措施由医生结合出血风险决定。",
+     "padua jmxsfxpg"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

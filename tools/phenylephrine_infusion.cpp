@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kPhenylephrine = {
     .texts = {74, u"去氧肾上腺素配置与剂量", u"按剂量计算去氧肾上腺素泵速", u"重症用药", nullptr,
-              u"可致严重心动过缓与外周、内脏缺血；输注中持续监测血压心率。"},
+              u"可致严重心动过缓与外周、内脏缺血；输注中持续监测血压心率。", "qyssxspzyjl"},
     .unit = DoseUnit::MicrogramPerMinute,
     .usualLowest = "40",
     .usualHighest = "180",

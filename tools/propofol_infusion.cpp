@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kPropofol = {
     .texts = {81, u"丙泊酚配置与剂量", u"按体重计算丙泊酚泵速", u"重症用药", nullptr,
-              u"长时间大剂量输注警惕丙泊酚输注综合征；监测血脂与乳酸。"},
+              u"长时间大剂量输注警惕丙泊酚输注综合征；监测血脂与乳酸。", "bbfpzyjl"},
     .unit = DoseUnit::MilligramPerKgPerHour,
     .usualLowest = "0.3",
     .usualHighest = "4",

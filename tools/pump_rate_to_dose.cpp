@@ -30,7 +30,8 @@ constexpr ToolDef kTool = FormulaTool(
      u"去甲肾上腺素 0.05-1ug/kg/min，常用 1mg/50ml 配置；剂量 = 泵速 × 浓度 ÷ (体重 × 60)",
      u"与“去甲肾上腺素配置与剂量”互逆：把那里算出的泵速填回，得原剂量。按泵上实际速度（0.1-999 "
      u"ml/h）和配置浓度填"
-     u"写；剂量按两位小数显示并判定。"},
+     u"写；剂量按两位小数显示并判定。",
+     "bshsjl"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

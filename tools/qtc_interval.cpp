@@ -37,7 +37,8 @@ constexpr ToolDef kTool = FormulaTool(
      u"QT 按 ms（200-800）、心率按 次/分（20-300）填写，RR = 60 ÷ 心率。AHA 阈值按 Bazett "
      u"校正值（整数 ms）判定；Bazett 在心率快时过度校正、慢时校正不足，心率 <60 或 >100 "
      u"次/分时请参考 "
-     u"Fridericia 值。"},
+     u"Fridericia 值。",
+     "qtc jz"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

@@ -42,7 +42,7 @@ constexpr ToolDef kTool = ScaleTool(
      u"Sessler CN, Gosnell MS, Grap MJ, et al. Am J Respir Crit Care Med 2002;166(10):1338-1344"
      u"（10 级定义）；浅镇静目标 RASS -2 至 +1：中华医学会重症医学分会《中国成人 ICU 镇痛和镇静"
      u"治疗指南》（中华重症医学电子杂志 2018;4(2):90-113）。镇静目标以医嘱为准",
-     u"先观察 30 秒；不清醒时呼唤姓名并嘱睁眼看说话者，仍无反应再给予身体刺激。"},
+     u"先观察 30 秒；不清醒时呼唤姓名并嘱睁眼看说话者，仍无反应再给予身体刺激。", "rass zjzdpf"},
     kInputs, kOutputs, kRules);
 
 }  // namespace

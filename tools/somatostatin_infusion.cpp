@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kSomatostatin = {
     .texts = {87, u"生长抑素配置与剂量", u"按剂量计算生长抑素泵速", u"重症用药", nullptr,
-              u"单独通路持续输注；中断超过 3-5 分钟应重新静注负荷量 250 μg。"},
+              u"单独通路持续输注；中断超过 3-5 分钟应重新静注负荷量 250 μg。", "szyspzyjl"},
     .unit = DoseUnit::MicrogramPerHour,
     .usualLowest = "100",
     .usualHighest = "500",

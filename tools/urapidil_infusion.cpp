@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kUrapidil = {
     .texts = {82, u"乌拉地尔配置与剂量", u"按剂量计算乌拉地尔泵速", u"重症用药", nullptr,
-              u"病人取卧位；血压下降程度由前 15 分钟输入量决定，之后以低剂量维持。"},
+              u"病人取卧位；血压下降程度由前 15 分钟输入量决定，之后以低剂量维持。", "wldepzyjl"},
     .unit = DoseUnit::MilligramPerHour,
     .usualLowest = "9",
     .usualHighest = "120",

@@ -6,7 +6,7 @@ namespace {
 
 constexpr InfusionDrug kVasopressin = {
     .texts = {73, u"血管加压素配置与剂量", u"按剂量计算血管加压素泵速", u"重症用药", nullptr,
-              u"用于补液与儿茶酚胺后仍低血压者；停用时每小时减 0.005 U/min。"},
+              u"用于补液与儿茶酚胺后仍低血压者；停用时每小时减 0.005 U/min。", "xgjyspzyjl"},
     .unit = DoseUnit::UnitPerMinute,
     .usualLowest = "0.01",
     .usualHighest = "0.03",

@@ -58,8 +58,15 @@ constexpr VerdictRule kRules[] = {
 #endif
 };
 
-constexpr ToolDef kTool = ScaleTool(
-    {998, u"试验量表", u"测试", u"护理评估", u"依据（2026）", u"说明"}, kInputs, kOutputs, kRules);
+#ifdef WRONG_INITIALS_MISS_A_CHARACTER
+constexpr char kInitials[] = "syl";
+#else
+constexpr char kInitials[] = "sylb";
+#endif
+
+constexpr ToolDef kTool =
+    ScaleTool({998, u"试验量表", u"测试", u"护理评估", u"依据（2026）", u"说明", kInitials},
+              kInputs, kOutputs, kRules);
 static_assert(kTool.listsChosenItems);
 
 }  // namespace

@@ -6,7 +6,8 @@ namespace kelomed {
 namespace {
 
 constexpr InfusionDrug kDrug = {
-    .texts = {999, u"试验药配置与剂量", u"按体重计算泵速", u"重症用药", nullptr, u"注意"},
+    .texts = {999, u"试验药配置与剂量", u"按体重计算泵速", u"重症用药", nullptr, u"注意",
+              "syypzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
     .usualLowest = "2",
 #ifdef WRONG_MAXIMUM_BELOW_USUAL

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <limits>
 #include <span>
+#include <type_traits>
 
 #include "engine/tool_model.h"
 #include "tools/suite.h"
@@ -46,7 +47,6 @@ inline constexpr std::size_t kMostPreparations = 3;
 // The value of "自定义" in every drug's list of preparations: the amount and
 // the volume are typed then, and apply only then.
 inline constexpr int kCustomPreparation = 9;
-inline constexpr char kCustomPreparationChosen[] = "prep==9";
 
 struct InfusionDrug {
     // Id, title, subtitle, category and note; the reference is built from
@@ -164,10 +164,20 @@ struct FixedText {
     Unit units[N] = {};
     std::size_t length = 0;
 
-    // A null part adds nothing: the texts of a limit the label does not give.
+    // A text, as an array or a pointer; a null pointer adds nothing: the
+    // texts of a limit the label does not give.
+    template <typename Text>
+    constexpr FixedText& operator<<(const Text& part) {
+        if constexpr (std::is_array_v<Text>) {
+            return Append(&part[0]);
+        } else {
+            return part != nullptr ? Append(part) : *this;
+        }
+    }
+
     template <typename Part>
-    constexpr FixedText& operator<<(const Part* part) {
-        for (; part != nullptr && *part != 0; ++part) {
+    constexpr FixedText& Append(const Part* part) {
+        for (; *part != 0; ++part) {
             if (length + 1 >= N) {
                 ToolTableIsInvalid("a text built from an infusion record is too long");
             }
@@ -441,12 +451,15 @@ struct InfusionTool {
                          preparationChoices.data(),
                          static_cast<std::int32_t>(preparationCount + 1),
                          nullptr};
-        list[count++] = NumberInput("drug", u"自定义药量", shape.amount,
-                                    DecimalValue(Drug.preparations[0].amount), Drug.amountRange,
-                                    kCustomPreparationChosen);
+        // The amount and the volume apply while "自定义" (kCustomPreparation)
+        // is chosen.
+        static_assert(kCustomPreparation == 9);
+        list[count++] =
+            NumberInput("drug", u"自定义药量", shape.amount,
+                        DecimalValue(Drug.preparations[0].amount), Drug.amountRange, "prep==9");
         list[count++] =
             NumberInput("dil", u"自定义稀释至", u"ml", DecimalValue(Drug.preparations[0].volume),
-                        Between(1, 1000), kCustomPreparationChosen);
+                        Between(1, 1000), "prep==9");
         return list;
     }();
     static constexpr std::size_t inputCount = shape.perKilogram ? 5 : 4;

@@ -11,6 +11,10 @@ bool WriteWholeFile(const char16_t* path, const char* bytes, int size);
 // Appends `size` bytes to the file at `path`, creating it when missing.
 bool AppendToFile(const char16_t* path, const char* bytes, int size);
 
+// Reads up to `capacity` bytes of the file at `path` into `bytes`; returns
+// how many, or -1 when it cannot be opened or read.
+int ReadFileStart(const char16_t* path, char* bytes, int capacity);
+
 // Creates one directory; an existing one is no error.
 bool CreateFolder(const char16_t* path);
 

@@ -60,6 +60,31 @@ bool AppendToFile(const char16_t* path, const char* bytes, int size) {
     return WriteFile(path, O_APPEND, bytes, size);
 }
 
+int ReadFileStart(const char16_t* path, char* bytes, int capacity) {
+    char native[kNativePathCapacity];
+    if (!NativePath(path, native)) {
+        return -1;
+    }
+    const int descriptor = ::open(native, O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return -1;
+    }
+    int size = 0;
+    while (size < capacity) {
+        const ssize_t result = ::read(descriptor, bytes + size, capacity - size);
+        if (result < 0 && errno == EINTR) {
+            continue;
+        }
+        if (result <= 0) {
+            size = result < 0 ? -1 : size;
+            break;
+        }
+        size += static_cast<int>(result);
+    }
+    ::close(descriptor);
+    return size;
+}
+
 bool CreateFolder(const char16_t* path) {
     char native[kNativePathCapacity];
     return NativePath(path, native) && (::mkdir(native, 0755) == 0 || errno == EEXIST);

@@ -35,6 +35,18 @@ bool AppendToFile(const char16_t* path, const char* bytes, int size) {
     return WriteBytes(path, FILE_APPEND_DATA, OPEN_ALWAYS, bytes, size);
 }
 
+int ReadFileStart(const char16_t* path, char* bytes, int capacity) {
+    HANDLE file = CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return -1;
+    }
+    DWORD read = 0;
+    const BOOL done = ReadFile(file, bytes, static_cast<DWORD>(capacity), &read, nullptr);
+    CloseHandle(file);
+    return done ? static_cast<int>(read) : -1;
+}
+
 bool CreateFolder(const char16_t* path) {
     return CreateDirectoryW(Wide(path), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }

@@ -1,6 +1,7 @@
 #include <windowsx.h>
 
 #include "app/commands.h"
+#include "app/dpi_windows.h"
 #include "app/gui_windows.h"
 #include "app/input_text.h"
 #include "app/record_command.h"
@@ -34,57 +35,9 @@ constexpr ButtonSpec kButtons[kButtonCount] = {
     {kResetCommand, L"清空重填"},    {kAboutCommand, L"关于"},
 };
 
-// Functions of newer Windows, looked up so that the program still starts on
-// Windows 7 (DPI per monitor from 8.1, per-monitor awareness v2 and DPI per
-// window from 10).
-using SetAwarenessContext = BOOL(WINAPI*)(HANDLE);
-using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-using AdjustRectForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-
-template <typename Function>
-Function Find(const wchar_t* library, const char* name) {
-    HMODULE module = GetModuleHandleW(library);
-    if (module == nullptr) {
-        module = LoadLibraryW(library);
-    }
-    return module != nullptr
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-               : nullptr;
-}
-
-// Per-monitor awareness (v2) where Windows has it, else the system's DPI.
-void DeclareDpiAwareness() {
-    const auto setContext =
-        Find<SetAwarenessContext>(L"user32.dll", "SetProcessDpiAwarenessContext");
-    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
-    const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
-    if (setContext == nullptr || !setContext(perMonitorV2)) {
-        SetProcessDPIAware();
-    }
-}
-
-int MonitorDpi(HMONITOR monitor) {
-    UINT dpiX = 0;
-    UINT dpiY = 0;
-    const auto forMonitor = Find<DpiForMonitor>(L"shcore.dll", "GetDpiForMonitor");
-    // MDT_EFFECTIVE_DPI
-    if (forMonitor != nullptr && SUCCEEDED(forMonitor(monitor, 0, &dpiX, &dpiY)) && dpiY > 0) {
-        return static_cast<int>(dpiY);
-    }
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : kDefaultDpi;
-}
-
 // What the title bar and borders add to the client area at `dpi`.
 SIZE FrameAt(int dpi) {
-    RECT outer = {0, 0, 100, 100};
-    const auto forDpi = Find<AdjustRectForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
-    if (forDpi == nullptr || !forDpi(&outer, kWindowStyle, FALSE, 0, static_cast<UINT>(dpi))) {
-        AdjustWindowRectEx(&outer, kWindowStyle, FALSE, 0);
-    }
-    return {outer.right - outer.left - 100, outer.bottom - outer.top - 100};
+    return WindowFrameAt(dpi, kWindowStyle);
 }
 
 void CreateFonts() {

@@ -7,18 +7,22 @@
 namespace kelomed {
 
 WindowPlacement PlaceWindow(int dpi, const ScreenArea& work, int frameWidth, int frameHeight) {
+    return PlaceWindowOfSize(dpi, work, frameWidth, frameHeight, kLayoutWidth, kLayoutHeight);
+}
+
+WindowPlacement PlaceWindowOfSize(int dpi, const ScreenArea& work, int frameWidth, int frameHeight,
+                                  int layoutWidth, int layoutHeight) {
     const double wanted = static_cast<double>(dpi > 0 ? dpi : kDefaultDpi) / kDefaultDpi;
-    const double fitting =
-        std::fmin(static_cast<double>(work.width - frameWidth) / kLayoutWidth,
-                  static_cast<double>(work.height - frameHeight) / kLayoutHeight);
+    const double fitting = std::fmin(static_cast<double>(work.width - frameWidth) / layoutWidth,
+                                     static_cast<double>(work.height - frameHeight) / layoutHeight);
     // A display set below 96 DPI keeps its own scale; the floor is for
     // shrinking only.
     const double floor = std::fmin(wanted, kSmallestScale);
     WindowPlacement placement{};
     placement.scale = std::fmax(std::fmin(wanted, fitting), floor);
     placement.fits = fitting >= placement.scale;
-    placement.clientWidth = static_cast<int>(std::floor(kLayoutWidth * placement.scale + 1e-9));
-    placement.clientHeight = static_cast<int>(std::floor(kLayoutHeight * placement.scale + 1e-9));
+    placement.clientWidth = static_cast<int>(std::floor(layoutWidth * placement.scale + 1e-9));
+    placement.clientHeight = static_cast<int>(std::floor(layoutHeight * placement.scale + 1e-9));
     placement.width = placement.clientWidth + frameWidth;
     placement.height = placement.clientHeight + frameHeight;
     const int spareWidth = work.width - placement.width;

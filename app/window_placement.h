@@ -42,4 +42,9 @@ struct WindowPlacement {
 // window stands centred in the work area.
 WindowPlacement PlaceWindow(int dpi, const ScreenArea& work, int frameWidth, int frameHeight);
 
+// The same for a window whose client area is `layoutWidth` by
+// `layoutHeight` at 96 DPI (the home program's).
+WindowPlacement PlaceWindowOfSize(int dpi, const ScreenArea& work, int frameWidth, int frameHeight,
+                                  int layoutWidth, int layoutHeight);
+
 }  // namespace kelomed

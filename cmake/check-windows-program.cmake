@@ -1,6 +1,10 @@
-# Fails unless PROGRAM is under the size limit (stripped) and imports only
-# Windows system DLLs.
+# Fails unless PROGRAM is under the size limit (stripped; SIZE_LIMIT bytes
+# when given, else a tool program's 512 KiB) and imports only Windows system
+# DLLs.
 set(size_limit 524288)
+if(SIZE_LIMIT)
+  set(size_limit ${SIZE_LIMIT})
+endif()
 file(SIZE ${PROGRAM} size)
 if(size GREATER_EQUAL size_limit)
   message(FATAL_ERROR "${PROGRAM} is ${size} bytes, over the ${size_limit}-byte limit")

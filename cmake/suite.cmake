@@ -39,8 +39,8 @@ function(kelomed_read_tool_list)
 endfunction()
 
 # suite_manifest, built from the tables for the machine that builds, and
-# what it writes: suite-programs.tsv, suite-name.txt and each program's
-# resource texts. A cross build makes it in a host build tree of its own
+# what it writes: suite-programs.tsv, suite-name.txt, suite-home-name.txt
+# and each program's resource texts (the home's too). A cross build makes it in a host build tree of its own
 # (host/), so no Windows program runs while building.
 function(kelomed_add_suite_manifest)
   add_executable(suite_manifest tools/suite_manifest.cpp)
@@ -66,13 +66,14 @@ function(kelomed_add_suite_manifest)
     set(manifest $<TARGET_FILE:suite_manifest>)
     set(manifest_target suite_manifest)
   endif()
-  set(outputs ${CMAKE_BINARY_DIR}/suite-programs.tsv ${CMAKE_BINARY_DIR}/suite-name.txt)
+  set(outputs ${CMAKE_BINARY_DIR}/suite-programs.tsv ${CMAKE_BINARY_DIR}/suite-name.txt
+    ${CMAKE_BINARY_DIR}/suite-home-name.txt ${CMAKE_BINARY_DIR}/resources/kelomed-texts.rc)
   foreach(id IN LISTS KELOMED_TOOL_IDS)
     list(APPEND outputs ${CMAKE_BINARY_DIR}/resources/kelomed-t${KELOMED_TOOL_${id}_NUMBER}-texts.rc)
   endforeach()
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/resources)
   add_custom_command(OUTPUT ${outputs}
-    COMMAND ${manifest} suite-programs.tsv suite-name.txt resources
+    COMMAND ${manifest} suite-programs.tsv suite-name.txt suite-home-name.txt resources
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     DEPENDS ${manifest_target}
     COMMENT "Reading the suite's tools from their tables")
@@ -82,6 +83,7 @@ endfunction()
 # kelomed-tNNN: the program of tool `id`.
 function(kelomed_add_program id)
   set(KELOMED_TOOL_NUMBER ${KELOMED_TOOL_${id}_NUMBER})
+  set(KELOMED_ASSEMBLY_NAME Tool${KELOMED_TOOL_NUMBER})
   set(KELOMED_PROGRAM kelomed-t${KELOMED_TOOL_NUMBER})
   set(program ${KELOMED_PROGRAM})
   if(WIN32)
@@ -108,4 +110,32 @@ function(kelomed_add_program id)
   endif()
   target_compile_definitions(${program} PRIVATE KELOMED_TOOL_ID=${id})
   target_link_libraries(${program} PRIVATE kelomed_app kelomed_tools)
+endfunction()
+
+# kelomed: the home program, the list that finds and opens every tool. It
+# holds every tool's table (their texts, for the list) and starts the
+# tools' own programs.
+function(kelomed_add_home)
+  set(KELOMED_PROGRAM kelomed)
+  set(KELOMED_ASSEMBLY_NAME Home)
+  if(WIN32)
+    set(resources ${CMAKE_BINARY_DIR}/resources/${KELOMED_PROGRAM})
+    set(KELOMED_ICON ${CMAKE_SOURCE_DIR}/app/resources/kelomed.ico)
+    set(KELOMED_MANIFEST ${resources}.manifest)
+    configure_file(${CMAKE_SOURCE_DIR}/app/resources/program.manifest.in ${resources}.manifest @ONLY)
+    configure_file(${CMAKE_SOURCE_DIR}/app/resources/program.rc.in ${resources}.rc @ONLY)
+    add_executable(kelomed WIN32 app/home_main_windows.cpp app/home_window_windows.cpp
+      ${resources}.rc)
+    add_dependencies(kelomed suite_manifest_files)
+    set_property(SOURCE ${resources}.rc APPEND PROPERTY OBJECT_DEPENDS
+      ${KELOMED_ICON} ${resources}.manifest ${resources}-texts.rc)
+    target_link_options(kelomed PRIVATE -municode -s)
+    target_link_libraries(kelomed PRIVATE comctl32 gdi32 user32 shell32)
+  else()
+    add_executable(kelomed app/home_main_posix.cpp)
+    if(NOT KELOMED_SANITIZE AND NOT KELOMED_FUZZ)
+      target_link_options(kelomed PRIVATE -static)
+    endif()
+  endif()
+  target_link_libraries(kelomed PRIVATE kelomed_app kelomed_tools)
 endfunction()

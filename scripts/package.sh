@@ -4,8 +4,10 @@
 # (default dist/):
 #   KeloMedSuite-VERSION-x64.msi              per-machine installer for hospital IT
 #   KeloMedSuite-VERSION-x64-ProductCode.txt  that installer's ProductCode
-#   KeloMedSuite-VERSION-x64-portable.zip     one folder: the programs, a user
-#                                             guide in Chinese, SHA256SUMS.txt
+#   KeloMedSuite-VERSION-x64-portable.zip     one folder: the home program
+#                                             (kelomed.exe), the tools' programs,
+#                                             a user guide in Chinese,
+#                                             SHA256SUMS.txt
 #   KeloMedSuite-uninstall.cmd                removes whichever build is installed
 #   SHA256SUMS                                the sums of the four
 # First it installs the Debian packages the build needs, when missing (root
@@ -77,7 +79,7 @@ if [ "$pack_only" -eq 0 ]; then
     # The list of programs is read from the tables by a build step.
     cmake --build "$build" --target suite_manifest_files >/dev/null
     mapfile -t targets < <(cut -f1 "$build/suite-programs.tsv")
-    cmake --build "$build" --target "${targets[@]}" >/dev/null
+    cmake --build "$build" --target kelomed "${targets[@]}" >/dev/null
 fi
 programs="$build/suite-programs.tsv"
 suite_name=$(cat "$build/suite-name.txt")
@@ -95,32 +97,62 @@ if grep -q $'\r' "$programs"; then
     exit 1
 fi
 
-# The installer: one component per program, and one per shortcut with its
-# key path in HKCU; ASCII placeholders that the tables then receive the
-# Chinese names for.
-components=""
-shortcuts=""
-references=""
-while IFS=$'\t' read -r program title subtitle category; do
-    id=${program#kelomed-t}
-    components+="          <Component Id=\"Program$id\" Guid=\"*\" Win64=\"yes\">
-            <File Id=\"File$id\" Source=\"files/$program.exe\" KeyPath=\"yes\"/>
+# The installer: one component per program (the home's too), and one per
+# shortcut with its key path in HKCU: the home's at the top of the suite's
+# Start-menu folder, each tool's in a folder of its category; ASCII
+# placeholders that the tables then receive the Chinese names for.
+home_name=$(cat "$build/suite-home-name.txt")
+categories="$scratch/categories.tsv"
+"$awk" -F'\t' '!($4 in seen) { seen[$4] = 1; print "Category" ++n "\t" $4 }' "$programs" >"$categories"
+components="          <Component Id=\"ProgramHome\" Guid=\"*\" Win64=\"yes\">
+            <File Id=\"FileHome\" Source=\"files/kelomed.exe\" KeyPath=\"yes\"/>
           </Component>
 "
-    shortcuts+="          <Component Id=\"Menu$id\" Guid=\"*\" Win64=\"yes\">
-            <Shortcut Id=\"Shortcut$id\" Name=\"T$id\" Target=\"[#File$id]\"
+shortcuts="          <Component Id=\"MenuHome\" Guid=\"*\" Win64=\"yes\">
+            <Shortcut Id=\"ShortcutHome\" Name=\"Home\" Target=\"[#FileHome]\"
                       WorkingDirectory=\"INSTALLDIR\" Icon=\"suite.ico\"/>
-            <RegistryValue Root=\"HKCU\" Key=\"Software\\KeloMed\\Suite\\Shortcuts\" Name=\"T$id\"
+            <RegistryValue Root=\"HKCU\" Key=\"Software\\KeloMed\\Suite\\Shortcuts\" Name=\"Home\"
                            Type=\"integer\" Value=\"1\" KeyPath=\"yes\"/>
           </Component>
 "
-    references+="      <ComponentRef Id=\"Program$id\"/>
+references="      <ComponentRef Id=\"ProgramHome\"/>
+      <ComponentRef Id=\"MenuHome\"/>
+"
+while IFS=$'\t' read -r folder category; do
+    shortcuts+="          <Directory Id=\"$folder\" Name=\"${folder#Category}\">
+            <Component Id=\"${folder}Folder\" Guid=\"*\" Win64=\"yes\">
+              <RemoveFolder Id=\"Remove$folder\" On=\"uninstall\"/>
+              <RegistryValue Root=\"HKCU\" Key=\"Software\\KeloMed\\Suite\\Shortcuts\"
+                             Name=\"$folder\" Type=\"integer\" Value=\"1\" KeyPath=\"yes\"/>
+            </Component>
+"
+    references+="      <ComponentRef Id=\"${folder}Folder\"/>
+"
+    while IFS=$'\t' read -r program title subtitle program_category; do
+        [ "$program_category" = "$category" ] || continue
+        id=${program#kelomed-t}
+        components+="          <Component Id=\"Program$id\" Guid=\"*\" Win64=\"yes\">
+            <File Id=\"File$id\" Source=\"files/$program.exe\" KeyPath=\"yes\"/>
+          </Component>
+"
+        shortcuts+="            <Component Id=\"Menu$id\" Guid=\"*\" Win64=\"yes\">
+              <Shortcut Id=\"Shortcut$id\" Name=\"T$id\" Target=\"[#File$id]\"
+                        WorkingDirectory=\"INSTALLDIR\" Icon=\"suite.ico\"/>
+              <RegistryValue Root=\"HKCU\" Key=\"Software\\KeloMed\\Suite\\Shortcuts\" Name=\"T$id\"
+                             Type=\"integer\" Value=\"1\" KeyPath=\"yes\"/>
+            </Component>
+"
+        references+="      <ComponentRef Id=\"Program$id\"/>
       <ComponentRef Id=\"Menu$id\"/>
 "
-done <"$programs"
+    done <"$programs"
+    shortcuts+="          </Directory>
+"
+done <"$categories"
 # wixl takes source files by relative path only.
 mkdir -p "$scratch/files"
 cut -f1 "$programs" | while read -r program; do cp "$build/bin/$program.exe" "$scratch/files/"; done
+cp "$build/bin/kelomed.exe" "$scratch/files/"
 cp app/resources/kelomed.ico "$scratch/files/suite.ico"
 # Texts reach awk through its environment, never -v, which would read their
 # backslashes as escapes (gawk drops the one of "\K").
@@ -152,13 +184,17 @@ msibuild "$msi" -i "$scratch/codepage.idt"
 downgrade="已安装更新版本的 ${suite_name}，不能安装较旧的版本。如确需降级，请先在“应用和功能”中卸载现有版本。"
 export SUITE_NAME="$suite_name" DOWNGRADE_TEXT="$downgrade" FILE_VERSION="$version.0"
 edit_table Property 'FNR > 3 && $1 == "ProductName" { $2 = ENVIRON["SUITE_NAME"] } { print }'
-edit_table Directory 'FNR > 3 && $1 == "SuiteMenu" { $3 = "KELOMED|" ENVIRON["SUITE_NAME"] } { print }'
+edit_table Directory 'NR == FNR { name[$1] = $2; next }
+    FNR > 3 && $1 == "SuiteMenu" { $3 = "KELOMED|" ENVIRON["SUITE_NAME"] }
+    FNR > 3 && ($1 in name) { $3 = $3 "|" name[$1] } { print }' "$categories"
 edit_table LaunchCondition \
     'FNR > 3 && $1 == "NOT WIX_DOWNGRADE_DETECTED" { $2 = ENVIRON["DOWNGRADE_TEXT"] } { print }'
+export HOME_NAME="$home_name"
 edit_table Shortcut 'NR == FNR { title["Shortcut" substr($1, 10)] = $2; next }
+    FNR > 3 && $1 == "ShortcutHome" { $3 = $3 "|" ENVIRON["HOME_NAME"] }
     FNR > 3 && ($1 in title) { $3 = $3 "|" title[$1] } { print }' "$programs"
 # Each program's version from its version resource, in Chinese (2052).
-edit_table File 'FNR > 3 && $1 ~ /^File[0-9]+$/ { $5 = ENVIRON["FILE_VERSION"]; $6 = "2052" } { print }'
+edit_table File 'FNR > 3 && $1 ~ /^File([0-9]+|Home)$/ { $5 = ENVIRON["FILE_VERSION"]; $6 = "2052" } { print }'
 # A rebuild of the same version (re-signed, say) replaces the installed one:
 # the version bound of the upgrade is inclusive (0x200).
 edit_table Upgrade 'FNR > 3 && $7 == "WIX_UPGRADE_DETECTED" && int($5 / 512) % 2 == 0 { $5 += 512 } { print }'
@@ -172,7 +208,8 @@ printf '%s\r\n' "$product_code" >"$scratch/$name-ProductCode.txt"
 # a byte-order mark and CR LF, so Notepad shows it) and a sum per file.
 folder="$scratch/$name"
 mkdir -p "$folder"
-list=""
+cp "$build/bin/kelomed.exe" "$folder/"
+list="    kelomed.exe  $home_name：按名称、拼音首字母或编号查找并打开下列工具"$'\n'
 while IFS=$'\t' read -r program title subtitle category; do
     cp "$build/bin/$program.exe" "$folder/"
     list+="    $program.exe  $title（$category）：$subtitle"$'\n'

@@ -12,6 +12,10 @@ namespace kelomed {
 // version resource carry it.
 inline constexpr char16_t kSuiteName[] = u"KeloMed 临床计算工具套件";
 
+// The home program's name, kelomed.exe, the list that opens every tool: its
+// window, its Start-menu shortcut and its file description.
+inline constexpr char16_t kHomeTitle[] = u"病区计算工具";
+
 // The definition of the tool with this id.
 template <int Id>
 const ToolDef& ToolDefinition();

@@ -1,12 +1,12 @@
 // Writes what the build needs to know of the suite's tools, read from the
 // tables themselves: the programs with their titles (UTF-8, one line each:
 // program, title, subtitle, category, separated by tabs) and the suite's
-// name for the packaging, and each program's title and the suite's name for
-// its version resource, as UTF-16 escapes, since the resource compiler
-// reads scripts in one byte code page only. Built for the machine that
-// builds, also when the programs are built for Windows.
+// name and the home program's for the packaging, and each program's title (the home's too) and the
+// suite's name for its version resource, as UTF-16 escapes, since the resource compiler reads
+// scripts in one byte code page only. Built for the machine that builds, also when the programs are
+// built for Windows.
 //
-//   suite_manifest PROGRAMS.tsv NAME.txt RESOURCE_FOLDER
+//   suite_manifest PROGRAMS.tsv NAME.txt HOME_NAME.txt RESOURCE_FOLDER
 #include <cstdio>
 #include <string>
 
@@ -47,9 +47,17 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: suite_manifest PROGRAMS.tsv NAME.txt RESOURCE_FOLDER\n");
+    if (argc != 5) {
+        std::fprintf(stderr,
+                     "usage: suite_manifest PROGRAMS.tsv NAME.txt HOME_NAME.txt RESOURCE_FOLDER\n");
         return 2;
+    }
+    const std::string homeTexts = "#define KELOMED_TOOL_TITLE " + WideLiteral(kelomed::kHomeTitle) +
+                                  "\n#define KELOMED_SUITE_NAME " +
+                                  WideLiteral(kelomed::kSuiteName) + "\n";
+    if (!WriteFile(std::string(argv[4]) + "/kelomed-texts.rc", homeTexts)) {
+        std::fprintf(stderr, "suite_manifest: cannot write the texts of the home program\n");
+        return 1;
     }
     std::string programs;
     for (const kelomed::ToolDef* tool : kelomed::SuiteTools()) {
@@ -60,13 +68,15 @@ int main(int argc, char** argv) {
         const std::string texts = "#define KELOMED_TOOL_TITLE " + WideLiteral(tool->title) +
                                   "\n#define KELOMED_SUITE_NAME " +
                                   WideLiteral(kelomed::kSuiteName) + "\n";
-        if (!WriteFile(std::string(argv[3]) + "/" + name + "-texts.rc", texts)) {
+        if (!WriteFile(std::string(argv[4]) + "/" + name + "-texts.rc", texts)) {
             std::fprintf(stderr, "suite_manifest: cannot write the texts of %s\n", name);
             return 1;
         }
     }
-    if (!WriteFile(argv[1], programs) || !WriteFile(argv[2], Utf8Of(kelomed::kSuiteName))) {
-        std::fprintf(stderr, "suite_manifest: cannot write %s or %s\n", argv[1], argv[2]);
+    if (!WriteFile(argv[1], programs) || !WriteFile(argv[2], Utf8Of(kelomed::kSuiteName)) ||
+        !WriteFile(argv[3], Utf8Of(kelomed::kHomeTitle))) {
+        std::fprintf(stderr, "suite_manifest: cannot write %s, %s or %s\n", argv[1], argv[2],
+                     argv[3]);
         return 1;
     }
     return 0;

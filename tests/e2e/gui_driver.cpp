@@ -12,6 +12,7 @@
 #include "engine/compute.h"
 #include "tests/e2e/checks.h"
 #include "tests/e2e/gui_probe.h"
+#include "tests/e2e/home_scenario.h"
 #include "tests/e2e/screen_check.h"
 #include "tests/e2e/suite_scenario.h"
 #include "tools/suite.h"
@@ -335,6 +336,12 @@ int wmain(int argc, wchar_t** argv) {
     if (verb == L"exit-code" && argc > 2) {
         return PrintExitCode(argc - 2, argv + 2);
     }
+    if (verb.rfind(L"home-", 0) == 0) {
+        const int result = RunHomeVerb(verb, std::vector<std::wstring>(argv + 2, argv + argc));
+        if (result >= 0) {
+            return result;
+        }
+    }
     GuiProbe gui;
     if (verb == L"save" && argc > 2) {
         // Computes the defaults and saves them, as a nurse would: the record
@@ -364,6 +371,11 @@ int wmain(int argc, wchar_t** argv) {
         gui.PressKey(gui.Field(0), VK_F5);
         gui.Settle();
         return gui.Text(gui.ResultBox()) == DefaultReport() ? 0 : 1;
+    }
+    if (verb == L"forget-record" && argc > 2) {
+        // Needs no window: a record file of an earlier run goes.
+        DeleteFileW(RecordFilePath(_wtoi(argv[2])).c_str());
+        return 0;
     }
     if (!gui.Attach()) {
         std::printf("no window\n");
@@ -453,10 +465,6 @@ int wmain(int argc, wchar_t** argv) {
         return CheckKeyboardResult(_wtoi(argv[2]),
                                    std::vector<std::wstring>(argv + 3, argv + argc));
     }
-    if (verb == L"forget-record" && argc > 2) {
-        DeleteFileW(RecordFilePath(_wtoi(argv[2])).c_str());
-        return 0;
-    }
     if (verb == L"focus-shown") {
         // The focused control lies within the input panel's visible part.
         const HWND focused = gui.Focused();
@@ -486,6 +494,8 @@ int wmain(int argc, wchar_t** argv) {
         "focus-shown | "
         "client-rect | button-rect ID | expect-high-dose | close | "
         "screen PROGRAM DPI | manifest PROGRAM | "
-        "startup-time PROGRAM CLASS RUNS | exit-code COMMAND [ARGUMENT...]\n");
+        "startup-time PROGRAM CLASS RUNS | exit-code COMMAND [ARGUMENT...] | "
+        "home-list HOME | home-found QUERY | home-opened ID new|again | home-search-point | "
+        "home-recent HOME ID | home-missing HOME | home-close\n");
     return 2;
 }

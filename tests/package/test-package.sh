@@ -2,9 +2,11 @@
 # The suite's packages as hospital IT and a nurse meet them, under Wine in a
 # fresh prefix: the installer's tables read back (names, file versions, the
 # Start-menu layout Windows Installer's validation wants); a silent install,
-# every program and shortcut in place, installed programs' self-tests; a
+# every program and shortcut in place (the home at the top of the Start
+# menu, the tools in a folder per category), installed programs' self-tests; a
 # same-version re-pack installed over it; a record saved by an installed
-# program, kept through an upgrade (one Add/Remove entry left), a refused
+# program and the home's recent tools, kept through an upgrade (one
+# Add/Remove entry left), a refused
 # downgrade and the uninstall by the ProductCode the suite registers; a
 # custom install folder kept by an upgrade; the portable zip's sums and a
 # program run from it. Exit codes are read whole (1603, not Wine's 67).
@@ -26,7 +28,8 @@ driver=$4
 work=$5
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
-for input in "$build/suite-programs.tsv" "$build/suite-name.txt" "$build/suite-version.txt" "$driver"; do
+for input in "$build/suite-programs.tsv" "$build/suite-name.txt" "$build/suite-home-name.txt" \
+    "$build/suite-version.txt" "$driver"; do
     if [ ! -f "$input" ]; then
         echo "missing $input" >&2
         echo "$usage" >&2
@@ -48,6 +51,17 @@ done
 upgrade_version=$(basename "$upgrade_msi" | sed -E 's/KeloMedSuite-(.*)-x64.msi/\1/')
 mapfile -t programs < <(cut -f1 "$build/suite-programs.tsv")
 mapfile -t titles < <(cut -f2 "$build/suite-programs.tsv")
+mapfile -t program_categories < <(cut -f4 "$build/suite-programs.tsv")
+home_name=$(cat "$build/suite-home-name.txt")
+# The categories in the order of their first tool, as the Start menu's
+# folders Category1, Category2, ...
+mapfile -t categories < <(awk '!seen[$0]++' < <(cut -f4 "$build/suite-programs.tsv"))
+category_folder() {
+    local i
+    for i in "${!categories[@]}"; do
+        [ "${categories[$i]}" = "$1" ] && echo "Category$((i + 1))"
+    done
+}
 rm -rf "$work"
 mkdir -p "$work"
 work=$(cd "$work" && pwd)
@@ -103,28 +117,44 @@ check "no placeholder web address" bash -c "! msiinfo export '$msi' Property | g
 check "the summary's language is the product's (x64;2052)" \
     grep -qx "Template: x64;2052" <(msiinfo suminfo "$msi")
 files=$(table "$msi" File)
+check "kelomed.exe, the home, carries file version $version.0 and language 2052 in the File table" \
+    grep -qP "^FileHome\tProgramHome\tkelomed.exe\t[0-9]+\t$version.0\t2052\t" <<<"$files"
 for program in "${programs[@]}"; do
     check "$program.exe carries file version $version.0 and language 2052 in the File table" \
         grep -qP "^File${program#kelomed-t}\tProgram${program#kelomed-t}\t$program.exe\t[0-9]+\t$version.0\t2052\t" \
         <<<"$files"
 done
 shortcuts=$(table "$msi" Shortcut)
-check "one shortcut per program (${#programs[@]})" same_text "$(grep -c . <<<"$shortcuts")" "${#programs[@]}"
+check "one shortcut per program and the home's ($((${#programs[@]} + 1)))" \
+    same_text "$(grep -c . <<<"$shortcuts")" "$((${#programs[@]} + 1))"
+check "the home's shortcut, $home_name, stands at the top of the suite's folder" \
+    grep -qF "$(printf 'ShortcutHome\tSuiteMenu\tHome|%s\tMenuHome\t[#FileHome]' "$home_name")" \
+    <<<"$shortcuts"
+directories=$(table "$msi" Directory)
+for i in "${!categories[@]}"; do
+    check "the Start-menu folder of ${categories[$i]}" grep -qF \
+        "$(printf 'Category%s\tSuiteMenu\t%s|%s' "$((i + 1))" "$((i + 1))" "${categories[$i]}")" \
+        <<<"$directories"
+done
 for i in "${!programs[@]}"; do
     id=${programs[$i]#kelomed-t}
-    row=$(printf 'Shortcut%s\tSuiteMenu\tT%s|%s\tMenu%s\t[#File%s]' "$id" "$id" "${titles[$i]}" "$id" "$id")
-    check "shortcut ${programs[$i]} is named ${titles[$i]}" grep -qF "$row" <<<"$shortcuts"
+    folder=$(category_folder "${program_categories[$i]}")
+    row=$(printf 'Shortcut%s\t%s\tT%s|%s\tMenu%s\t[#File%s]' "$id" "$folder" "$id" "${titles[$i]}" "$id" "$id")
+    check "shortcut ${programs[$i]} is named ${titles[$i]}, in ${program_categories[$i]}" \
+        grep -qF "$row" <<<"$shortcuts"
 done
 # What ICE38, ICE43 and ICE57 check: a component in the Start menu has its
 # key path in HKCU (Registry root 1), and none mixes a program file with a
 # shortcut.
 components=$(table "$msi" Component)
 registry=$(table "$msi" Registry)
-menu_components=$(awk -F'\t' '$3 == "SuiteMenu" { print $1 "\t" $6 }' <<<"$components")
-check "every Start-menu component (${#programs[@]} shortcuts and the folder) keys on HKCU" \
+menu_components=$(awk -F'\t' '$3 == "SuiteMenu" || $3 ~ /^Category[0-9]+$/ { print $1 "\t" $6 }' \
+    <<<"$components")
+menu_count=$((${#programs[@]} + 1 + 1 + ${#categories[@]}))
+check "every Start-menu component (the shortcuts, the home's, the folder and ${#categories[@]} category folders) keys on HKCU" \
     same_text "$(while IFS=$'\t' read -r component key; do
         awk -F'\t' -v k="$key" -v c="$component" '$1 == k && $2 == 1 && $6 == c' <<<"$registry"
-    done <<<"$menu_components" | grep -c .)" "$((${#programs[@]} + 1))"
+    done <<<"$menu_components" | grep -c .)" "$menu_count"
 check "no component holds both a program file and a shortcut" same_text "$(
     comm -12 <(cut -f2 <<<"$files" | sort) <(cut -f4 <<<"$shortcuts" | sort) | grep -c .)" "0"
 upgrade_rows=$(table "$msi" Upgrade)
@@ -196,6 +226,7 @@ custom="$prefix/drive_c/KeloMedCustom"
 profile="$prefix/drive_c/users/$(id -un)"
 menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$suite_name"
 record="$profile/AppData/Local/KeloMedSuite/records/T048.csv"
+recent_tools="$profile/AppData/Local/KeloMedSuite/recent-tools.txt"
 # The Add/Remove entries of the suite, one line each: version and install
 # location.
 entries() {
@@ -218,11 +249,15 @@ suite_value() {
 }
 
 check "silent install exits 0" exits 0 /i "$(package "$(basename "$msi")")" /qn /l*v 'C:\packages\install.log'
+check "kelomed.exe, the home, installed" test -f "$installed/kelomed.exe"
+check "the home's shortcut $home_name points at kelomed.exe" \
+    grep -qaF "C:\\Program Files\\KeloMedSuite\\kelomed.exe" "$menu/$home_name.lnk"
 for i in "${!programs[@]}"; do
     program=${programs[$i]}
     check "$program.exe installed" test -f "$installed/$program.exe"
-    check "Start-menu shortcut ${titles[$i]} points at $program.exe" \
-        grep -qaF "C:\\Program Files\\KeloMedSuite\\$program.exe" "$menu/${titles[$i]}.lnk"
+    check "Start-menu shortcut ${program_categories[$i]}\\${titles[$i]} points at $program.exe" \
+        grep -qaF "C:\\Program Files\\KeloMedSuite\\$program.exe" \
+        "$menu/${program_categories[$i]}/${titles[$i]}.lnk"
 done
 check "the Start-menu key is in the user's registry with its backslashes" \
     grep -qF '[Software\\KeloMed\\Suite\\Shortcuts]' "$prefix/user.reg"
@@ -240,7 +275,11 @@ for program in "${programs[@]}"; do
     cmp -s "$prefix/drive_c/selftest.txt" "$root/tests/data/selftest-${program#kelomed-}.txt" ||
         selftest_failures+=" $program"
 done
-check "every installed program's self-test is its reference file" same_text "$selftest_failures" ""
+rm -f "$prefix/drive_c/selftest.txt"
+(cd "$prefix/drive_c" && wine "$installed/kelomed.exe" --selftest 'C:\selftest.txt') >/dev/null 2>&1
+cmp -s "$prefix/drive_c/selftest.txt" "$root/tests/data/selftest-home.txt" || selftest_failures+=" kelomed"
+check "every installed program's self-test, the home's too, is its reference file" \
+    same_text "$selftest_failures" ""
 
 # The same version packed again replaces the installed build.
 check "the re-pack of $version installs over it, exit 0" exits 0 /i "$(package "repack\\$(basename "$repack_msi")")" /qn
@@ -256,6 +295,10 @@ wine_wait
 check "the record file exists" test -s "$record"
 record_sum=$(sha256sum "$record" 2>/dev/null | cut -d' ' -f1)
 record_kept() { [ -n "$record_sum" ] && same_text "$(sha256sum "$record" | cut -d' ' -f1)" "$record_sum"; }
+# The home's recent tools, as it writes them after 070 and 121 were opened.
+mkdir -p "$(dirname "$recent_tools")"
+printf '121\r\n70\r\n' >"$recent_tools"
+recent_kept() { same_text "$(cat "$recent_tools" 2>/dev/null)" "$(printf '121\r\n70\r\n')"; }
 
 # Upgrade: the old version removed, the record untouched.
 check "upgrade to $upgrade_version exits 0" exits 0 /i "$(package "$(basename "$upgrade_msi")")" /qn
@@ -264,6 +307,7 @@ check "one Add/Remove entry after the upgrade, version $upgrade_version" \
 check "the upgraded programs carry version $upgrade_version" \
     grep -q "$upgrade_version" <(strings -a -el "$installed/kelomed-t048.exe")
 check "the record is unchanged by the upgrade" record_kept
+check "the home's recent tools are kept by the upgrade" recent_kept
 
 # Downgrade: refused with 1603, nothing changes.
 check "installing $version over $upgrade_version is refused with exit code 1603" \
@@ -287,6 +331,7 @@ check "the Start-menu folder is gone" test ! -e "$menu"
 check "no Add/Remove entry left" same_text "$(entries)" ""
 check "no registration left" same_text "$(suite_value ProductCode)" ""
 check "the record is unchanged by the uninstall" record_kept
+check "so are the home's recent tools" recent_kept
 check "uninstalling what is not installed exits 1605" exits 1605 /x "$registered" /qn
 check "so does KeloMedSuite-uninstall.cmd" same_text "$(uninstall_code)" "1605"
 
@@ -309,8 +354,12 @@ unzip -q "$zip" -d "$work/zip"
 check "the zip holds one top folder" same_text "$(ls "$work/zip")" "KeloMedSuite-$version-x64"
 unpacked="$work/zip/KeloMedSuite-$version-x64"
 check "the zip's SHA-256 sums check" bash -c "cd '$unpacked' && sha256sum --quiet -c SHA256SUMS.txt"
-check "every program and the guide have a sum" \
-    same_text "$(grep -c . "$unpacked/SHA256SUMS.txt")" "$((${#programs[@]} + 1))"
+check "every program, the home and the guide have a sum" \
+    same_text "$(grep -c . "$unpacked/SHA256SUMS.txt")" "$((${#programs[@]} + 2))"
+rm -f "$prefix/drive_c/selftest.txt"
+(cd "$prefix/drive_c" && wine "$unpacked/kelomed.exe" --selftest 'C:\selftest.txt') >/dev/null 2>&1
+check "the home from the zip passes its self-test" \
+    cmp -s "$prefix/drive_c/selftest.txt" "$root/tests/data/selftest-home.txt"
 check "the guide says where records go" grep -q 'KeloMedSuite\\records\\T<编号>.csv' "$unpacked/README-zh-CN.txt"
 rm -f "$prefix/drive_c/selftest.txt"
 (cd "$prefix/drive_c" && wine "$unpacked/kelomed-t048.exe" --selftest 'C:\selftest.txt') >/dev/null 2>&1

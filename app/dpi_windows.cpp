@@ -1,0 +1,61 @@
+#include "app/dpi_windows.h"
+
+#include "app/window_placement.h"
+
+namespace kelomed {
+namespace {
+
+// Functions of newer Windows, looked up so that the programs still start on
+// Windows 7 (DPI per monitor from 8.1, per-monitor awareness v2 and DPI per
+// window from 10).
+using SetAwarenessContext = BOOL(WINAPI*)(HANDLE);
+using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+using AdjustRectForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+
+template <typename Function>
+Function Find(const wchar_t* library, const char* name) {
+    HMODULE module = GetModuleHandleW(library);
+    if (module == nullptr) {
+        module = LoadLibraryW(library);
+    }
+    return module != nullptr
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+               : nullptr;
+}
+
+}  // namespace
+
+void DeclareDpiAwareness() {
+    const auto setContext =
+        Find<SetAwarenessContext>(L"user32.dll", "SetProcessDpiAwarenessContext");
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+    const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+    if (setContext == nullptr || !setContext(perMonitorV2)) {
+        SetProcessDPIAware();
+    }
+}
+
+int MonitorDpi(HMONITOR monitor) {
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    const auto forMonitor = Find<DpiForMonitor>(L"shcore.dll", "GetDpiForMonitor");
+    // MDT_EFFECTIVE_DPI
+    if (forMonitor != nullptr && SUCCEEDED(forMonitor(monitor, 0, &dpiX, &dpiY)) && dpiY > 0) {
+        return static_cast<int>(dpiY);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+SIZE WindowFrameAt(int dpi, DWORD style) {
+    RECT outer = {0, 0, 100, 100};
+    const auto forDpi = Find<AdjustRectForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
+    if (forDpi == nullptr || !forDpi(&outer, style, FALSE, 0, static_cast<UINT>(dpi))) {
+        AdjustWindowRectEx(&outer, style, FALSE, 0);
+    }
+    return {outer.right - outer.left - 100, outer.bottom - outer.top - 100};
+}
+
+}  // namespace kelomed

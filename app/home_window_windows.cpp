@@ -381,7 +381,9 @@ LRESULT OnNotify(const NMHDR& header) {
             home.order = kColumnOrders[click.iSubItem];
             FillList();
         }
-    } else if (header.code == NM_DBLCLK || header.code == LVN_ITEMACTIVATE) {
+    } else if (header.code == LVN_ITEMACTIVATE) {
+        // A double click; NM_DBLCLK comes with it and is left alone, so the
+        // tool opens once.
         OpenTool(SelectedToolId());
     }
     return 0;

@@ -496,6 +496,7 @@ int wmain(int argc, wchar_t** argv) {
         "screen PROGRAM DPI | manifest PROGRAM | "
         "startup-time PROGRAM CLASS RUNS | exit-code COMMAND [ARGUMENT...] | "
         "home-list HOME | home-found QUERY | home-opened ID new|again | home-search-point | "
+        "home-row-point ROW | "
         "home-recent HOME ID | home-missing HOME | home-close\n");
     return 2;
 }

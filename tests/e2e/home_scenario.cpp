@@ -86,6 +86,32 @@ std::vector<std::wstring> ListNumbers(HWND home) {
     return numbers;
 }
 
+// The centre of row `row` of the home's list on the screen, read from its
+// process like the rows' texts.
+bool RowCentre(HWND home, int row, POINT& centre) {
+    HWND list = GetDlgItem(home, kListId);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(home, &pid);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process == nullptr) {
+        return false;
+    }
+    RECT box = {LVIR_LABEL, 0, 0, 0};
+    void* remote =
+        VirtualAllocEx(process, nullptr, sizeof box, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    const bool read =
+        remote != nullptr && WriteProcessMemory(process, remote, &box, sizeof box, nullptr) &&
+        SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote)) != 0 &&
+        ReadProcessMemory(process, remote, &box, sizeof box, nullptr);
+    if (remote != nullptr) {
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    centre = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    return read && ClientToScreen(list, &centre);
+}
+
 std::wstring Joined(const std::vector<std::wstring>& items) {
     std::wstring text;
     for (const std::wstring& item : items) {
@@ -239,6 +265,12 @@ int Opened(int id, bool again) {
     checks.Expect(window != nullptr, L"the window of " + program + L" is shown");
     checks.ExpectEqual(std::to_wstring(ProcessesOf(program)), L"1",
                        L"one process of " + program + (again ? L", not a second" : L""));
+    if (!again) {
+        // Opened once: a second request would have found the window and
+        // said it was open already.
+        checks.ExpectEqual(TextOf(GetDlgItem(HomeWindow(), kStatusId)),
+                           L"已打开“" + WideOf(tool->title) + L"”", L"the home says it opened it");
+    }
     if (again) {
         for (int i = 0; i < 20 && GetForegroundWindow() != window; ++i) {
             Sleep(100);
@@ -270,7 +302,8 @@ int SearchFieldPoint() {
     return 0;
 }
 
-// Opened again, the home lists the tool opened last first and says so.
+// Opened again, the home lists the tool opened last first and says so; it
+// is left open.
 int ListsRecentFirst(const std::wstring& program, int id) {
     Checks checks;
     HWND home = Launch(program);
@@ -283,7 +316,6 @@ int ListsRecentFirst(const std::wstring& program, int id) {
     const std::wstring status = home != nullptr ? TextOf(GetDlgItem(home, kStatusId)) : L"";
     checks.Expect(status.find(L"最近打开的 1 个列在最前") != std::wstring::npos,
                   L"the status line says so", status);
-    CloseAll();
     checks.Summary();
     return checks.failed() > 0 ? 1 : 0;
 }
@@ -332,6 +364,14 @@ int RunHomeVerb(const std::wstring& verb, const std::vector<std::wstring>& argum
     }
     if (verb == L"home-search-point") {
         return SearchFieldPoint();
+    }
+    if (verb == L"home-row-point" && arguments.size() == 1) {
+        POINT centre = {};
+        if (!RowCentre(HomeWindow(), _wtoi(arguments[0].c_str()), centre)) {
+            return 1;
+        }
+        std::printf("%ld %ld\n", centre.x, centre.y);
+        return 0;
     }
     if (verb == L"home-recent" && arguments.size() == 2) {
         return ListsRecentFirst(arguments[0], _wtoi(arguments[1].c_str()));

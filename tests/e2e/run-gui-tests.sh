@@ -284,10 +284,10 @@ expect_focus() {
 
 # The home: every program listed, "dba" typed through the X server leaves
 # the tools whose initials begin so, Enter starts the first in a process of
-# its own; back in the home, Enter again brings its window
-# forward without a second process;
-# opened again, the home lists that tool first; alone in a folder, it says a
-# program is missing.
+# its own; back in the home, Enter again brings its window forward without
+# a second process; opened again, the home lists that tool first, and a
+# double click on it opens it once; alone in a folder, it says a program is
+# missing.
 home_run() {
     local program=$1
     drive_to_file "$shots/home-list.log" home-list "$program" || { failed=1; return; }
@@ -312,6 +312,12 @@ home_run() {
     drive home-opened 70 again || failed=1
     drive home-close
     drive_to_file "$shots/home-recent.log" home-recent "$program" 70 || failed=1
+    # A double click on that first row opens the tool once.
+    read -r x y < <(drive home-row-point 0)
+    xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
+    sleep 2
+    drive home-opened 70 new || failed=1
+    drive home-close
     drive_to_file "$shots/home-missing.log" home-missing "$program" || failed=1
 }
 

@@ -49,7 +49,7 @@ inline constexpr std::size_t kMostPreparations = 3;
 inline constexpr int kCustomPreparation = 9;
 
 struct InfusionDrug {
-    // Id, title, subtitle, category and note; the reference is built from
+    // Id, title, subtitle, category, note and initials; the reference is built from
     // the limits and `source`.
     ToolTexts texts;
     DoseUnit unit;

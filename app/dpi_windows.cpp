@@ -1,7 +1,5 @@
 #include "app/dpi_windows.h"
 
-#include "app/window_placement.h"
-
 namespace kelomed {
 namespace {
 
@@ -23,18 +21,6 @@ Function Find(const wchar_t* library, const char* name) {
                : nullptr;
 }
 
-}  // namespace
-
-void DeclareDpiAwareness() {
-    const auto setContext =
-        Find<SetAwarenessContext>(L"user32.dll", "SetProcessDpiAwarenessContext");
-    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
-    const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
-    if (setContext == nullptr || !setContext(perMonitorV2)) {
-        SetProcessDPIAware();
-    }
-}
-
 int MonitorDpi(HMONITOR monitor) {
     UINT dpiX = 0;
     UINT dpiY = 0;
@@ -47,6 +33,32 @@ int MonitorDpi(HMONITOR monitor) {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+}  // namespace
+
+void DeclareDpiAwareness() {
+    const auto setContext =
+        Find<SetAwarenessContext>(L"user32.dll", "SetProcessDpiAwarenessContext");
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+    const HANDLE perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+    if (setContext == nullptr || !setContext(perMonitorV2)) {
+        SetProcessDPIAware();
+    }
+}
+
+OpeningMonitor MonitorUnderPointer() {
+    POINT pointer = {0, 0};
+    GetCursorPos(&pointer);
+    HMONITOR monitor = MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (GetMonitorInfoW(monitor, &info)) {
+        work = info.rcWork;
+    }
+    return {MonitorDpi(monitor),
+            {work.left, work.top, work.right - work.left, work.bottom - work.top}};
 }
 
 SIZE WindowFrameAt(int dpi, DWORD style) {

@@ -478,20 +478,11 @@ int RunHome(HINSTANCE instance) {
     home.background = CreateSolidBrush(kBackground);
     LoadRecentTools();
 
-    POINT pointer = {0, 0};
-    GetCursorPos(&pointer);
-    HMONITOR monitor = MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (GetMonitorInfoW(monitor, &info)) {
-        work = info.rcWork;
-    }
-    home.dpi = MonitorDpi(monitor);
+    const OpeningMonitor monitor = MonitorUnderPointer();
+    home.dpi = monitor.dpi;
     const SIZE frame = WindowFrameAt(home.dpi, kHomeStyle);
-    const WindowPlacement placement = PlaceWindowOfSize(
-        home.dpi, {work.left, work.top, work.right - work.left, work.bottom - work.top}, frame.cx,
-        frame.cy, kHomeLayoutWidth, kHomeLayoutHeight);
+    const WindowPlacement placement = PlaceWindowOfSize(home.dpi, monitor.work, frame.cx, frame.cy,
+                                                        kHomeLayoutWidth, kHomeLayoutHeight);
     home.layout = LayOutHome(placement.scale);
     CreateFonts();
 

@@ -1,32 +1,18 @@
 // Linux entry: the self-test runs natively; the window is a Windows program.
 #include <cstdio>
-#include <cstring>
-#include <vector>
 
+#include "app/arguments_posix.h"
 #include "app/command_line.h"
 #include "app/files.h"
 #include "app/program_tool.h"
 #include "app/selftest.h"
-#include "engine/utf8.h"
 
 int main(int argc, char** argv) {
-    // The arguments as UTF-16, each whole.
-    std::vector<std::vector<char16_t>> texts;
-    std::vector<const char16_t*> arguments;
-    for (int i = 1; i < argc; ++i) {
-        const int length = static_cast<int>(std::strlen(argv[i]));
-        std::vector<char16_t> text(static_cast<std::size_t>(length) + 1);
-        kelomed::Utf8ToUtf16(argv[i], length, text.data(), length + 1);
-        texts.push_back(std::move(text));
-    }
-    for (const auto& text : texts) {
-        arguments.push_back(text.data());
-    }
+    const kelomed::Utf16Arguments arguments(argc, argv);
     int exitCode = 0;
     char16_t message[kelomed::kSelftestMessageCapacity];
-    if (kelomed::RunSelftestIfAsked(kelomed::GetTool(), static_cast<int>(arguments.size()),
-                                    arguments.data(), exitCode, message,
-                                    kelomed::kSelftestMessageCapacity)) {
+    if (kelomed::RunSelftestIfAsked(kelomed::GetTool(), arguments.count(), arguments.words(),
+                                    exitCode, message, kelomed::kSelftestMessageCapacity)) {
         if (message[0] != 0) {
             kelomed::WriteErrorLine(message);
         }

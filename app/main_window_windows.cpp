@@ -385,20 +385,10 @@ bool HandleKey(const MSG& message) {
 // Where the window opens: scaled for the monitor under the mouse pointer and
 // centred in its work area.
 WindowPlacement ChoosePlacement() {
-    POINT pointer = {0, 0};
-    GetCursorPos(&pointer);
-    HMONITOR monitor = MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (GetMonitorInfoW(monitor, &info)) {
-        work = info.rcWork;
-    }
-    gui.dpi = MonitorDpi(monitor);
+    const OpeningMonitor monitor = MonitorUnderPointer();
+    gui.dpi = monitor.dpi;
     const SIZE frame = FrameAt(gui.dpi);
-    return PlaceWindow(gui.dpi,
-                       {work.left, work.top, work.right - work.left, work.bottom - work.top},
-                       frame.cx, frame.cy);
+    return PlaceWindow(gui.dpi, monitor.work, frame.cx, frame.cy);
 }
 
 }  // namespace

@@ -110,10 +110,10 @@ void LoadRecentTools() {
     char16_t folder[kRecentToolsPathCapacity];
     char16_t path[kRecentToolsPathCapacity];
     char bytes[kRecentToolsFileCapacity];
-    if (!ReadLocalAppDataFolder(folder, kRecentToolsPathCapacity)) {
+    if (!ReadLocalAppDataFolder(folder, kRecentToolsPathCapacity) ||
+        !FormatRecentToolsPath(folder, path, kRecentToolsPathCapacity)) {
         return;
     }
-    FormatRecentToolsPath(folder, path, kRecentToolsPathCapacity);
     const int size = ReadFileStart(path, bytes, kRecentToolsFileCapacity);
     home.recentCount =
         size > 0 ? ReadRecentTools(bytes, size, SuiteTools(), home.recent, kMostRecentTools) : 0;
@@ -125,12 +125,12 @@ void SaveRecentTools() {
     char16_t appData[kRecentToolsPathCapacity];
     char16_t folder[kRecentToolsPathCapacity];
     char16_t path[kRecentToolsPathCapacity];
-    if (!ReadLocalAppDataFolder(appData, kRecentToolsPathCapacity)) {
+    if (!ReadLocalAppDataFolder(appData, kRecentToolsPathCapacity) ||
+        !FormatRecentToolsFolder(appData, folder, kRecentToolsPathCapacity) ||
+        !FormatRecentToolsPath(appData, path, kRecentToolsPathCapacity)) {
         return;
     }
-    FormatRecentToolsFolder(appData, folder, kRecentToolsPathCapacity);
     CreateFolder(folder);
-    FormatRecentToolsPath(appData, path, kRecentToolsPathCapacity);
     char bytes[kRecentToolsFileCapacity];
     const int size =
         FormatRecentTools(home.recent, home.recentCount, bytes, kRecentToolsFileCapacity);

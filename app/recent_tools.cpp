@@ -71,15 +71,15 @@ int FormatRecentTools(const int* ids, int count, char* bytes, int capacity) {
     return size;
 }
 
-void FormatRecentToolsFolder(const char16_t* appDataFolder, char16_t* folder, int capacity) {
+bool FormatRecentToolsFolder(const char16_t* appDataFolder, char16_t* folder, int capacity) {
     const char16_t separator[] = {kPathSeparator, 0};
-    FormatText(folder, capacity, u"%ls%lsKeloMedSuite", appDataFolder, separator);
+    return FormatText(folder, capacity, u"%ls%lsKeloMedSuite", appDataFolder, separator) < capacity;
 }
 
-void FormatRecentToolsPath(const char16_t* appDataFolder, char16_t* path, int capacity) {
+bool FormatRecentToolsPath(const char16_t* appDataFolder, char16_t* path, int capacity) {
     const char16_t separator[] = {kPathSeparator, 0};
-    FormatText(path, capacity, u"%ls%lsKeloMedSuite%lsrecent-tools.txt", appDataFolder, separator,
-               separator);
+    return FormatText(path, capacity, u"%ls%lsKeloMedSuite%lsrecent-tools.txt", appDataFolder,
+                      separator, separator) < capacity;
 }
 
 }  // namespace kelomed

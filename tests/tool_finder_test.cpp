@@ -195,6 +195,15 @@ TEST(RecentTools, TheFileReadsBackAndADamagedOneCostsOnlyItsDamage) {
     int again[kMostRecentTools] = {};
     const int read = ReadRecentTools(bytes, size, SuiteTools(), again, kMostRecentTools);
     EXPECT_EQ(std::vector<int>(again, again + read), std::vector<int>(ids, ids + count));
+
+    // A folder whose file path does not fit is refused, not cut to a path
+    // elsewhere.
+    const std::u16string longest(kRecentToolsPathCapacity - 20, u'a');
+    char16_t path[kRecentToolsPathCapacity];
+    EXPECT_TRUE(FormatRecentToolsFolder(longest.c_str(), path, kRecentToolsPathCapacity));
+    EXPECT_FALSE(FormatRecentToolsPath(longest.c_str(), path, kRecentToolsPathCapacity));
+    EXPECT_TRUE(
+        FormatRecentToolsPath(u"C:\\Users\\nurse\\AppData\\Local", path, kRecentToolsPathCapacity));
 }
 
 TEST(HomeLayout, EveryBoxStandsInsideTheWindowAtEveryScale) {

@@ -276,9 +276,10 @@ void OpenTool(int id) {
     }
     own[slash] = 0;
     char16_t program[kPathCapacity];
-    FormatText(program, kPathCapacity, u"%lskelomed-t%03d.exe",
-               reinterpret_cast<const char16_t*>(own), static_cast<int>(id));
-    if (length == 0 || length >= kPathCapacity || !FileExists(program)) {
+    const bool fits =
+        FormatText(program, kPathCapacity, u"%lskelomed-t%03d.exe",
+                   reinterpret_cast<const char16_t*>(own), static_cast<int>(id)) < kPathCapacity;
+    if (length == 0 || length >= kPathCapacity || !fits || !FileExists(program)) {
         MessageBeep(MB_ICONWARNING);
         FormatText(status, kStatusCapacity,
                    u"找不到 kelomed-t%03d.exe（%ls）：本文件夹缺少这个程序，请联系信息科重新安装",

@@ -2,8 +2,7 @@
 // for it, else the window.
 #include <windows.h>
 
-#include <shellapi.h>
-
+#include "app/arguments_windows.h"
 #include "app/files.h"
 #include "app/home_selftest.h"
 #include "app/home_window_windows.h"
@@ -11,16 +10,12 @@
 #include "tools/suite.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    int count = 0;
-    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     int exitCode = 0;
     char16_t message[kelomed::kSelftestMessageCapacity];
+    const kelomed::CommandLineArguments arguments;
     const bool selftest =
-        arguments != nullptr &&
-        kelomed::RunHomeSelftestIfAsked(kelomed::SuiteTools(), count - 1,
-                                        reinterpret_cast<const char16_t* const*>(arguments + 1),
+        kelomed::RunHomeSelftestIfAsked(kelomed::SuiteTools(), arguments.count(), arguments.words(),
                                         exitCode, message, kelomed::kSelftestMessageCapacity);
-    LocalFree(arguments);
     if (selftest) {
         if (message[0] != 0) {
             kelomed::WriteErrorLine(message);

@@ -1,26 +1,19 @@
 // Windows entry: the self-test when the arguments ask for it, else the window.
 #include <windows.h>
 
-#include <shellapi.h>
-
+#include "app/arguments_windows.h"
 #include "app/files.h"
 #include "app/gui_windows.h"
 #include "app/program_tool.h"
 #include "app/selftest.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    // The arguments as Windows splits them (quotes, backslashes), the
-    // program's own path first.
-    int count = 0;
-    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     int exitCode = 0;
     char16_t message[kelomed::kSelftestMessageCapacity];
+    const kelomed::CommandLineArguments arguments;
     const bool selftest =
-        arguments != nullptr &&
-        kelomed::RunSelftestIfAsked(kelomed::GetTool(), count - 1,
-                                    reinterpret_cast<const char16_t* const*>(arguments + 1),
+        kelomed::RunSelftestIfAsked(kelomed::GetTool(), arguments.count(), arguments.words(),
                                     exitCode, message, kelomed::kSelftestMessageCapacity);
-    LocalFree(arguments);
     if (selftest) {
         if (message[0] != 0) {
             kelomed::WriteErrorLine(message);

@@ -30,6 +30,9 @@ constexpr int kUtf8Capacity = kSelftestTextCapacity * kUtf8BytesPerUnit;
 void AppendOutputLines(const ToolDef& tool, const ComputeResult& result, char16_t* text,
                        int capacity) {
     for (int i = 0; i < result.outputCount; ++i) {
+        if (!result.applies[i]) {
+            continue;
+        }
         const OutputField& output = tool.outputs[i];
         char16_t valueText[kValueTextCapacity];
         if (result.failed[i]) {

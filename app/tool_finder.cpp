@@ -21,6 +21,11 @@ char16_t FoldUnit(char16_t unit) {
     if (unit >= u'A' && unit <= u'Z') {
         unit = static_cast<char16_t>(unit - u'A' + u'a');
     }
+    // 䓬 of 地尔硫䓬 as the ward's systems write it, 卓, which the titles use
+    // because the ward font lacks 䓬.
+    if (unit == u'䓬') {
+        unit = u'卓';
+    }
     return unit;
 }
 

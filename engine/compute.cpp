@@ -54,6 +54,10 @@ void AppendOutputLines(const ToolDef& tool, const double* inputs, ComputeResult&
                        double* shown, TextWriter& report) {
     result.outputCount = BoundedOutputCount(tool);
     for (int i = 0; i < result.outputCount; ++i) {
+        result.applies[i] = OutputApplies(tool, inputs, i);
+        if (!result.applies[i]) {
+            continue;
+        }
         int failed = 0;
         result.values[i] =
             EvaluateExpression(tool, tool.outputs[i].expression, inputs, result.values, failed);
@@ -61,6 +65,9 @@ void AppendOutputLines(const ToolDef& tool, const double* inputs, ComputeResult&
         result.failedCount += failed != 0 ? 1 : 0;
     }
     for (int i = 0; i < result.outputCount; ++i) {
+        if (!result.applies[i]) {
+            continue;
+        }
         const OutputField& output = tool.outputs[i];
         char16_t valueText[kValueTextCapacity];
         if (result.failed[i]) {
@@ -100,8 +107,9 @@ void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* show
 
 }  // namespace
 
-bool InputApplies(const ToolDef& tool, const double* inputs, int index) {
-    const char* condition = tool.inputs[index].appliesWhen;
+namespace {
+
+bool ConditionHolds(const ToolDef& tool, const double* inputs, const char* condition) {
     if (condition == nullptr) {
         return true;
     }
@@ -109,6 +117,16 @@ bool InputApplies(const ToolDef& tool, const double* inputs, int index) {
     int failed = 0;
     const double value = EvaluateExpression(tool, condition, inputs, noOutputs, failed);
     return failed == 0 && value != 0;
+}
+
+}  // namespace
+
+bool InputApplies(const ToolDef& tool, const double* inputs, int index) {
+    return ConditionHolds(tool, inputs, tool.inputs[index].appliesWhen);
+}
+
+bool OutputApplies(const ToolDef& tool, const double* inputs, int index) {
+    return ConditionHolds(tool, inputs, tool.outputs[index].appliesWhen);
 }
 
 ComputeResult ComputeTool(const ToolDef& tool, const double* inputs, const CivilDate& today,

@@ -38,12 +38,17 @@ struct ComputeResult {
     int outputCount = 0;
     double values[kMaxOutputs] = {};
     bool failed[kMaxOutputs] = {};
+    // False for an output whose condition does not hold: not computed, not
+    // shown, read as 0.
+    bool applies[kMaxOutputs] = {};
     int failedCount = 0;
 };
 
 // True when input `index` applies to `inputs`: it has no condition, or its
 // condition holds.
 bool InputApplies(const ToolDef& tool, const double* inputs, int index);
+// The same for output `index`, whose condition reads the inputs alone.
+bool OutputApplies(const ToolDef& tool, const double* inputs, int index);
 
 // Clears report and verdict, then fills them. An input that does not apply
 // counts as 0. A formula tool evaluates its outputs in order, each able to

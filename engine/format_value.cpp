@@ -94,6 +94,26 @@ void FormatDuration(double minutes, char16_t* out, int outCapacity) {
     FormatText(out, outCapacity, u"%lld 小时 %lld 分", whole / 60, whole % 60);
 }
 
+// The whole minutes a time until something has surely run, rounded down:
+// a syringe that empties in 6.7 minutes is said to last 6, never 7. A time
+// that is a whole number of minutes may be computed a few units of the last
+// place below it (350 as 349.99999999999994); within a millionth of a
+// millionth of a whole minute it counts as that minute.
+bool MinutesBefore(double minutes, long long& whole) {
+    return minutes >= 0 && WholeMinutes(std::floor(minutes * (1 + 1e-12)), whole);
+}
+
+void FormatTimeUntil(double minutes, char16_t* out, int outCapacity) {
+    long long whole = 0;
+    if (!MinutesBefore(minutes, whole)) {
+        FormatText(out, outCapacity, u"--");
+    } else if (whole == 0) {
+        FormatText(out, outCapacity, u"不足 1 分钟");
+    } else {
+        FormatText(out, outCapacity, u"%lld 小时 %lld 分", whole / 60, whole % 60);
+    }
+}
+
 void FormatClockTime(double hours, char16_t* out, int outCapacity) {
     long long whole = 0;
     if (!WholeMinutes(hours * 60, whole) || whole < 0) {
@@ -131,6 +151,10 @@ void FormatValue(const char* code, double value, char16_t* out, int outCapacity)
     }
     if (CodeIs(effective, "hm")) {
         FormatDuration(value, out, outCapacity);
+        return;
+    }
+    if (CodeIs(effective, "until")) {
+        FormatTimeUntil(value, out, outCapacity);
         return;
     }
     if (CodeIs(effective, "clock")) {
@@ -171,6 +195,10 @@ double ShownValue(const char* code, double value, const char16_t* text) {
     if (code != nullptr && CodeIs(code, "hm")) {
         return dashes || !WholeMinutes(value, minutes) ? std::nan("")
                                                        : static_cast<double>(minutes);
+    }
+    if (code != nullptr && CodeIs(code, "until")) {
+        return dashes || !MinutesBefore(value, minutes) ? std::nan("")
+                                                        : static_cast<double>(minutes);
     }
     if (code != nullptr && CodeIs(code, "clock")) {
         return dashes || !WholeMinutes(value * 60, minutes) ? std::nan("")

@@ -7,10 +7,10 @@ namespace kelomed {
 // sign), "date" (value as a day number), "g3" (at least three significant
 // digits in fixed point: 3200, 80.0, 0.0267), "sig2" ("f2", and below 0.1
 // two significant digits: 0.0075, 0.000030), "hm" (minutes as hours and
-// minutes: "7 小时 30 分"), "clock" (hours from midnight as a clock time,
-// "16:30", "次日 3:30", "第3天 0:15"); null and any other code mean "f2".
-// Durations and clock times round to the nearest minute.
-// A value that is NaN or infinite prints "--".
+// minutes: "7 小时 30 分"), "until" (minutes until something runs out, whole
+// minutes rounded down: "11 小时 6 分", "不足 1 分钟"), "clock" (hours from midnight as a clock
+// time, "16:30", "次日 3:30", "第3天 0:15"); null and any other code mean "f2". Durations and clock
+// times round to the nearest minute. A value that is NaN or infinite prints "--".
 void FormatValue(const char* code, double value, char16_t* out, int outCapacity);
 
 // The number that `text`, FormatValue's text of `value`, stands for: 0.045

@@ -191,6 +191,10 @@ struct OutputField {
     const char16_t* unit;  // null or empty: a line without unit
     const char* expression;
     const char* format;  // null: "f2"
+    // An expression over choice and check inputs; when it does not hold,
+    // the output does not apply: it is neither computed nor shown, and
+    // reads as 0. Null: it always applies.
+    const char* appliesWhen = nullptr;
 };
 
 // The severity levels a verdict may have: 0 for the normal case, 3 for the
@@ -472,6 +476,22 @@ constexpr bool ReadsOnlyKnownNames(const char* expression, std::span<const Input
         [](const ExpressionName& name) { return IsExpressionFunction(name); });
 }
 
+// True when `condition` is not empty and reads only choices and check boxes
+// that always apply, so that whether an input or output applies never
+// depends on what is typed.
+constexpr bool ReadsUnconditionalChoices(const char* condition,
+                                         std::span<const InputField> inputs) {
+    return condition[0] != 0 &&
+           ForEachExpressionName(
+               condition,
+               [&](const ExpressionName& name) {
+                   const int index = InputIndexOf(inputs, name);
+                   return index >= 0 && HasChoices(inputs[static_cast<std::size_t>(index)]) &&
+                          inputs[static_cast<std::size_t>(index)].appliesWhen == nullptr;
+               },
+               [](const ExpressionName& name) { return IsExpressionFunction(name); });
+}
+
 consteval void CheckInputs(std::span<const InputField> inputs) {
     if (inputs.size() > kMaxInputs) {
         ToolTableIsInvalid("a tool holds at most 48 inputs");
@@ -480,20 +500,7 @@ consteval void CheckInputs(std::span<const InputField> inputs) {
         ToolTableIsInvalid("an input's range, default, choices or texts do not agree");
     }
     for (const InputField& input : inputs) {
-        if (input.appliesWhen == nullptr) {
-            continue;
-        }
-        // A condition reads choices and check boxes that always apply, so
-        // that whether an input applies never depends on what is typed.
-        const bool readsUnconditionalChoices = ForEachExpressionName(
-            input.appliesWhen,
-            [&](const ExpressionName& name) {
-                const int index = InputIndexOf(inputs, name);
-                return index >= 0 && HasChoices(inputs[static_cast<std::size_t>(index)]) &&
-                       inputs[static_cast<std::size_t>(index)].appliesWhen == nullptr;
-            },
-            [](const ExpressionName& name) { return IsExpressionFunction(name); });
-        if (input.appliesWhen[0] == 0 || !readsUnconditionalChoices) {
+        if (input.appliesWhen != nullptr && !ReadsUnconditionalChoices(input.appliesWhen, inputs)) {
             ToolTableIsInvalid(
                 "an input applies when other choices or check boxes, which always apply, say so");
         }
@@ -515,6 +522,11 @@ consteval void CheckOutputs(std::span<const InputField> inputs,
             !ReadsOnlyKnownNames(output.expression, inputs, outputs, i)) {
             ToolTableIsInvalid(
                 "an output reads only inputs, earlier outputs and the language's functions");
+        }
+        if (output.appliesWhen != nullptr &&
+            !ReadsUnconditionalChoices(output.appliesWhen, inputs)) {
+            ToolTableIsInvalid(
+                "an output applies when choices or check boxes, which always apply, say so");
         }
     }
 }

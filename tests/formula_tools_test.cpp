@@ -40,14 +40,19 @@ std::vector<std::string> ShownValues(const ToolDef& tool, const std::string& rep
     std::vector<std::string> values;
     std::size_t at = 0;
     for (int i = 0; i < tool.outputCount; ++i) {
-        const std::string label = Utf8Of(tool.outputs[i].label) + "：";
-        at = report.find(label, at);
-        if (at == std::string::npos) {
-            break;
+        // An output that does not apply has no line.
+        const std::string label = "\n" + Utf8Of(tool.outputs[i].label) + "：";
+        const std::size_t line = ("\n" + report).find(label, at);
+        if (line == std::string::npos) {
+            continue;
         }
-        at += label.size();
-        const std::size_t end = report.find_first_of(" \r", at);
-        values.push_back(report.substr(at, end - at));
+        at = line + label.size() - 1;
+        std::string value = report.substr(at, report.find('\r', at) - at);
+        const std::string unit = " " + Utf8Of(tool.outputs[i].unit);
+        if (unit.size() > 1 && value.ends_with(unit)) {
+            value.resize(value.size() - unit.size());
+        }
+        values.push_back(value);
     }
     return values;
 }
@@ -327,362 +332,515 @@ TEST(FormulaTools, GlasgowComaScale) {
 // The infusion family: each drug's worked example, from its label's dosing
 // table or preparation where the label gives one, else a hand calculation
 // shown in the row (the expected texts are exact values shown to the tool's
-// digits); then each kind of limit crossed. Inputs in the tool's order:
-// dose, weight when dosed per kg, preparation (9 for "自定义") and the amount
-// and volume typed for it. Outputs: concentration, pump rate, amount per
-// hour, the dose of 1 ml/h, and the amount of 24 hours where the label
-// limits it.
+// digits); then each kind of limit crossed, in each use. Inputs in the
+// tool's order: the use where the label doses several, dose, weight when
+// dosed per kg, preparation (9 for "自定义"), the amount and volume typed for
+// it, and a loading dose the label gives as a range. Outputs: concentration,
+// pump rate, amount per hour, the dose of 1 ml/h, the loading dose, the
+// amount of 24 hours where the label limits it, how long the preparation
+// lasts (whole minutes, rounded down), when the label's total is reached,
+// and the loading dose's volume and pump rate.
 TEST(FormulaTools, InfusionWorkedExamples) {
     const std::vector<std::pair<int, FormulaCase>> cases = {
         {70,
          {{2, 60, 9, 400, 250},
-          {"1600", "4.50", "7.20", "0.444"},
+          {"1600", "4.50", "7.20", "0.444", "55 小时 33 分"},
           0,
           "在常用剂量范围 1-20 μg/kg/min 内",
           "dopamine label's dilution, 400 mg in 250 ml: 2 μg/kg/min at 60 kg is 4.5 ml/h"}},
         {70,
          {{20, 60, 1, 0, 0},
-          {"4000", "18.00", "72.0", "1.11"},
+          {"4000", "18.00", "72.0", "1.11", "2 小时 46 分"},
           0,
           "在常用剂量范围 1-20 μg/kg/min 内",
           "the usual top: 20 μg/kg/min at 60 kg and 4 mg/ml is 18 ml/h"}},
         {70,
          {{45, 60, 1, 0, 0},
-          {"4000", "40.50", "162", "1.11"},
+          {"4000", "40.50", "162", "1.11", "1 小时 14 分"},
           2,
           "高于常用剂量上限 20 μg/kg/min，软限制，请核对医嘱",
           "45 μg/kg/min is above the usual 20, below the label's 50: soft"}},
         {70,
          {{50.5, 60, 9, 400, 250},
-          {"1600", "113.62", "182", "0.444"},
+          {"1600", "113.62", "182", "0.444", "2 小时 12 分"},
           3,
           "超过说明书最大剂量 50 μg/kg/min，硬限制，立即核对医嘱",
           "above the label's 50: 113.625 ml/h shows 113.62, a tie to even"}},
         {70,
          {{50, 500, 9, 1, 1000},
-          {"1.00", "1500000.00", "1500", "0.0000333"},
+          {"1.00", "1500000.00", "1500", "0.0000333", "不足 1 分钟"},
           3,
           "泵速高于 1200 ml/h，超出输液泵可设范围，请提高浓度",
           "the label's 50 at 500 kg and 1 μg/ml: 1.5 million ml/h, which no pump runs"}},
         {71,
          {{5, 70, 9, 250, 250},
-          {"1000", "21.00", "21.0", "0.238"},
+          {"1000", "21.00", "21.0", "0.238", "11 小时 54 分"},
           0,
           "在常用剂量范围 2.5-10 μg/kg/min 内",
           "dobutamine at 1000 μg/ml: 5 μg/kg/min for 70 kg is 21 ml/h"}},
         {71,
          {{20, 70, 9, 250, 250},
-          {"1000", "84.00", "84.0", "0.238"},
+          {"1000", "84.00", "84.0", "0.238", "2 小时 58 分"},
           2,
           "高于常用剂量上限 10 μg/kg/min，软限制，请核对医嘱",
           "the label's occasional doses above 15: soft, and no maximum"}},
         {72,
          {{0.05, 70, 9, 1, 1000},
-          {"1.00", "210.00", "0.210", "0.000238"},
+          {"1.00", "210.00", "0.210", "0.000238", "4 小时 45 分"},
           0,
           "在常用剂量范围 0.05-0.5 μg/kg/min 内",
           "epinephrine label's dilution, 1 mg in 1000 ml: 3.5 μg/min is 210 ml/h"}},
         {72,
          {{1.9, 70, 1, 0, 0},
-          {"80.0", "99.75", "7.98", "0.0190"},
+          {"80.0", "99.75", "7.98", "0.0190", "0 小时 30 分"},
           2,
           "高于常用剂量上限 0.5 μg/kg/min，软限制，请核对医嘱",
           "1.9 μg/kg/min is above the guideline's 0.5, below the label's 2"}},
         {72,
          {{2.5, 70, 1, 0, 0},
-          {"80.0", "131.25", "10.5", "0.0190"},
+          {"80.0", "131.25", "10.5", "0.0190", "0 小时 22 分"},
           3,
           "超过说明书最大剂量 2 μg/kg/min，硬限制，立即核对医嘱",
           "above the label's range"}},
         {73,
          {{0.03, 9, 10, 100},
-          {"0.100", "18.00", "1.80", "0.00167"},
+          {"0.100", "18.00", "1.80", "0.00167", "5 小时 33 分"},
           0,
           "在常用剂量范围 0.01-0.03 U/min 内",
           "vasopressin at 0.1 U/ml: 0.03 U/min is 0.3 ml/min"}},
         {73,
          {{0.05, 9, 10, 100},
-          {"0.100", "30.00", "3.00", "0.00167"},
+          {"0.100", "30.00", "3.00", "0.00167", "3 小时 20 分"},
           2,
           "高于常用剂量上限 0.03 U/min，软限制，请核对医嘱",
           "more than 0.03 U/min is salvage therapy: soft"}},
         {73,
          {{0.08, 9, 10, 100},
-          {"0.100", "48.00", "4.80", "0.00167"},
+          {"0.100", "48.00", "4.80", "0.00167", "2 小时 5 分"},
           3,
           "超过说明书最大剂量 0.07 U/min，硬限制，立即核对医嘱",
           "above the label's 0.07"}},
         {73,
          {{0.005, 9, 10, 100},
-          {"0.100", "3.00", "0.300", "0.00167"},
+          {"0.100", "3.00", "0.300", "0.00167", "33 小时 20 分"},
           1,
           "低于常用剂量下限 0.01 U/min，软限制，请核对医嘱",
           "half the starting dose"}},
         {74,
          {{100, 1, 0, 0},
-          {"20.0", "300.00", "6.00", "0.333"},
+          {"20.0", "300.00", "6.00", "0.333", "1 小时 40 分"},
           0,
           "在常用剂量范围 40-180 μg/min 内",
           "phenylephrine label's 10 mg in 500 ml: the shock regimen's 100 μg/min is 5 ml/min"}},
         {74,
          {{30, 1, 0, 0},
-          {"20.0", "90.00", "1.80", "0.333"},
+          {"20.0", "90.00", "1.80", "0.333", "5 小时 33 分"},
           1,
           "低于常用剂量下限 40 μg/min，软限制，请核对医嘱",
           "below the label's maintenance 40-60"}},
         {75,
          {{10, 1, 0, 0},
-          {"100", "6.00", "0.600", "1.67"},
+          {"100", "6.00", "0.600", "1.67", "8 小时 20 分"},
           0,
           "在常用剂量范围 10-200 μg/min 内",
           "nitroglycerin at 100 μg/ml: 10 μg/min is 0.1 ml/min"}},
         {75,
          {{250, 1, 0, 0},
-          {"100", "150.00", "15.0", "1.67"},
+          {"100", "150.00", "15.0", "1.67", "0 小时 20 分"},
           2,
           "高于常用剂量上限 200 μg/min，软限制，请核对医嘱",
           "above 200, which the guideline gives as 'up to': soft"}},
         {76,
-         {{0.5, 80, 1, 0, 0},
-          {"1000", "2.40", "2.40", "0.208"},
-          0,
-          "在常用剂量范围 0.5-3 μg/kg/min 内",
-          "nitroprusside at 1 mg/ml: 0.5 μg/kg/min at 80 kg is 40 μg/min, 2.4 ml/h"}},
+         {{0.5, 80, 2, 0, 0},
+          {"1000", "2.40", "2.40", "0.208", "20 小时 50 分", "116 小时 40 分"},
+          2,
+          "高于说明书稀释浓度 200 μg/ml，软限制，请经中心静脉输注",
+          "nitroprusside at 1 mg/ml (50 mg in 50 ml, a central line's): 0.5 μg/kg/min at 80 kg is "
+          "2.4 ml/h, above the label's dilution"}},
         {76,
-         {{5, 80, 1, 0, 0},
-          {"1000", "24.00", "24.0", "0.208"},
+         {{5, 80, 2, 0, 0},
+          {"1000", "24.00", "24.0", "0.208", "2 小时 5 分", "11 小时 40 分"},
           2,
           "高于常用剂量上限 3 μg/kg/min，软限制；最大 10 μg/kg/min 最长 10 分钟，请核对医嘱",
           "above the usual 3, below the maximum allowed 10 minutes"}},
         {76,
-         {{12, 80, 1, 0, 0},
-          {"1000", "57.60", "57.6", "0.208"},
+         {{12, 80, 2, 0, 0},
+          {"1000", "57.60", "57.6", "0.208", "0 小时 52 分", "4 小时 51 分"},
           3,
           "超过说明书最大剂量 10 μg/kg/min（最长 10 分钟），硬限制，立即核对医嘱",
           "above the label's 极量 10"}},
+        {76,
+         {{0.5, 80, 1, 0, 0},
+          {"200", "12.00", "2.40", "0.0417", "20 小时 50 分", "116 小时 40 分"},
+          0,
+          "在常用剂量范围 0.5-3 μg/kg/min 内",
+          "the label's 50 mg in 250 ml (200 μg/ml): 12 ml/h, 250 ml last 20 h 50 min"}},
+        {76,
+         {{10, 80, 1, 0, 0},
+          {"200", "240.00", "48.0", "0.0417", "1 小时 2 分", "5 小时 50 分"},
+          2,
+          "高于常用剂量上限 3 μg/kg/min，软限制；最大 10 μg/kg/min 最长 10 分钟，请核对医嘱",
+          "the label's 极量 10 reaches its total 3.5 mg/kg after exactly 350 min; 250 ml last 62.5 "
+          "min"}},
         {77,
          {{6, 70, 1, 0, 0},
-          {"200", "126.00", "25.2", "0.0476"},
+          {"200", "126.00", "25.2", "0.0476", "0 小时 23 分"},
           0,
           "在常用剂量范围 0.5-6 μg/kg/min 内",
           "nicardipine label's top for emergencies: 6 μg/kg/min at 70 kg, 0.2 mg/ml, is 126 ml/h "
           "(25.2 mg/h)"}},
         {77,
          {{0.5, 70, 2, 0, 0},
-          {"100", "21.00", "2.10", "0.0238"},
+          {"100", "21.00", "2.10", "0.0238", "4 小时 45 分"},
           0,
           "在常用剂量范围 0.5-6 μg/kg/min 内",
           "the label's start at 0.1 mg/ml: 21 ml/h"}},
         {77,
          {{12, 70, 1, 0, 0},
-          {"200", "252.00", "50.4", "0.0476"},
+          {"200", "252.00", "50.4", "0.0476", "0 小时 11 分"},
           2,
           "高于常用剂量上限 6 μg/kg/min，软限制，请核对医嘱",
           "the surgical range reaches 10; above 6 is soft, the label gives no maximum"}},
         {77,
          {{2, 70, 9, 50, 50},
-          {"1000", "8.40", "8.40", "0.238"},
-          3,
-          "浓度超过说明书最大浓度 200 μg/ml，硬限制，请加大稀释量",
+          {"1000", "8.40", "8.40", "0.238", "5 小时 57 分"},
+          2,
+          "高于说明书稀释浓度 200 μg/ml，软限制，请经中心静脉输注",
           "1 mg/ml is above the label's 0.2 mg/ml"}},
         {78,
          {{0.1, 70, 9, 2500, 250},
-          {"10.0", "42.00", "420", "0.00238"},
+          {"10.0", "42.00", "420", "0.00238", "5 小时 57 分"},
           0,
           "在常用剂量范围 0.05-0.2 mg/kg/min 内",
           "esmolol at 10 mg/ml: ml/h = kg x mg/kg/min x 6"}},
         {78,
          {{0.25, 70, 9, 2500, 250},
-          {"10.0", "105.00", "1050", "0.00238"},
+          {"10.0", "105.00", "1050", "0.00238", "2 小时 22 分"},
           2,
           "高于常用剂量上限 0.2 mg/kg/min，软限制，请核对医嘱",
           "above 0.2 the label sees no further benefit: soft"}},
         {78,
          {{0.35, 70, 9, 2500, 250},
-          {"10.0", "147.00", "1470", "0.00238"},
+          {"10.0", "147.00", "1470", "0.00238", "1 小时 42 分"},
           3,
           "超过说明书最大剂量 0.3 mg/kg/min，硬限制，立即核对医嘱",
           "above the label's 0.3"}},
         {79,
          {{0.5, 70, 1, 0, 0},
-          {"200", "10.50", "2.10", "0.0476", "0.720"},
+          {"200", "10.50", "2.10", "0.0476", "3500", "0.770", "4 小时 45 分", "17.5", "105.00"},
           0,
           "在常用剂量范围 0.25-1.0 μg/kg/min 内",
-          "milrinone at 200 μg/ml: 0.5 μg/kg/min is 0.15 ml/kg/h"}},
+          "milrinone at 200 μg/ml: 0.5 μg/kg/min is 0.15 ml/kg/h; the label's load 50 μg/kg over "
+          "10 min"}},
         {79,
-         {{0.78, 70, 1, 0, 0},
-          {"200", "16.38", "3.28", "0.0476", "1.12"},
+         {{0.75, 70, 1, 0, 0},
+          {"200", "15.75", "3.15", "0.0476", "3500", "1.13", "3 小时 10 分", "17.5", "105.00"},
           0,
           "在常用剂量范围 0.25-1.0 μg/kg/min 内",
-          "0.78 μg/kg/min all day is 1.1232 mg/kg, within 1.13"}},
+          "0.75 μg/kg/min all day with the load is 1.08 + 0.05 = 1.13 mg/kg, the label's daily "
+          "most"}},
+        {79,
+         {{0.753, 70, 1, 0, 0},
+          {"200", "15.81", "3.16", "0.0476", "3500", "1.13", "3 小时 9 分", "17.5", "105.00"},
+          0,
+          "在常用剂量范围 0.25-1.0 μg/kg/min 内",
+          "1.13432 mg/kg shows 1.13: not above"}},
+        {79,
+         {{0.754, 70, 1, 0, 0},
+          {"200", "15.83", "3.17", "0.0476", "3500", "1.14", "3 小时 9 分", "17.5", "105.00"},
+          3,
+          "持续 24 小时（含负荷量）将超过说明书每日最大量 1.13 mg/kg，硬限制，请核对医嘱",
+          "1.13576 mg/kg shows 1.14: above the daily most, hard"}},
         {79,
          {{0.8, 70, 1, 0, 0},
-          {"200", "16.80", "3.36", "0.0476", "1.15"},
-          2,
-          "持续 24 小时将超过说明书每日最大量 1.13 mg/kg，请核对输注时长",
-          "0.8 μg/kg/min all day is 1.152 mg/kg, above the label's 1.13"}},
+          {"200", "16.80", "3.36", "0.0476", "3500", "1.20", "2 小时 58 分", "17.5", "105.00"},
+          3,
+          "持续 24 小时（含负荷量）将超过说明书每日最大量 1.13 mg/kg，硬限制，请核对医嘱",
+          "0.8 μg/kg/min all day is 1.152 mg/kg, 1.202 with the load: hard"}},
         {80,
          {{0.5, 60, 1, 0, 0},
-          {"4.00", "7.50", "30.0", "0.0667"},
+          {"4.00", "7.50", "30.0", "0.0667", "60.0", "6 小时 40 分", "15.0", "90.00"},
           0,
           "在常用剂量范围 0.2-0.7 μg/kg/h 内",
           "dexmedetomidine at 4 μg/ml: 0.5 μg/kg/h for 60 kg is 7.5 ml/h"}},
         {80,
          {{0.2, 0.3, 9, 200, 2},
-          {"100", "0.00060", "0.0600", "333"},
+          {"100", "0.00060", "0.0600", "333", "0.300", "3333 小时 20 分", "0.00300", "0.018"},
           3,
           "泵速低于 0.1 ml/h，注射泵无法准确输注，请降低浓度（加大稀释量）",
           "0.2 μg/kg/h for 0.3 kg at 100 μg/ml is 0.0006 ml/h: no pump runs it"}},
         {80,
          {{1, 60, 1, 0, 0},
-          {"4.00", "15.00", "60.0", "0.0667"},
+          {"4.00", "15.00", "60.0", "0.0667", "60.0", "3 小时 20 分", "15.0", "90.00"},
           2,
           "高于常用剂量上限 0.7 μg/kg/h，软限制，请核对医嘱",
           "above the US range, within the EU maximum 1.4"}},
         {81,
          {{2, 70, 1, 0, 0},
-          {"10.0", "14.00", "140", "0.143"},
+          {"10.0", "14.00", "140", "0.143", "3 小时 34 分"},
           0,
           "在常用剂量范围 0.3-4 mg/kg/h 内",
           "propofol 1% undiluted: 2 mg/kg/h for 70 kg is 140 mg/h, 14 ml/h"}},
         {82,
-         {{9, 1, 0, 0},
-          {"2.00", "4.50", "9.00", "2.00"},
+         {{2, 9, 1, 0, 0},
+          {"2.00", "4.50", "9.00", "2.00", "11 小时 6 分"},
           0,
-          "在常用剂量范围 9-120 mg/h 内",
-          "urapidil label's pump: 100 mg in 50 ml at the maintenance 9 mg/h is 4.5 ml/h"}},
+          "乌拉地尔 维持：不高于说明书剂量 9 mg/h",
+          "urapidil label's pump: 100 mg in 50 ml at the maintenance 9 mg/h is 4.5 ml/h; 50 ml "
+          "last 11 h 6.7 min"}},
         {82,
-         {{120, 1, 0, 0},
-          {"2.00", "60.00", "120", "2.00"},
+         {{2, 100, 1, 0, 0},
+          {"2.00", "50.00", "100", "2.00", "1 小时 0 分"},
+          2,
+          "乌拉地尔 维持：高于说明书剂量 9 mg/h，软限制，请核对医嘱",
+          "100 mg/h left as maintenance is above the label's 9 mg/h"}},
+        {82,
+         {{2, 6, 1, 0, 0},
+          {"2.00", "3.00", "6.00", "2.00", "16 小时 40 分"},
           0,
-          "在常用剂量范围 9-120 mg/h 内",
-          "the label's starting 2 mg/min is 60 ml/h"}},
+          "乌拉地尔 维持：不高于说明书剂量 9 mg/h",
+          "below the label's one maintenance rate: not short of it"}},
         {82,
-         {{6, 1, 0, 0},
-          {"2.00", "3.00", "6.00", "2.00"},
+         {{1, 120, 1, 0, 0},
+          {"2.00", "60.00", "120", "2.00", "0 小时 50 分"},
           1,
-          "低于常用剂量下限 9 mg/h，软限制，请核对医嘱",
-          "below the label's maintenance rate"}},
+          "乌拉地尔 初始：不高于说明书剂量 120 mg/h；血压下降后改为维持剂量",
+          "the label's starting 2 mg/min is 60 ml/h, for the start only"}},
         {82,
-         {{9, 9, 250, 50},
-          {"5.00", "1.80", "9.00", "5.00"},
+         {{1, 121, 1, 0, 0},
+          {"2.00", "60.50", "121", "2.00", "0 小时 49 分"},
+          2,
+          "乌拉地尔 初始：高于说明书剂量 120 mg/h，软限制，请核对医嘱",
+          "above the starting rate"}},
+        {82,
+         {{2, 9, 9, 250, 50},
+          {"5.00", "1.80", "9.00", "5.00", "27 小时 46 分"},
           3,
           "浓度超过说明书最大浓度 4 mg/ml，硬限制，请加大稀释量",
           "5 mg/ml is above the label's 4 mg/ml"}},
         {83,
-         {{1, 1, 0, 0},
-          {"6.00", "10.00", "60.0", "0.100"},
-          0,
-          "在常用剂量范围 0.5-1 mg/min 内",
-          "amiodarone 300 mg in 50 ml: the first six hours' 1 mg/min is 10 ml/h"}},
+         {{1, 1, 9, 100, 50},
+          {"2.00", "30.00", "60.0", "0.0333", "150", "1440", "1 小时 40 分", "75.0", "450.00"},
+          1,
+          "胺碘酮 前 6 小时：符合说明书剂量 1 mg/min；仅限前 6 小时，之后 0.5 mg/min 维持",
+          "amiodarone at 2 mg/ml: 1 mg/min is 30 ml/h; the load 150 mg is 75 ml, 450 ml/h over 10 "
+          "min"}},
         {83,
-         {{0.5, 1, 0, 0},
-          {"6.00", "5.00", "30.0", "0.100"},
+         {{1, 1, 1, 0, 0},
+          {"1.20", "50.00", "60.0", "0.0200", "150", "1440", "5 小时 0 分", "125", "750.00"},
+          1,
+          "胺碘酮 前 6 小时：符合说明书剂量 1 mg/min；仅限前 6 小时，之后 0.5 mg/min 维持",
+          "the label's dilution, 300 mg in 250 ml: 50 ml/h; the load 125 ml at 750 ml/h"}},
+        {83,
+         {{1, 1, 9, 75, 100},
+          {"0.750", "80.00", "60.0", "0.0125", "150", "1440", "1 小时 15 分", "200", "1200.00"},
+          1,
+          "胺碘酮 前 6 小时：符合说明书剂量 1 mg/min；仅限前 6 小时，之后 0.5 mg/min 维持",
+          "at 0.75 mg/ml the load of 200 ml over 10 min is 1200 ml/h, the pump's top"}},
+        {83,
+         {{1, 1, 9, 74.9, 100},
+          {"0.749", "80.11", "60.0", "0.0125", "150", "1440", "1 小时 14 分", "200", "1201.60"},
+          3,
+          "胺碘酮 前 6 小时：负荷泵速高于 1200 ml/h，超出输液泵范围，请提高浓度",
+          "a little more dilute: 1201.6 ml/h, no pump gives the load"}},
+        {83,
+         {{1, 1, 2, 0, 0},
+          {"6.00", "10.00", "60.0", "0.100", "150", "1440", "5 小时 0 分", "25.0", "150.00"},
+          2,
+          "高于说明书稀释浓度 2 mg/ml，软限制，请经中心静脉输注",
+          "300 mg in 50 ml (6 mg/ml) is for a central line"}},
+        {83,
+         {{1, 1.5, 1, 0, 0},
+          {"1.20", "75.00", "90.0", "0.0200", "150", "2160", "3 小时 20 分", "125", "750.00"},
+          2,
+          "胺碘酮 前 6 小时：持续 24 小时将超过说明书警示的每日 2100 mg，软限制，请核对输注时长",
+          "1.5 mg/min all day is 2160 mg, above the 2100 mg the label warns of"}},
+        {83,
+         {{2, 0.5, 1, 0, 0},
+          {"1.20", "25.00", "30.0", "0.0200", "720", "10 小时 0 分"},
           0,
-          "在常用剂量范围 0.5-1 mg/min 内",
-          "then 0.5 mg/min, 5 ml/h"}},
+          "胺碘酮 维持：符合说明书剂量 0.5 mg/min",
+          "then 0.5 mg/min, 25 ml/h"}},
+        {83,
+         {{2, 1, 1, 0, 0},
+          {"1.20", "50.00", "60.0", "0.0200", "1440", "5 小时 0 分"},
+          2,
+          "胺碘酮 维持：高于说明书剂量 0.5 mg/min，软限制，请核对医嘱",
+          "1 mg/min as maintenance is above the label's 0.5"}},
         {84,
-         {{2, 1, 0, 0},
-          {"10.0", "12.00", "120", "0.167"},
+         {{2, 1, 0, 0, 50},
+          {"10.0", "12.00", "120", "0.167", "4 小时 10 分", "5.00"},
           0,
           "在常用剂量范围 1-4 mg/min 内",
           "lidocaine at 10 mg/ml: 2 mg/min is 12 ml/h"}},
         {84,
-         {{5, 1, 0, 0},
-          {"10.0", "30.00", "300", "0.167"},
+         {{5, 1, 0, 0, 50},
+          {"10.0", "30.00", "300", "0.167", "1 小时 40 分", "5.00"},
           3,
           "超过说明书最大剂量 4 mg/min，硬限制，立即核对医嘱",
           "above the label's largest maintenance, 4 mg/min"}},
         {85,
-         {{5, 70, 1, 0, 0},
-          {"1000", "21.00", "21.0", "0.238"},
+         {{1, 5, 70, 1, 0, 0},
+          {"1000", "21.00", "21.0", "0.238", "2 小时 22 分"},
           0,
-          "在常用剂量范围 1-15 μg/kg/min 内",
+          "地尔硫卓 高血压急症：在常用剂量范围 5-15 μg/kg/min 内",
           "diltiazem at 1 mg/ml: 5 μg/kg/min at 70 kg is 21 ml/h"}},
         {85,
-         {{20, 70, 1, 0, 0},
-          {"1000", "84.00", "84.0", "0.238"},
+         {{1, 20, 70, 1, 0, 0},
+          {"1000", "84.00", "84.0", "0.238", "0 小时 35 分"},
           2,
-          "高于常用剂量上限 15 μg/kg/min，软限制，请核对医嘱",
-          "above the label's 15"}},
-        {86,
-         {{1, 1, 0, 0},
-          {"20.0", "3.00", "0.0600", "0.333"},
+          "地尔硫卓 高血压急症：高于常用剂量上限 15 μg/kg/min，软限制，请核对医嘱",
+          "above the label's 15 for hypertensive emergencies"}},
+        {85,
+         {{2, 5, 70, 1, 0, 0},
+          {"1000", "21.00", "21.0", "0.238", "2 小时 22 分"},
           0,
-          "在常用剂量范围 0.5-2 μg/min 内",
-          "isoprenaline 1 mg in 50 ml: 1 μg/min is 3 ml/h"}},
+          "地尔硫卓 不稳定型心绞痛：在常用剂量范围 1-5 μg/kg/min 内",
+          "unstable angina at the label's most"}},
+        {85,
+         {{2, 10, 70, 1, 0, 0},
+          {"1000", "42.00", "42.0", "0.238", "1 小时 11 分"},
+          3,
+          "地尔硫卓 不稳定型心绞痛：超过说明书最大剂量 5 μg/kg/min，硬限制，立即核对医嘱",
+          "10 μg/kg/min for unstable angina is above the label's most 5"}},
         {86,
-         {{3, 1, 0, 0},
-          {"20.0", "9.00", "0.180", "0.333"},
+         {{2, 1, 1, 0, 0},
+          {"20.0", "3.00", "0.0600", "0.333", "16 小时 40 分"},
+          0,
+          "异丙肾上腺素 抗休克：在常用剂量范围 0.5-2 μg/min 内",
+          "isoprenaline 1 mg in 50 ml: 1 μg/min for shock is 3 ml/h"}},
+        {86,
+         {{2, 3, 1, 0, 0},
+          {"20.0", "9.00", "0.180", "0.333", "5 小时 33 分"},
           2,
-          "高于常用剂量上限 2 μg/min，软限制，请核对医嘱",
+          "异丙肾上腺素 抗休克：高于常用剂量上限 2 μg/min，软限制，请核对医嘱",
           "above the label's 2 μg/min for shock"}},
-        {87,
-         {{250, 1, 0, 0},
-          {"60.0", "4.17", "0.250", "60.0"},
+        {86,
+         {{1, 5, 2, 0, 0},
+          {"4.00", "75.00", "0.300", "0.0667", "3 小时 20 分"},
           0,
-          "在常用剂量范围 100-500 μg/h 内",
-          "somatostatin 3 mg in 50 ml: 250 μg/h is 4.17 ml/h"}},
+          "异丙肾上腺素 心脏传导阻滞：不高于说明书剂量 5 μg/min",
+          "heart block: the US label's 5 μg/min at 4 μg/ml is 75 ml/h"}},
+        {86,
+         {{1, 6, 2, 0, 0},
+          {"4.00", "90.00", "0.360", "0.0667", "2 小时 46 分"},
+          2,
+          "异丙肾上腺素 心脏传导阻滞：高于说明书剂量 5 μg/min，软限制，请核对医嘱",
+          "above the starting rate the US label gives"}},
         {87,
-         {{99.4, 9, 1, 1},
-          {"1000", "0.099", "0.0994", "1000"},
+         {{1, 250, 1, 0, 0},
+          {"60.0", "4.17", "0.250", "60.0", "250", "12 小时 0 分", "4.17"},
+          0,
+          "生长抑素 上消化道大出血：符合说明书剂量 250 μg/h",
+          "somatostatin 3 mg in 50 ml: 250 μg/h is 4.17 ml/h; the load 250 μg is 4.17 ml"}},
+        {87,
+         {{1, 200, 1, 0, 0},
+          {"60.0", "3.33", "0.200", "60.0", "250", "15 小时 0 分", "4.17"},
+          1,
+          "生长抑素 上消化道大出血：低于说明书剂量 250 μg/h，软限制，请核对医嘱",
+          "below the label's 250 μg/h for bleeding"}},
+        {87,
+         {{2, 300, 1, 0, 0},
+          {"60.0", "5.00", "0.300", "60.0", "10 小时 0 分"},
+          2,
+          "生长抑素 胰瘘、胆瘘、肠瘘：高于说明书剂量 250 μg/h，软限制，请核对医嘱",
+          "above the label's 250 μg/h for fistulas"}},
+        {87,
+         {{3, 99.4, 9, 1, 1},
+          {"1000", "0.099", "0.0994", "1000", "10 小时 3 分"},
           3,
           "泵速低于 0.1 ml/h，注射泵无法准确输注，请降低浓度（加大稀释量）",
           "at 1000 μg/ml, 99.4 μg/h is 0.0994 ml/h, shown 0.099: below what a syringe pump sets"}},
         {87,
-         {{99.96, 9, 1, 1},
-          {"1000", "0.100", "0.1000", "1000"},
+         {{3, 99.96, 9, 1, 1},
+          {"1000", "0.100", "0.1000", "1000", "10 小时 0 分"},
           1,
-          "低于常用剂量下限 100 μg/h，软限制，请核对医嘱",
+          "生长抑素 糖尿病酮症酸中毒：低于常用剂量下限 100 μg/h，软限制，请核对医嘱",
           "0.09996 ml/h shows 0.100: the verdict reads the rate as shown"}},
         {87,
-         {{100, 9, 1, 1},
-          {"1000", "0.10", "0.100", "1000"},
+         {{3, 100, 9, 1, 1},
+          {"1000", "0.10", "0.100", "1000", "10 小时 0 分"},
           0,
-          "在常用剂量范围 100-500 μg/h 内",
+          "生长抑素 糖尿病酮症酸中毒：在常用剂量范围 100-500 μg/h 内",
           "0.1 ml/h, the smallest a syringe pump sets"}},
         {87,
-         {{1200, 9, 0.25, 250},
-          {"1.00", "1200.00", "1.20", "1.00"},
+         {{3, 1200, 9, 0.25, 250},
+          {"1.00", "1200.00", "1.20", "1.00", "0 小时 12 分"},
           2,
-          "高于常用剂量上限 500 μg/h，软限制，请核对医嘱",
+          "生长抑素 糖尿病酮症酸中毒：高于常用剂量上限 500 μg/h，软限制，请核对医嘱",
           "at 1 μg/ml, 1200 μg/h is 1200 ml/h, the top of a pump's range"}},
         {87,
-         {{1200.01, 9, 0.25, 250},
-          {"1.00", "1200.01", "1.20", "1.00"},
+         {{3, 1200.01, 9, 0.25, 250},
+          {"1.00", "1200.01", "1.20", "1.00", "0 小时 12 分"},
           3,
           "泵速高于 1200 ml/h，超出输液泵可设范围，请提高浓度",
           "just above it"}},
         {88,
          {{25, 1, 0, 0},
-          {"12.0", "2.08", "0.0250", "12.0"},
-          0,
-          "在常用剂量范围 25-50 μg/h 内",
+          {"12.0", "2.08", "0.0250", "12.0", "24 小时 0 分"},
+          1,
+          "在常用剂量范围 25-50 μg/h 内；连续使用最多 5 天",
           "octreotide 0.6 mg in 50 ml: 25 μg/h is 2.08 ml/h"}},
         {88,
          {{60, 1, 0, 0},
-          {"12.0", "5.00", "0.0600", "12.0"},
+          {"12.0", "5.00", "0.0600", "12.0", "10 小时 0 分"},
           2,
           "高于常用剂量上限 50 μg/h，软限制，请核对医嘱",
           "above the guideline's 50 μg/h"}},
         {89,
          {{0.05, 70, 1, 0, 0},
-          {"1.00", "3.50", "3.50", "0.0143"},
+          {"1.00", "3.50", "3.50", "0.0143", "14 小时 17 分"},
           0,
           "在常用剂量范围 0.02-0.1 mg/kg/h 内",
           "midazolam at 1 mg/ml: 0.05 mg/kg/h at 70 kg is 3.5 ml/h"}},
         {90,
          {{1, 70, 1, 0, 0},
-          {"10.0", "7.00", "70.0", "0.143"},
+          {"10.0", "7.00", "70.0", "0.143", "7 小时 8 分"},
           0,
           "在常用剂量范围 0.7-10 μg/kg/h 内",
           "fentanyl at 10 μg/ml: 1 μg/kg/h at 70 kg is 7 ml/h"}},
         {91,
          {{0.1, 70, 1, 0, 0},
-          {"25.0", "16.80", "0.420", "0.00595"},
+          {"25.0", "16.80", "0.420", "0.00595", "29 小时 45 分"},
           0,
           "在常用剂量范围 0.05-0.2 μg/kg/min 内",
           "levosimendan 12.5 mg in 500 ml (0.025 mg/ml): 0.1 μg/kg/min at 70 kg is 16.8 ml/h"}},
+        {92,
+         {{0.2, 1, 0, 0},
+          {"0.200", "60.00", "12.0", "0.00333", "8 小时 20 分"},
+          0,
+          "低于说明书极量 0.3 mg/min（说明书未给常用剂量）",
+          "metaraminol 100 mg in 500 ml: 0.2 mg/min is 60 ml/h, below the label's ceiling"}},
+        {92,
+         {{0.3, 1, 0, 0},
+          {"0.200", "90.00", "18.0", "0.00333", "5 小时 33 分"},
+          2,
+          "达到说明书极量 0.3-0.4 mg/min，软限制，请核对医嘱",
+          "the label's ceiling 0.3-0.4 mg/min begins: soft"}},
+        {92,
+         {{0.4, 1, 0, 0},
+          {"0.200", "120.00", "24.0", "0.00333", "4 小时 10 分"},
+          2,
+          "达到说明书极量 0.3-0.4 mg/min，软限制，请核对医嘱",
+          "its end"}},
+        {92,
+         {{0.41, 1, 0, 0},
+          {"0.200", "123.00", "24.6", "0.00333", "4 小时 3 分"},
+          3,
+          "超过说明书最大剂量 0.4 mg/min，硬限制，立即核对医嘱",
+          "above the ceiling: hard"}},
+        {92,
+         {{0.2, 2, 0, 0},
+          {"1.00", "12.00", "12.0", "0.0167", "4 小时 10 分"},
+          2,
+          "高于说明书稀释浓度 0.2 mg/ml，软限制，请经中心静脉输注",
+          "50 mg in 50 ml is for a central line"}},
+        {84,
+         {{1, 1, 0, 0, 100},
+          {"10.0", "6.00", "60.0", "0.167", "8 小时 20 分", "10.0"},
+          0,
+          "在常用剂量范围 1-4 mg/min 内",
+          "lidocaine: the label's load up to 100 mg is 10 ml of 10 mg/ml, pushed over 2-3 min"}},
     };
     for (const auto& [id, c] : cases) {
         CheckCases(id, {c});
@@ -695,7 +853,78 @@ TEST(FormulaTools, InfusionWorkedExamples) {
 // its drug's limits as the source writes them, on the dose as typed, and
 // the pump's range on the rate as shown. Empty for a tool none is written
 // for.
-std::string VerdictFromShown(int id, const std::vector<double>& shown, const double* inputs) {
+// An infusion's verdict from its use's limits as the source writes them, on
+// the dose as typed, the amounts and rates as shown, in the order a pump's
+// library checks them: hard limits, the pump, then soft limits.
+std::string InfusionVerdictFromShown(const InfusionDrug& drug, const std::string& report,
+                                     const double* inputs) {
+    const ToolDef& tool = *FindSuiteTool(drug.texts.id);
+    const auto input = [&](const std::string& key) {
+        for (int i = 0; i < tool.inputCount; ++i) {
+            if (key == tool.inputs[i].key) {
+                return inputs[i];
+            }
+        }
+        return 1.0;
+    };
+    const auto shown = [&](const std::string& key) {
+        for (int i = 0; i < tool.outputCount; ++i) {
+            const std::string label = "\n" + Utf8Of(tool.outputs[i].label) + "：";
+            const std::size_t at = ("\n" + report).find(label);
+            if (key == tool.outputs[i].key && at != std::string::npos) {
+                return std::strtod(report.c_str() + at + label.size() - 1, nullptr);
+            }
+        }
+        return std::nan("");
+    };
+    const bool several = drug.uses[1].usualHighest != nullptr;
+    const InfusionUse& use = drug.uses[static_cast<std::size_t>(input("use")) - 1];
+    const std::string prefix = several
+                                   ? Utf8Of(tool.title).substr(0, Utf8Of(tool.title).find("配置")) +
+                                         " " + Utf8Of(use.name) + "："
+                                   : "";
+    const double dose = input("dose");
+    const auto above = [](const char* limit, double value) {
+        return limit != nullptr && value > std::stod(limit);
+    };
+    const bool labelRate =
+        !use.ceiling && (use.usualLowest == nullptr ||
+                         std::string(use.usualLowest) == std::string(use.usualHighest));
+    if (above(use.maximum, dose))
+        return prefix + "超过说明书最大剂量";
+    if (above(drug.maximumConcentration, shown("conc")))
+        return "浓度超过说明书最大浓度";
+    if (use.dailyIsHard && above(use.dailyMaximum, shown("per_day")))
+        return prefix + "持续 24 小时";
+    if (shown("rate") < 0.1)
+        return "泵速低于 0.1 ml/h";
+    if (shown("rate") > 1200)
+        return "泵速高于 1200 ml/h";
+    if (shown("load_rate") < 0.1)
+        return prefix + "负荷泵速低于";
+    if (shown("load_rate") > 1200)
+        return prefix + "负荷泵速高于";
+    if (!use.dailyIsHard && above(use.dailyMaximum, shown("per_day")))
+        return prefix + "持续 24 小时";
+    if (use.ceiling && dose >= std::stod(use.usualHighest))
+        return prefix + "达到说明书极量";
+    if (!use.ceiling && above(use.usualHighest, dose) &&
+        !(use.maximum != nullptr && std::string(use.maximum) == use.usualHighest)) {
+        return prefix + (labelRate ? "高于说明书剂量" : "高于常用剂量上限");
+    }
+    if (above(drug.dilutionHighest, shown("conc")))
+        return "高于说明书稀释浓度";
+    if (use.usualLowest != nullptr && dose < std::stod(use.usualLowest)) {
+        return prefix + (labelRate ? "低于说明书剂量" : "低于常用剂量下限");
+    }
+    return prefix + (use.ceiling       ? "低于说明书极量"
+                     : !labelRate      ? "在常用剂量范围"
+                     : use.usualLowest ? "符合说明书剂量"
+                                       : "不高于说明书剂量");
+}
+
+std::string VerdictFromShown(int id, const std::vector<double>& shown, const double* inputs,
+                             const std::string& report) {
     for (const double value : shown) {
         if (std::isnan(value)) {
             return kCheckInputs;
@@ -703,18 +932,7 @@ std::string VerdictFromShown(int id, const std::vector<double>& shown, const dou
     }
     for (const InfusionDrug* drug : InfusionLibrary()) {
         if (drug->texts.id == id) {
-            const double dose = inputs[0];
-            const auto above = [](const char* limit, double value) {
-                return limit != nullptr && value > std::stod(limit);
-            };
-            return above(drug->maximum, dose)                    ? "超过说明书最大剂量"
-                   : above(drug->maximumConcentration, shown[0]) ? "浓度超过说明书最大浓度"
-                   : shown[1] < 0.1                              ? "泵速低于 0.1 ml/h"
-                   : shown[1] > 1200                             ? "泵速高于 1200 ml/h"
-                   : above(drug->usualHighest, dose)             ? "高于常用剂量上限"
-                   : shown.size() > 4 && above(drug->dailyMaximum, shown[4]) ? "持续 24 小时"
-                   : dose < std::stod(drug->usualLowest) ? "低于常用剂量下限"
-                                                         : "在常用剂量范围";
+            return InfusionVerdictFromShown(*drug, report, inputs);
         }
     }
     switch (id) {
@@ -912,7 +1130,7 @@ TEST(FormulaTools, VerdictsReadTheValuesAsShown) {
                 const double number = std::strtod(text.c_str(), &end);
                 shown.push_back(text == "--" ? std::nan("") : end != text.c_str() ? number : 0);
             }
-            const std::string expected = VerdictFromShown(tool->id, shown, inputs);
+            const std::string expected = VerdictFromShown(tool->id, shown, inputs, result.report);
             ASSERT_FALSE(expected.empty()) << "no verdict written from the sources of " << tool->id;
             ASSERT_EQ(result.verdict.compare(0, expected.size(), expected), 0)
                 << tool->id << ": " << result.report << result.verdict;

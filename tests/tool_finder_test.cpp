@@ -72,6 +72,8 @@ TEST(ToolFinder, EachKindOfQueryFindsItsTools) {
         {u"nrs", {124, 131}, "NRS 2002 and the pain rating (NRS)"},
         {u"egfr", {63}, "a Latin word inside a title"},
         {u"按体重计算多巴胺", {70}, "a piece of a subtitle"},
+        {u"地尔硫䓬", {85}, "diltiazem as the ward's systems spell it, its title with 卓"},
+        {u"间羟胺", {92}, "metaraminol, whose label limits it only from above"},
         {u"", AllIds(), "an empty query lists every tool"},
         {u"   ", AllIds(), "spaces alone are an empty query"},
         {u"xyz", {}, "nothing the suite holds"},

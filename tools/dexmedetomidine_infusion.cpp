@@ -8,12 +8,20 @@ constexpr InfusionDrug kDexmedetomidine = {
     .texts = {80, u"右美托咪定配置与剂量", u"按体重计算右美托咪定泵速", u"重症用药", nullptr,
               u"可致低血压、心动过缓；欧盟说明书不推荐 ICU 镇静用负荷剂量。", "ymtmdpzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerHour,
-    .usualLowest = "0.2",
-    .usualHighest = "0.7",
-    .maximum = "1.4",
+    .uses = {{{.usualLowest = "0.2",
+               .usualHighest = "0.7",
+               .maximum = "1.4",
+               .loading = {.amount = "1",
+                           .unit = u"μg/kg",
+                           .mass = u"μg",
+                           .minutes = "10",
+                           .minutesAtLeast = true}}}},
+    .dilutionHighest = "4",
     .source =
-        u"Precedex 美国说明书（未注明日期）：ICU 镇静维持 0.2-0.7 μg/kg/h；Dexdor "
-        u"欧盟说明书（2019）：最大 1.4 μg/kg/h",
+        u"盐酸右美托咪定注射液说明书（未注明日期）：用 0.9% 氯化钠稀释至 4 μg/ml，1 μg/kg "
+        u"缓慢静注，"
+        u"输注时间超过 10 分钟；Precedex 美国说明书（未注明日期）：ICU 镇静维持 0.2-0.7 μg/kg/h；"
+        u"Dexdor 欧盟说明书（2019）：最大 1.4 μg/kg/h，ICU 镇静不推荐负荷剂量",
     .doseRange = Between(0.02, 7),
     .defaultDose = 0.5,
     .amountRange = Between(10, 2000),

@@ -8,8 +8,7 @@ constexpr InfusionDrug kLevosimendan = {
     .texts = {91, u"左西孟旦配置与剂量", u"按体重计算左西孟旦泵速", u"重症用药", nullptr,
               u"持续输注 24 小时；低血压或心动过速时减量或停药。", "zxmdpzyjl"},
     .unit = DoseUnit::MicrogramPerKgPerMinute,
-    .usualLowest = "0.05",
-    .usualHighest = "0.2",
+    .uses = {{{.usualLowest = "0.05", .usualHighest = "0.2"}}},
     .source =
         u"ESC 急慢性心力衰竭指南（2016）：左西孟旦 0.1 μg/kg/min，可减至 0.05 或增至 0.2 μg/kg/min",
     .doseRange = Between(0.005, 1),

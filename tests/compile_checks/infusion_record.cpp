@@ -8,17 +8,37 @@ namespace {
 constexpr InfusionDrug kDrug = {
     .texts = {999, u"试验药配置与剂量", u"按体重计算泵速", u"重症用药", nullptr, u"注意",
               "syypzyjl"},
-    .unit = DoseUnit::MicrogramPerKgPerMinute,
-    .usualLowest = "2",
-#ifdef WRONG_MAXIMUM_BELOW_USUAL
-    .usualHighest = "60",
-#elif defined(WRONG_NOT_A_DECIMAL)
-    .usualHighest = "2O",
+#ifdef WRONG_LOADING_PER_KG_WITHOUT_WEIGHT
+    .unit = DoseUnit::MicrogramPerMinute,
 #else
-    .usualHighest = "20",
+    .unit = DoseUnit::MicrogramPerKgPerMinute,
 #endif
-    .maximum = "50",
+    .uses = {{
+        {
+#ifdef WRONG_SECOND_USE_WITHOUT_NAME
+            .name = u"初始",
+#endif
+            .usualLowest = "2",
+#ifdef WRONG_MAXIMUM_BELOW_USUAL
+            .usualHighest = "60",
+#elif defined(WRONG_NOT_A_DECIMAL)
+            .usualHighest = "2O",
+#else
+            .usualHighest = "20",
+#endif
+            .maximum = "50",
+#ifdef WRONG_LOADING_PER_KG_WITHOUT_WEIGHT
+            .loading = {.amount = "50", .unit = u"μg/kg", .mass = u"μg", .minutes = "10"},
+#endif
+        },
+#ifdef WRONG_SECOND_USE_WITHOUT_NAME
+        {.usualLowest = "1", .usualHighest = "5"},
+#endif
+    }},
     .maximumConcentration = "4000",
+#ifdef WRONG_CENTRAL_PREPARATION_UNNAMED
+    .dilutionHighest = "3000",
+#endif
 #ifdef WRONG_SOURCE_WITHOUT_YEAR
     .source = u"说明书：最大 50 μg/kg/min",
 #elif defined(WRONG_SOURCE_IN_OTHER_UNIT)

@@ -35,20 +35,37 @@ struct FormulaCase {
     const char* source;
 };
 
+// "\nlabel：", the start of output `index`'s line in a report read with a
+// line break before it (built by appends: GCC 12 warns wrongly of a
+// literal's "+" into a string).
+std::string LineStart(const ToolDef& tool, int index) {
+    std::string start = "\n";
+    start += Utf8Of(tool.outputs[index].label);
+    start += "：";
+    return start;
+}
+
+std::string AfterLineBreak(const std::string& report) {
+    std::string text = "\n";
+    text += report;
+    return text;
+}
+
 // The value text of each report line "label：value unit".
 std::vector<std::string> ShownValues(const ToolDef& tool, const std::string& report) {
     std::vector<std::string> values;
     std::size_t at = 0;
     for (int i = 0; i < tool.outputCount; ++i) {
         // An output that does not apply has no line.
-        const std::string label = "\n" + Utf8Of(tool.outputs[i].label) + "：";
-        const std::size_t line = ("\n" + report).find(label, at);
+        const std::string label = LineStart(tool, i);
+        const std::size_t line = AfterLineBreak(report).find(label, at);
         if (line == std::string::npos) {
             continue;
         }
         at = line + label.size() - 1;
         std::string value = report.substr(at, report.find('\r', at) - at);
-        const std::string unit = " " + Utf8Of(tool.outputs[i].unit);
+        std::string unit = " ";
+        unit += Utf8Of(tool.outputs[i].unit);
         if (unit.size() > 1 && value.ends_with(unit)) {
             value.resize(value.size() - unit.size());
         }
@@ -869,8 +886,8 @@ std::string InfusionVerdictFromShown(const InfusionDrug& drug, const std::string
     };
     const auto shown = [&](const std::string& key) {
         for (int i = 0; i < tool.outputCount; ++i) {
-            const std::string label = "\n" + Utf8Of(tool.outputs[i].label) + "：";
-            const std::size_t at = ("\n" + report).find(label);
+            const std::string label = LineStart(tool, i);
+            const std::size_t at = AfterLineBreak(report).find(label);
             if (key == tool.outputs[i].key && at != std::string::npos) {
                 return std::strtod(report.c_str() + at + label.size() - 1, nullptr);
             }

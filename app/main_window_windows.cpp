@@ -15,7 +15,8 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"KeloMedToolWnd";
 constexpr DWORD kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int kReferenceCapacity = 512;
+// "参考依据：" and the longest reference a tool has.
+constexpr int kReferenceCapacity = kLongestReference + 6;
 constexpr int kFieldValueCapacity = 64;
 
 // The one window's state and handles: the window procedure is the only

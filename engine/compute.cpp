@@ -81,6 +81,17 @@ void AppendOutputLines(const ToolDef& tool, const double* inputs, ComputeResult&
     }
 }
 
+// True when `condition` is absent or holds, read over the inputs alone.
+bool ConditionHolds(const ToolDef& tool, const double* inputs, const char* condition) {
+    if (condition == nullptr) {
+        return true;
+    }
+    const double noOutputs[kMaxOutputs] = {};
+    int failed = 0;
+    const double value = EvaluateExpression(tool, condition, inputs, noOutputs, failed);
+    return failed == 0 && value != 0;
+}
+
 // The first rule that holds, its conditions reading each output as shown;
 // without one, the computation asks for its inputs to be checked, in red.
 void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* shown,
@@ -103,20 +114,6 @@ void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* show
         CopyText(verdict, verdictCapacity, kCheckInputsVerdict);
         level = kFailedComputeLevel;
     }
-}
-
-}  // namespace
-
-namespace {
-
-bool ConditionHolds(const ToolDef& tool, const double* inputs, const char* condition) {
-    if (condition == nullptr) {
-        return true;
-    }
-    const double noOutputs[kMaxOutputs] = {};
-    int failed = 0;
-    const double value = EvaluateExpression(tool, condition, inputs, noOutputs, failed);
-    return failed == 0 && value != 0;
 }
 
 }  // namespace

@@ -393,6 +393,8 @@ struct ToolTexts {
 // The longest title: it heads the window, the About box, the clipboard and
 // every record.
 inline constexpr int kLongestTitle = 63;
+// The longest reference: the window shows it whole after "参考依据：".
+inline constexpr int kLongestReference = 500;
 // The longest label or unit of an output: the report line "label：value
 // unit" (a value of at most 79 units) stays within its 255 units.
 inline constexpr int kLongestOutputText = 64;
@@ -438,6 +440,9 @@ consteval void CheckTexts(const ToolTexts& texts) {
     if (!HasText(texts.title) || TextLength(texts.title) > kLongestTitle ||
         !HasText(texts.category) || !HasText(texts.reference)) {
         ToolTableIsInvalid("a tool has a title of at most 63 units, a category and a reference");
+    }
+    if (TextLength(texts.reference) > kLongestReference) {
+        ToolTableIsInvalid("a tool's reference is longer than the window shows");
     }
     if (!InitialsFitTitle(texts.initials, texts.title)) {
         ToolTableIsInvalid(

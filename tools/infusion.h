@@ -175,10 +175,6 @@ constexpr const DoseUnitShape& ShapeOf(DoseUnit unit) {
     return kDoseUnitShapes[static_cast<int>(unit)];
 }
 
-// The longest reference of an infusion: the window shows it after "参考依据："
-// in a text of 512 units.
-inline constexpr int kLongestInfusionReference = 500;
-
 // The rates a pump runs. Below 0.1 ml/h, the smallest step of a syringe
 // pump, a rate cannot be set; above 1200 ml/h, the top of a volumetric
 // infusion pump's range, no pump of the ward delivers it.
@@ -429,8 +425,10 @@ consteval ToolTexts CheckedInfusionTexts(const InfusionDrug& drug, const char16_
                 "with a weight, over minutes or as a push");
         }
         MassScale(loading.mass, shape.concentration);
+        // The 24-hour amount is one output for every use: it counts a load
+        // only where the drug has no other use.
         if (use.dailyCountsLoading &&
-            (perKilogram != shape.perKilogram || loading.highest != nullptr)) {
+            (perKilogram != shape.perKilogram || loading.highest != nullptr || uses > 1)) {
             ToolTableIsInvalid("a daily maximum counts a loading dose of its own unit");
         }
     }
@@ -476,9 +474,6 @@ consteval ToolTexts CheckedInfusionTexts(const InfusionDrug& drug, const char16_
                 ToolTableIsInvalid("an infusion's source states its maximum in the drug's unit");
             }
         }
-    }
-    if (TextLength(reference) > kLongestInfusionReference) {
-        ToolTableIsInvalid("an infusion's reference is longer than the window shows");
     }
     return {drug.texts.id, drug.texts.title, drug.texts.subtitle, drug.texts.category,
             reference,     drug.texts.note,  drug.texts.initials};

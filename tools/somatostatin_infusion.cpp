@@ -17,8 +17,8 @@ constexpr InfusionDrug kSomatostatin = {
         {.name = u"糖尿病酮症酸中毒", .usualLowest = "100", .usualHighest = "500"},
     }},
     .source =
-        u"注射用生长抑素说明书（未注明日期）：上消化道大出血及胰瘘、胆瘘、肠瘘 250 "
-        u"μg/h；糖尿病酮症酸中毒辅助治疗 100-500 μg/h",
+        u"注射用生长抑素说明书（未注明日期）：上消化道大出血先缓慢静推 250 μg（3-5 分钟）作负荷量，"
+        u"再 250 μg/h 持续滴注；胰瘘、胆瘘、肠瘘 250 μg/h；糖尿病酮症酸中毒辅助治疗 100-500 μg/h",
     .doseRange = Between(10, 2500),
     .defaultDose = 250,
     .amountRange = Between(0.25, 30),

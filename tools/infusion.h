@@ -486,9 +486,9 @@ inline constexpr std::int32_t kAboveMaximumLevel = 3;
 
 // One verdict rule of an infusion, its texts in storage of its own.
 struct InfusionRule {
-    FixedText<char, 64> condition;
+    FixedText<char, 32> condition;
     std::int32_t level = 0;
-    FixedText<char16_t, 128> verdict;
+    FixedText<char16_t, 96> verdict;
 };
 
 inline constexpr std::size_t kMostInfusionRules = 8 + 8 * kMostUses;
@@ -679,11 +679,12 @@ struct InfusionTool {
     }
     // The hard limits first, then the pump, then the soft limits; a use's
     // rules hold only while it is chosen.
-    static constexpr auto ruleTable = [] {
-        std::array<InfusionRule, kMostInfusionRules> list = {};
+    template <std::size_t Places>
+    static constexpr auto RuleTable() {
+        std::array<InfusionRule, Places> list = {};
         std::size_t count = 0;
         const auto add = [&](std::size_t use, const char* test, const char* limit,
-                             std::int32_t level) -> FixedText<char16_t, 128>& {
+                             std::int32_t level) -> FixedText<char16_t, 96>& {
             InfusionRule& rule = list[count++];
             if (use < kMostUses && severalUses) {
                 rule.condition << useConditions[use].units;
@@ -804,19 +805,23 @@ struct InfusionTool {
             }
         }
         return std::pair(list, count);
-    }();
-    static constexpr std::size_t ruleCount = ruleTable.second;
-    static constexpr std::array<VerdictRule, kMostInfusionRules> rules = [] {
-        std::array<VerdictRule, kMostInfusionRules> list = {};
+    }
+    // The table is built twice: once in room for every rule a drug may
+    // have, to count them, and once in exactly that room, which the
+    // program keeps.
+    static constexpr std::size_t ruleCount = RuleTable<kMostInfusionRules>().second;
+    static constexpr auto ruleTexts = RuleTable<ruleCount>().first;
+    static constexpr std::array<VerdictRule, ruleCount> rules = [] {
+        std::array<VerdictRule, ruleCount> list = {};
         for (std::size_t i = 0; i < ruleCount; ++i) {
-            list[i] = {ruleTable.first[i].condition.units, ruleTable.first[i].level,
-                       ruleTable.first[i].verdict.units};
+            list[i] = {ruleTexts[i].condition.units, ruleTexts[i].level,
+                       ruleTexts[i].verdict.units};
         }
         return list;
     }();
 
     static constexpr auto reference = [] {
-        FixedText<char16_t, 1024> text;
+        FixedText<char16_t, kLongestReference + 1> text;
         for (std::size_t i = 0; i < useCount; ++i) {
             const InfusionUse& use = Drug.uses[i];
             if (use.name != nullptr) {

@@ -93,7 +93,9 @@ bool ConditionHolds(const ToolDef& tool, const double* inputs, const char* condi
 }
 
 // The first rule that holds, its conditions reading each output as shown;
-// without one, the computation asks for its inputs to be checked, in red.
+// without one, or where a condition cannot be evaluated (a division by zero
+// in it, say), the computation asks for its inputs to be checked, in red: a
+// rule passed over for failing could leave a later, milder verdict standing.
 void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* shown,
                    char16_t* verdict, int verdictCapacity, std::int32_t& level) {
     for (int i = 0; i < tool.ruleCount; ++i) {
@@ -102,7 +104,10 @@ void ChooseVerdict(const ToolDef& tool, const double* inputs, const double* show
         if (!matches) {
             int failed = 0;
             const double value = EvaluateExpression(tool, rule.condition, inputs, shown, failed);
-            matches = failed == 0 && value != 0;
+            if (failed != 0) {
+                break;
+            }
+            matches = value != 0;
         }
         if (matches) {
             CopyText(verdict, verdictCapacity, rule.verdict);

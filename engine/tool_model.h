@@ -12,7 +12,7 @@
 #include <span>
 
 #include "engine/day_number.h"
-#include "engine/expression_names.h"
+#include "engine/expression_grammar.h"
 #include "engine/text_buffer.h"
 
 namespace kelomed {
@@ -505,7 +505,9 @@ consteval void CheckInputs(std::span<const InputField> inputs) {
         ToolTableIsInvalid("an input's range, default, choices or texts do not agree");
     }
     for (const InputField& input : inputs) {
-        if (input.appliesWhen != nullptr && !ReadsUnconditionalChoices(input.appliesWhen, inputs)) {
+        if (input.appliesWhen != nullptr &&
+            !(IsWellFormedExpression(input.appliesWhen) &&
+              ReadsUnconditionalChoices(input.appliesWhen, inputs))) {
             ToolTableIsInvalid(
                 "an input applies when other choices or check boxes, which always apply, say so");
         }
@@ -523,13 +525,16 @@ consteval void CheckOutputs(std::span<const InputField> inputs,
             (output.unit != nullptr && TextLength(output.unit) > kLongestOutputText)) {
             ToolTableIsInvalid("an output's label or unit is longer than 64 units");
         }
-        if (output.expression == nullptr || output.expression[0] == 0 ||
-            !ReadsOnlyKnownNames(output.expression, inputs, outputs, i)) {
+        if (!IsWellFormedExpression(output.expression)) {
+            ToolTableIsInvalid("an output is a well-formed expression of the language");
+        }
+        if (!ReadsOnlyKnownNames(output.expression, inputs, outputs, i)) {
             ToolTableIsInvalid(
                 "an output reads only inputs, earlier outputs and the language's functions");
         }
         if (output.appliesWhen != nullptr &&
-            !ReadsUnconditionalChoices(output.appliesWhen, inputs)) {
+            !(IsWellFormedExpression(output.appliesWhen) &&
+              ReadsUnconditionalChoices(output.appliesWhen, inputs))) {
             ToolTableIsInvalid(
                 "an output applies when choices or check boxes, which always apply, say so");
         }
@@ -544,6 +549,9 @@ consteval void CheckRules(std::span<const InputField> inputs, std::span<const Ou
     for (std::size_t i = 0; i < rules.size(); ++i) {
         const VerdictRule& rule = rules[i];
         const bool matchesAlways = rule.condition == nullptr || rule.condition[0] == 0;
+        if (!matchesAlways && !IsWellFormedExpression(rule.condition)) {
+            ToolTableIsInvalid("a rule's condition is a well-formed expression of the language");
+        }
         if (!matchesAlways &&
             !ReadsOnlyKnownNames(rule.condition, inputs, outputs, outputs.size())) {
             ToolTableIsInvalid("a rule reads only the tool's inputs, outputs and functions");

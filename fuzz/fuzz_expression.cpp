@@ -1,11 +1,13 @@
 // The evaluator over arbitrary text with tool 48's keys: it must never crash,
-// overrun or recurse without bound, and a success is always finite.
+// overrun or recurse without bound, a success is always finite, and what the
+// grammar checked while compiling refuses never succeeds.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 #include "engine/expression.h"
+#include "engine/expression_grammar.h"
 #include "tools/suite.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -19,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (failed != 0 && failed != 1) {
         std::abort();
     }
-    if (failed == 0 && !std::isfinite(value)) {
+    if (failed == 0 && (!std::isfinite(value) || !kelomed::IsWellFormedExpression(text.data()))) {
         std::abort();
     }
     return 0;

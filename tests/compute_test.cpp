@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -130,15 +131,14 @@ TEST(FormulaTool, LaterOutputsReadZeroEarlierOutputsTheirValue) {
     EXPECT_EQ(result.level, 3);
 }
 
-TEST(FormulaTool, FailedConditionsAreSkippedAndEmptyVerdictFallsBack) {
+TEST(FormulaTool, AConditionThatCannotBeEvaluatedStopsTheScanInRed) {
     static constexpr InputField inputs[] = {{"a", u"甲", u"", 1}};
     static constexpr OutputField outputs[] = {{"y", u"乙", u"", "a/2", "f2"}};
     static constexpr OutputField failing[] = {{"y", u"乙", u"", "a/0", "f2"}};
     static constexpr VerdictRule rules[] = {
-        {"y>1 || 1/0", 3, u"不应匹配"},  // fails: skipped
-        {"nosuch", 2, u"也不应匹配"},    // fails: skipped
-        {"a==1", 2, u""},                // matches with an empty text
-        {"", 1, u"太迟"},
+        {"a>5", 3, u"高"},
+        {"y>1 && 1/(a-1)>5", 2, u"不应匹配"},  // fails at a = 1
+        {"", 0, u"正常"},                      // must not stand in for it
     };
     ToolDef tool = {7,
                     u"t",
@@ -153,15 +153,17 @@ TEST(FormulaTool, FailedConditionsAreSkippedAndEmptyVerdictFallsBack) {
                     RuleCountOf(rules),
                     rules,
                     nullptr};
-    const double values[] = {1};
-    Result result = Compute(tool, values);
+    Result result = Compute(tool, std::array<double, 1>{1}.data());
     EXPECT_EQ(result.report, "乙：0.50\r\n");
     EXPECT_EQ(result.verdict, "请核对输入参数后重新计算");
     EXPECT_EQ(result.level, 3);
+    result = Compute(tool, std::array<double, 1>{2}.data());
+    EXPECT_EQ(result.verdict, "正常");
+    EXPECT_EQ(result.level, 0);
 
     // A failed output: the rules are not scanned, whatever they would match.
     tool.outputs = failing;
-    result = Compute(tool, values);
+    result = Compute(tool, std::array<double, 1>{1}.data());
     EXPECT_EQ(result.report, "乙：--\r\n（部分结果无法计算，请检查输入是否合理）\r\n");
     EXPECT_EQ(result.verdict, "请核对输入参数后重新计算");
     EXPECT_EQ(result.level, 3);

@@ -32,6 +32,8 @@ constexpr OutputField kOutputs[] = {
     {"total", u"总分", u"分", "item+factor+late", "f0"},
 #ifdef WRONG_OUTPUT_READS_A_LATER_OUTPUT
     {"twice", u"两倍", u"", "total*2+after", "f0"},
+#elif defined(WRONG_OUTPUT_NOT_AN_EXPRESSION)
+    {"twice", u"两倍", u"", "total**2", "f0"},
 #else
     {"twice", u"两倍", u"", "total*2+max(dose, 1e-3)", "f0"},
 #endif
@@ -43,6 +45,10 @@ constexpr VerdictRule kRules[] = {
     {"totl>=3", 3, u"高"},
 #elif defined(WRONG_UNKNOWN_FUNCTION)
     {"maximum(total, 3)>=3", 3, u"高"},
+#elif defined(WRONG_RULE_ENDS_IN_AN_OPERATOR)
+    {"total>=3 &&", 3, u"高"},
+#elif defined(WRONG_RULE_DOUBLES_AN_OPERATOR)
+    {"total<<3", 3, u"高"},
 #else
     {"total>=3", 3, u"高"},
 #endif

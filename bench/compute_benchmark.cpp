@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/decisions/window_state.h"
 #include "bench/ratio_reporter.h"
 #include "engine/compute.h"
 #include "engine/expression.h"
@@ -22,8 +23,9 @@ namespace {
 
 using kelomed::ToolDef;
 
-char16_t report[8192];
-char16_t verdict[512];
+// The window's own buffers.
+char16_t report[kelomed::kReportTextCapacity];
+char16_t verdict[kelomed::kVerdictTextCapacity];
 
 const double kTool48Inputs[] = {0.20000000298023224, 60, 4, 50};
 constexpr kelomed::CivilDate kToday = {2026, 12, 8};
@@ -32,7 +34,8 @@ void ComputeTool48(benchmark::State& state) {
     const ToolDef& tool = kelomed::ToolDefinition<48>();
     for (auto _ : state) {
         const kelomed::ComputeResult result =
-            kelomed::ComputeTool(tool, kTool48Inputs, kToday, report, 4096, verdict, 512);
+            kelomed::ComputeTool(tool, kTool48Inputs, kToday, report, kelomed::kReportTextCapacity,
+                                 verdict, kelomed::kVerdictTextCapacity);
         benchmark::DoNotOptimize(report);
         benchmark::DoNotOptimize(result);
     }
@@ -106,7 +109,8 @@ void Report(benchmark::State& state, const ToolDef* tool) {
             input.form == kelomed::InputForm::Number ? input.range.highest : input.defaultValue;
     }
     for (auto _ : state) {
-        kelomed::ComputeTool(*tool, inputs, kToday, report, 8192, verdict, 512);
+        kelomed::ComputeTool(*tool, inputs, kToday, report, kelomed::kReportTextCapacity, verdict,
+                             kelomed::kVerdictTextCapacity);
         benchmark::DoNotOptimize(report);
     }
 }

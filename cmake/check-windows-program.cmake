@@ -10,7 +10,7 @@ if(size GREATER_EQUAL size_limit)
   message(FATAL_ERROR "${PROGRAM} is ${size} bytes, over the ${size_limit}-byte limit")
 endif()
 message(STATUS "size ${size} bytes (limit ${size_limit})")
-set(allowed KERNEL32.dll USER32.dll GDI32.dll SHELL32.dll msvcrt.dll COMCTL32.dll)
+set(allowed KERNEL32.dll USER32.dll GDI32.dll SHELL32.dll ole32.dll msvcrt.dll COMCTL32.dll)
 execute_process(COMMAND x86_64-w64-mingw32-objdump -p ${PROGRAM}
   OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)

@@ -292,7 +292,7 @@ constexpr bool AcceptsValue(const InputField& input, double value) {
 
 // How wide a text shows, in half-width units: an ASCII character is one, a
 // Chinese character (and any other) two. The window's columns are measured
-// in these at their fonts' sizes (app/window_layout.cpp checks it), so a text
+// in these at their fonts' sizes (app/decisions/window_layout.cpp checks it), so a text
 // within its limit is shown whole.
 constexpr int DisplayWidth(const char16_t* text) {
     int width = 0;

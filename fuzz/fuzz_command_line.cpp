@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/command_line.h"
+#include "app/decisions/command_line.h"
 #include "engine/text_buffer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

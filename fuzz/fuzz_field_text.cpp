@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/field_text.h"
+#include "app/decisions/field_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<char16_t> text(size / 2 + 1, 0);

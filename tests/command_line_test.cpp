@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
+#include "app/decisions/command_line.h"
 #include "tests/test_text.h"
 
 namespace kelomed {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/commands.h"
-#include "app/field_text.h"
+#include "app/decisions/commands.h"
+#include "app/decisions/field_text.h"
 #include "engine/tool_model.h"
 #include "reports/nurse_rota.h"
 #include "tests/recording_view.h"

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/commands.h"
-#include "app/record_command.h"
-#include "app/record_store.h"
+#include "app/decisions/commands.h"
+#include "app/decisions/record_command.h"
+#include "app/decisions/record_store.h"
 #include "tests/recording_view.h"
 #include "tests/report_tool.h"
 #include "tests/temp_file.h"

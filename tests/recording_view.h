@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/window_view.h"
+#include "app/decisions/window_view.h"
 #include "engine/tool_model.h"
 #include "tests/test_text.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/selftest.h"
+#include "app/decisions/selftest.h"
 #include "reports/blood_draw_order.h"
 #include "reports/critical_values.h"
 #include "reports/dosing_times.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/selftest.h"
+#include "app/decisions/selftest.h"
 #include "engine/tool_model.h"
 #include "tests/report_tool.h"
 #include "tests/temp_file.h"

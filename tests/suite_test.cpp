@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
-#include "app/window_state.h"
+#include "app/decisions/commands.h"
+#include "app/decisions/window_state.h"
 #include "engine/compute.h"
 #include "engine/text_buffer.h"
 #include "tests/recording_view.h"

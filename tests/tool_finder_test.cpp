@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/home_layout.h"
-#include "app/recent_tools.h"
-#include "app/tool_finder.h"
+#include "app/decisions/home_layout.h"
+#include "app/decisions/recent_tools.h"
+#include "app/decisions/tool_finder.h"
 #include "tests/test_text.h"
 #include "tools/suite.h"
 
@@ -78,6 +78,8 @@ TEST(ToolFinder, EachKindOfQueryFindsItsTools) {
         {u"   ", AllIds(), "spaces alone are an empty query"},
         {u"xyz", {}, "nothing the suite holds"},
         {u"dbax", {}, "initials longer than any tool's that begin so"},
+        {u"xsfx", {125, 126}, "within a word's initials: 静脉血栓风险 of Caprini and Padua"},
+        {u"sy", {132, 105, 110, 124}, "where a word's initials begin so first, then within words"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Found(c.query), c.expected) << c.why;

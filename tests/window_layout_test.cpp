@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/window_keys.h"
-#include "app/window_layout.h"
-#include "app/window_placement.h"
+#include "app/decisions/window_keys.h"
+#include "app/decisions/window_layout.h"
+#include "app/decisions/window_placement.h"
 #include "tools/suite.h"
 
 namespace kelomed {

@@ -7,10 +7,17 @@
 // built for Windows.
 //
 //   suite_manifest PROGRAMS.tsv NAME.txt HOME_NAME.txt RESOURCE_FOLDER
+//
+// And README's tables of the programs and of the infusion library, from the
+// same tables: "--check-readme README.md" fails where README differs,
+// "--write-readme README.md" writes them in.
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "engine/utf8.h"
+#include "tools/readme_tables.h"
 #include "tools/suite.h"
 
 namespace {
@@ -46,7 +53,35 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
+int ReadmeTables(const std::string& mode, const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string readme((std::istreambuf_iterator<char>(file)),
+                             std::istreambuf_iterator<char>());
+    std::string written;
+    if (!file || !kelomed::WithTablesWritten(readme, written)) {
+        std::fprintf(stderr, "suite_manifest: %s is missing, or a table's markers are\n",
+                     path.c_str());
+        return 1;
+    }
+    if (mode == "--write-readme") {
+        return written == readme || WriteFile(path, written) ? 0 : 1;
+    }
+    if (written != readme) {
+        std::fprintf(stderr,
+                     "suite_manifest: README's tables differ from the tool tables; "
+                     "suite_manifest --write-readme %s writes them\n",
+                     path.c_str());
+        return 1;
+    }
+    std::printf("README's tables of programs and infusions equal the tool tables\n");
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 3 &&
+        (std::string(argv[1]) == "--check-readme" || std::string(argv[1]) == "--write-readme")) {
+        return ReadmeTables(argv[1], argv[2]);
+    }
     if (argc != 5) {
         std::fprintf(stderr,
                      "usage: suite_manifest PROGRAMS.tsv NAME.txt HOME_NAME.txt RESOURCE_FOLDER\n");

@@ -1,6 +1,8 @@
 #include "tests/e2e/checks.h"
 
-#include <shlobj.h>
+#include "app/decisions/suite_names.h"
+#include "app/platform/record_files.h"
+#include "app/platform/wide_text_windows.h"
 
 #include <cstdio>
 
@@ -36,16 +38,24 @@ void Checks::ExpectEqual(const std::wstring& actual, const std::wstring& expecte
     Expect(actual == expected, what, L"got [" + actual + L"] expected [" + expected + L"]");
 }
 
+void Checks::ExpectEventually(const std::function<std::wstring()>& read,
+                              const std::wstring& expected, const std::wstring& what) {
+    const std::wstring seen =
+        WaitFor(read, [&expected](const std::wstring& text) { return text == expected; });
+    Expect(seen == expected, what,
+           L"at the deadline [" + seen + L"], expected [" + expected + L"]");
+}
+
 void Checks::Summary() const {
     std::printf("gui: %d passed, %d failed\n", passed_, failed_);
 }
 
 std::wstring RecordFilePath(int id) {
-    wchar_t folder[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder);
+    char16_t folder[kPathCapacity] = {};
+    ReadLocalAppDataFolder(folder, kPathCapacity);
     wchar_t name[16];
     swprintf(name, 16, L"\\T%03d.csv", id);
-    return std::wstring(folder) + L"\\KeloMedSuite\\records" + name;
+    return std::wstring(Wide(folder)) + L"\\" + Wide(kSuiteFolderName) + L"\\records" + name;
 }
 
 bool ReadFileBytes(const std::wstring& path, std::string& bytes) {

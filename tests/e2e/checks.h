@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace kelomed::e2e {
@@ -11,11 +12,32 @@ namespace kelomed::e2e {
 std::string Utf8(const std::wstring& text);
 void Print(const std::wstring& text);
 
+// How long a check waits for the state it checks: long enough for a
+// machine whose two cores another build keeps busy.
+inline constexpr DWORD kStateDeadlineMs = 15000;
+
+// Reads until `done` holds for what was read or the deadline passes, and
+// returns the last reading either way.
+template <typename Read, typename Done>
+auto WaitFor(Read read, Done done, DWORD deadlineMs = kStateDeadlineMs) {
+    const ULONGLONG deadline = GetTickCount64() + deadlineMs;
+    auto seen = read();
+    while (!done(seen) && GetTickCount64() < deadline) {
+        Sleep(20);
+        seen = read();
+    }
+    return seen;
+}
+
 class Checks {
   public:
     void Expect(bool ok, const std::wstring& what, const std::wstring& detail = L"");
     void ExpectEqual(const std::wstring& actual, const std::wstring& expected,
                      const std::wstring& what);
+    // Reads until the text is `expected` or the deadline passes; a failure
+    // says what was read at the deadline.
+    void ExpectEventually(const std::function<std::wstring()>& read, const std::wstring& expected,
+                          const std::wstring& what);
     int failed() const { return failed_; }
     void Summary() const;
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/window_state.h"
+#include "app/decisions/window_state.h"
 #include "engine/compute.h"
 #include "tests/e2e/checks.h"
 #include "tests/e2e/gui_probe.h"
@@ -34,6 +34,29 @@ const std::wstring kNormalVerdict = L"泵速计算完成，中心静脉输注";
 const std::wstring kHighVerdict = L"剂量超过 1ug/kg/min，休克加重，评估联合用药";
 const std::wstring kPrompt = L"填写左侧参数，点击“计算”";
 const std::wstring kLabels[] = {L"目标剂量", L"体重", L"药量", L"稀释至"};
+
+// What has the focus: "result", "field N", "button ID" or "window".
+std::wstring FocusName(const GuiProbe& gui) {
+    const HWND focused = gui.Focused();
+    const int id = GetDlgCtrlID(focused);
+    if (focused == gui.ResultBox()) {
+        return L"result";
+    }
+    if (id >= kFieldIdBase && id < kFieldIdBase + 64) {
+        return L"field " + std::to_wstring(id - kFieldIdBase);
+    }
+    if (id >= kCompute && id <= kAbout) {
+        return L"button " + std::to_wstring(id);
+    }
+    return L"window";
+}
+
+int FirstVisibleLine(const GuiProbe& gui) {
+    DWORD_PTR line = 0;
+    SendMessageTimeoutW(gui.ResultBox(), EM_GETFIRSTVISIBLELINE, 0, 0, SMTO_ABORTIFHUNG, 3000,
+                        &line);
+    return static_cast<int>(line);
+}
 
 void SetFields(const GuiProbe& gui, const std::vector<std::wstring>& values) {
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -409,38 +432,62 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (verb == L"expect-high-dose") {
-        const bool ok = gui.Text(gui.VerdictLabel()) == kHighVerdict &&
-                        gui.Text(gui.ResultBox()).find(L"泵速：67.50 ml/h") != std::wstring::npos;
-        Print(std::wstring(ok ? L"PASS" : L"FAIL") + L" typed keys: verdict [" +
-              gui.Text(gui.VerdictLabel()) + L"]\n");
+        const auto shown = [&gui] {
+            return gui.Text(gui.VerdictLabel()) + L"|" + gui.Text(gui.ResultBox());
+        };
+        const std::wstring seen = WaitFor(shown, [](const std::wstring& text) {
+            return text.rfind(kHighVerdict + L"|", 0) == 0 &&
+                   text.find(L"泵速：67.50 ml/h") != std::wstring::npos;
+        });
+        const bool ok = seen.rfind(kHighVerdict + L"|", 0) == 0;
+        Print(std::wstring(ok ? L"PASS" : L"FAIL") + L" typed keys: verdict and report [" + seen +
+              L"]\n");
         return ok ? 0 : 1;
     }
     if (verb == L"close") {
         gui.Close();
         return 0;
     }
-    if (verb == L"focused") {
-        // What has the focus: "result", "field N", "button ID" or "window".
-        const HWND focused = gui.Focused();
-        const int id = GetDlgCtrlID(focused);
-        if (focused == gui.ResultBox()) {
-            std::printf("result\n");
-        } else if (id >= kFieldIdBase && id < kFieldIdBase + 64) {
-            std::printf("field %d\n", id - kFieldIdBase);
-        } else if (id >= kCompute && id <= kAbout) {
-            std::printf("button %d\n", id);
-        } else {
-            std::printf("window\n");
-        }
-        return 0;
+    if (verb == L"expect-focus" && argc > 2) {
+        // Waits until the focus is on "result", "field N", "button ID" or
+        // "window".
+        const std::wstring want = argv[2];
+        const std::wstring seen =
+            WaitFor([&gui] { return FocusName(gui); },
+                    [&want](const std::wstring& name) { return name == want; });
+        Print(std::wstring(seen == want ? L"PASS " : L"FAIL ") + (argc > 3 ? argv[3] : L"") +
+              L": the focus is on " + seen + L"\n");
+        return seen == want ? 0 : 1;
     }
     if (verb == L"first-line") {
-        // The first line the result box shows.
-        DWORD_PTR line = 0;
-        SendMessageTimeoutW(gui.ResultBox(), EM_GETFIRSTVISIBLELINE, 0, 0, SMTO_ABORTIFHUNG, 3000,
-                            &line);
-        std::printf("%lu\n", static_cast<unsigned long>(line));
+        std::printf("%d\n", FirstVisibleLine(gui));
         return 0;
+    }
+    if (verb == L"expect-scrolled-past" && argc > 2) {
+        // Waits until the result box shows a first line after line N.
+        const int before = _wtoi(argv[2]);
+        const int after = WaitFor([&gui] { return FirstVisibleLine(gui); },
+                                  [before](int line) { return line > before; });
+        Print(std::wstring(after > before ? L"PASS" : L"FAIL") +
+              L" Page Down scrolls the result box (line " + std::to_wstring(before) + L" to " +
+              std::to_wstring(after) + L")\n");
+        return after > before ? 0 : 1;
+    }
+    if (verb == L"expect-box" && argc > 2) {
+        // Waits for a message box with this caption and leaves it open.
+        const std::wstring want = argv[2];
+        const std::wstring seen =
+            WaitFor([&gui] { return gui.NoMessageBox() ? std::wstring() : gui.OpenBoxCaption(); },
+                    [&want](const std::wstring& caption) { return caption == want; });
+        Print(std::wstring(seen == want ? L"PASS" : L"FAIL") + L" a message box [" + seen +
+              L"] opens, [" + want + L"] expected\n");
+        return seen == want ? 0 : 1;
+    }
+    if (verb == L"expect-no-box") {
+        const bool closed =
+            WaitFor([&gui] { return gui.NoMessageBox(); }, [](bool none) { return none; });
+        Print(std::wstring(closed ? L"PASS" : L"FAIL") + L" the message box closes\n");
+        return closed ? 0 : 1;
     }
     if (verb == L"clear-result") {
         gui.SetText(gui.ResultBox(), L"");
@@ -465,21 +512,25 @@ int wmain(int argc, wchar_t** argv) {
         return CheckKeyboardResult(_wtoi(argv[2]),
                                    std::vector<std::wstring>(argv + 3, argv + argc));
     }
-    if (verb == L"focus-shown") {
-        // The focused control lies within the input panel's visible part.
-        const HWND focused = gui.Focused();
-        const HWND panel = GetParent(focused);
-        RECT box;
-        RECT area;
-        GetWindowRect(focused, &box);
-        MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&box), 2);
-        GetClientRect(panel, &area);
-        const bool shown =
-            GetDlgCtrlID(panel) == kInputPanelId && box.top >= 0 && box.bottom <= area.bottom;
-        Print(std::wstring(shown ? L"PASS" : L"FAIL") +
-              L" the panel scrolled to the focused item (its top " + std::to_wstring(box.top) +
+    if (verb == L"focus-shown" && argc > 2) {
+        // Waits until the focus is on field N and it lies within the input
+        // panel's visible part.
+        const HWND field = gui.Field(_wtoi(argv[2]));
+        RECT box = {};
+        RECT area = {};
+        auto shown = [&] {
+            const HWND panel = GetParent(field);
+            GetWindowRect(field, &box);
+            MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&box), 2);
+            GetClientRect(panel, &area);
+            return gui.Focused() == field && GetDlgCtrlID(panel) == kInputPanelId && box.top >= 0 &&
+                   box.bottom <= area.bottom;
+        };
+        const bool ok = WaitFor(shown, [](bool done) { return done; });
+        Print(std::wstring(ok ? L"PASS" : L"FAIL") + L" field " + argv[2] +
+              L" has the focus and the panel scrolled to it (its top " + std::to_wstring(box.top) +
               L", the panel's height " + std::to_wstring(area.bottom) + L")\n");
-        return shown ? 0 : 1;
+        return ok ? 0 : 1;
     }
     if (verb == L"expect-result" && argc > 2) {
         return ExpectResultInOpenWindow(_wtoi(argv[2]),
@@ -488,15 +539,18 @@ int wmain(int argc, wchar_t** argv) {
     std::printf(
         "usage: gui_driver scenarios|open|save PROGRAM | tool PROGRAM ID | compute ID [VALUE...] | "
         "whole-report PROGRAM ID old-record|new-file|typed VALUE... | "
-        "set-field N [TEXT] | field-point N | launch PROGRAM | focused | first-line | "
+        "set-field N [TEXT] | field-point N | launch PROGRAM | expect-focus WHAT [WHY] | "
+        "first-line | expect-scrolled-past LINE | "
         "clear-result | set-clipboard TEXT | clipboard-holds result|copy | "
         "expect-result ID [VALUE...] | keyboard-result ID VALUE... | forget-record ID | "
-        "focus-shown | "
+        "focus-shown N | "
         "client-rect | button-rect ID | expect-high-dose | close | "
         "screen PROGRAM DPI | manifest PROGRAM | "
         "startup-time PROGRAM CLASS RUNS | exit-code COMMAND [ARGUMENT...] | "
         "home-list HOME | home-found QUERY | home-opened ID new|again | home-search-point | "
         "home-row-point ROW | "
-        "home-recent HOME ID | home-missing HOME | home-close\n");
+        "home-recent HOME ID | home-missing HOME | home-focused | home-close | expect-box CAPTION "
+        "| "
+        "expect-no-box\n");
     return 2;
 }

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/win32/look_windows.h"
+#include "tests/e2e/checks.h"
+
 namespace kelomed::e2e {
 namespace {
 
-constexpr wchar_t kClassName[] = L"KeloMedToolWnd";
 constexpr UINT kSendTimeoutMs = 3000;
 constexpr int kMessageTextId = 0xFFFF;
 
@@ -84,7 +86,7 @@ bool GuiProbe::Launch(const std::wstring& program) {
 }
 
 bool GuiProbe::Attach() {
-    main_ = FindWindowW(kClassName, nullptr);
+    main_ = FindWindowW(ToolWindowClass(), nullptr);
     thread_ = main_ != nullptr ? GetWindowThreadProcessId(main_, nullptr) : 0;
     return main_ != nullptr;
 }
@@ -200,12 +202,28 @@ void GuiProbe::Click(int commandId) const {
 }
 
 void GuiProbe::Settle() const {
-    // A sent message is handled only once the posted ones before it are.
-    for (int i = 0; i < 3; ++i) {
-        DWORD_PTR ignored = 0;
-        SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &ignored);
-        Sleep(30);
+    SettleWindow(main_);
+}
+
+bool SettleWindow(HWND window) {
+    static const UINT barrier = RegisterWindowMessageW(Wide(kBarrierMessage));
+    // Numbers unique across the driver's runs: the window keeps the last.
+    static WPARAM next = static_cast<WPARAM>(GetTickCount64() * 1000 + GetCurrentProcessId());
+    const WPARAM number = ++next;
+    if (!PostMessageW(window, barrier, number, 0)) {
+        return false;
     }
+    const WPARAM kept = WaitFor(
+        [window] {
+            DWORD_PTR answer = 0;
+            SendMessageTimeoutW(window, barrier, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &answer);
+            return static_cast<WPARAM>(answer);
+        },
+        [number](WPARAM answer) { return answer == number; });
+    if (kept != number) {
+        Print(L"FAIL the window did not handle what was posted to it in time\n");
+    }
+    return kept == number;
 }
 
 HWND GuiProbe::FindBox() const {
@@ -216,30 +234,29 @@ HWND GuiProbe::FindBox() const {
 
 MessageBoxText GuiProbe::TakeMessageBox(int timeoutMs) const {
     MessageBoxText result;
-    HWND box = nullptr;
-    for (int waited = 0; waited < timeoutMs && box == nullptr; waited += 50) {
-        box = FindBox();
-        if (box == nullptr) {
-            Sleep(50);
-        }
-    }
+    HWND box = WaitFor([this] { return FindBox(); }, [](HWND found) { return found != nullptr; },
+                       static_cast<DWORD>(timeoutMs));
     if (box == nullptr) {
         return result;
     }
-    Sleep(100);
+    // The box exists before its text is set.
+    result.text = WaitFor([&] { return Text(GetDlgItem(box, kMessageTextId)); },
+                          [](const std::wstring& text) { return !text.empty(); });
     result.shown = true;
     result.caption = Text(box);
-    result.text = Text(GetDlgItem(box, kMessageTextId));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    for (int waited = 0; waited < 5000 && IsWindow(box); waited += 50) {
-        Sleep(50);
-    }
+    WaitFor([box] { return IsWindow(box) != FALSE; }, [](bool open) { return !open; });
     Settle();
     return result;
 }
 
 bool GuiProbe::NoMessageBox() const {
     return FindBox() == nullptr;
+}
+
+std::wstring GuiProbe::OpenBoxCaption() const {
+    const HWND box = FindBox();
+    return box != nullptr ? Text(box) : std::wstring();
 }
 
 POINT GuiProbe::FieldCentre(int index) const {
@@ -290,12 +307,8 @@ bool PutClipboardText(const std::wstring& text) {
 }
 
 std::wstring ReadClipboardTextOnceItIs(const std::wstring& expected) {
-    std::wstring text = ReadClipboardText();
-    for (int waited = 0; waited < 2000 && text != expected; waited += 100) {
-        Sleep(100);
-        text = ReadClipboardText();
-    }
-    return text;
+    return WaitFor(ReadClipboardText,
+                   [&expected](const std::wstring& text) { return text == expected; });
 }
 
 }  // namespace kelomed::e2e

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/checks.h"
+
 namespace kelomed::e2e {
 
 inline constexpr int kFieldIdBase = 2000;
@@ -63,13 +65,14 @@ class GuiProbe {
     // as a real key press does.
     void PressKey(HWND control, WPARAM key) const;
     void Click(int commandId) const;
-    // Waits until the program is idle again (its queue drained).
+    // Waits until the window has handled every message posted to it before.
     void Settle() const;
 
     // Waits for a message box of the program, reads it and presses OK.
-    MessageBoxText TakeMessageBox(int timeoutMs = 5000) const;
-    // True when no message box is open.
+    MessageBoxText TakeMessageBox(int timeoutMs = kStateDeadlineMs) const;
+    // True when no message box is open; the caption of the one that is.
     bool NoMessageBox() const;
+    std::wstring OpenBoxCaption() const;
 
     // Centre of a field in screen coordinates (for real mouse input).
     POINT FieldCentre(int index) const;
@@ -82,9 +85,15 @@ class GuiProbe {
     DWORD thread_ = 0;
 };
 
+// Posts a barrier to `window` and waits until it has handled it, and with
+// it every message posted to its thread before: posted messages are handled
+// in order. Not for keys typed through the X server, which come as input,
+// after posted messages: a check after those waits for its state.
+bool SettleWindow(HWND window);
+
 std::wstring ReadClipboardText();
 bool PutClipboardText(const std::wstring& text);
-// Reads the clipboard until it holds `expected` or two seconds have passed:
+// Reads the clipboard until it holds `expected` or the deadline passes:
 // under Wine another process sees a new clipboard only after a moment.
 std::wstring ReadClipboardTextOnceItIs(const std::wstring& expected);
 

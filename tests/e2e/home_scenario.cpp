@@ -10,14 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "app/platform/record_files.h"
+#include "app/win32/look_windows.h"
 #include "tests/e2e/checks.h"
+#include "tests/e2e/gui_probe.h"
 #include "tools/suite.h"
 
 namespace kelomed::e2e {
 namespace {
 
-constexpr wchar_t kHomeClass[] = L"KeloMedHomeWnd";
-constexpr wchar_t kToolClass[] = L"KeloMedToolWnd";
+const wchar_t* const kHomeClass = HomeWindowClass();
+const wchar_t* const kToolClass = ToolWindowClass();
 constexpr int kSearchId = 100;
 constexpr int kListId = 101;
 constexpr int kStatusId = 102;
@@ -43,12 +46,6 @@ std::wstring TextOf(HWND control) {
     SendMessageTimeoutW(control, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
                         kSendTimeoutMs, &copied);
     return text;
-}
-
-// Waits until the home has handled what was sent to it.
-void Settle(HWND window) {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored);
 }
 
 // The first column of every row of the home's list, read from its process:
@@ -187,9 +184,9 @@ std::vector<std::wstring> ProgramsIn(const std::wstring& folder) {
 }
 
 std::wstring RecentToolsPath() {
-    wchar_t folder[MAX_PATH] = {};
-    GetEnvironmentVariableW(L"LOCALAPPDATA", folder, MAX_PATH);
-    return std::wstring(folder) + L"\\KeloMedSuite\\recent-tools.txt";
+    char16_t folder[kPathCapacity] = {};
+    ReadLocalAppDataFolder(folder, kPathCapacity);
+    return std::wstring(Wide(folder)) + L"\\" + Wide(kSuiteFolderName) + L"\\recent-tools.txt";
 }
 
 void CloseAll() {
@@ -202,6 +199,19 @@ void CloseAll() {
             }
         }
     }
+}
+
+// Waits until the home is the foreground window with the focus in its
+// search field, where typed keys go.
+void ExpectSearchFocused(HWND home, Checks& checks, const std::wstring& what) {
+    const HWND search = GetDlgItem(home, kSearchId);
+    auto focused = [home, search] {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(home, nullptr), &info);
+        return GetForegroundWindow() == home && info.hwndFocus == search;
+    };
+    checks.Expect(WaitFor(focused, [](bool done) { return done; }), what);
 }
 
 // Opens the home on the list of every tool, no recent tools kept: the list
@@ -227,6 +237,7 @@ int ListsEveryProgram(const std::wstring& program) {
     checks.ExpectEqual(TextOf(GetDlgItem(home, kStatusId)),
                        L"共 " + std::to_wstring(expected.size()) + L" 个工具",
                        L"the status line counts them");
+    ExpectSearchFocused(home, checks, L"it opens with the focus in the search field");
     checks.Summary();
     return checks.failed() > 0 ? 1 : 0;
 }
@@ -235,7 +246,8 @@ int ListsEveryProgram(const std::wstring& program) {
 int FoundByInitials(const std::wstring& query) {
     Checks checks;
     HWND home = HomeWindow();
-    checks.ExpectEqual(TextOf(GetDlgItem(home, kSearchId)), query, L"the search field holds it");
+    checks.ExpectEventually([home] { return TextOf(GetDlgItem(home, kSearchId)); }, query,
+                            L"the search field holds it");
     std::vector<std::wstring> expected;
     for (const ToolDef* tool : SuiteTools()) {
         std::wstring letters;
@@ -249,8 +261,8 @@ int FoundByInitials(const std::wstring& query) {
         }
     }
     checks.Expect(!expected.empty(), L"some tool's initials begin with " + query);
-    checks.ExpectEqual(Joined(ListNumbers(home)), Joined(expected),
-                       L"typing " + query + L" leaves the tools whose initials begin so");
+    checks.ExpectEventually([home] { return Joined(ListNumbers(home)); }, Joined(expected),
+                            L"typing " + query + L" leaves the tools whose initials begin so");
     checks.Summary();
     return checks.failed() > 0 ? 1 : 0;
 }
@@ -268,21 +280,16 @@ int Opened(int id, bool again) {
     if (!again) {
         // Opened once: a second request would have found the window and
         // said it was open already.
-        checks.ExpectEqual(TextOf(GetDlgItem(HomeWindow(), kStatusId)),
-                           L"已打开“" + WideOf(tool->title) + L"”", L"the home says it opened it");
+        checks.ExpectEventually([] { return TextOf(GetDlgItem(HomeWindow(), kStatusId)); },
+                                L"已打开“" + WideOf(tool->title) + L"”",
+                                L"the home says it opened it");
     }
     if (again) {
-        for (int i = 0; i < 20 && GetForegroundWindow() != window; ++i) {
-            Sleep(100);
-        }
-        checks.Expect(GetForegroundWindow() == window, L"opened again, its window comes forward");
-        // The home sets its status once the window is forward: Wine may
-        // answer this read while it brings the window forward.
-        std::wstring status = TextOf(GetDlgItem(HomeWindow(), kStatusId));
-        for (int i = 0; i < 20 && status.find(L"已经打开") == std::wstring::npos; ++i) {
-            Sleep(100);
-            status = TextOf(GetDlgItem(HomeWindow(), kStatusId));
-        }
+        const HWND forward = WaitFor(GetForegroundWindow, [window](HWND w) { return w == window; });
+        checks.Expect(forward == window, L"opened again, its window comes forward");
+        const std::wstring status = WaitFor(
+            [] { return TextOf(GetDlgItem(HomeWindow(), kStatusId)); },
+            [](const std::wstring& text) { return text.find(L"已经打开") != std::wstring::npos; });
         checks.Expect(status.find(L"已经打开") != std::wstring::npos,
                       L"the home says it was open already", status);
     }
@@ -334,10 +341,11 @@ int ReportsAMissingProgram(const std::wstring& program) {
     if (home != nullptr) {
         HWND search = GetDlgItem(home, kSearchId);
         SendMessageW(search, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"70"));
-        Settle(home);
         PostMessageW(search, WM_KEYDOWN, VK_RETURN, 0);
-        Settle(home);
-        const std::wstring status = TextOf(GetDlgItem(home, kStatusId));
+        SettleWindow(home);
+        const std::wstring status = WaitFor(
+            [home] { return TextOf(GetDlgItem(home, kStatusId)); },
+            [](const std::wstring& text) { return text.find(L"找不到") != std::wstring::npos; });
         checks.Expect(status.find(L"找不到 kelomed-t070.exe") != std::wstring::npos,
                       L"a missing program's row gives the status message", status);
         checks.ExpectEqual(std::to_wstring(ProcessesOf(L"kelomed-t070.exe")), L"0",
@@ -378,6 +386,12 @@ int RunHomeVerb(const std::wstring& verb, const std::vector<std::wstring>& argum
     }
     if (verb == L"home-missing" && arguments.size() == 1) {
         return ReportsAMissingProgram(arguments[0]);
+    }
+    if (verb == L"home-focused") {
+        Checks checks;
+        ExpectSearchFocused(HomeWindow(), checks, L"back in the home, the focus is in its search");
+        checks.Summary();
+        return checks.failed() > 0 ? 1 : 0;
     }
     if (verb == L"home-close") {
         CloseAll();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/win32/look_windows.h"
 #include "tests/e2e/checks.h"
 #include "tests/e2e/gui_probe.h"
 
@@ -75,7 +76,7 @@ int CheckScreen(const std::wstring& program, int dpi) {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
-    const UINT query = RegisterWindowMessageW(L"KeloMed.LayoutQuery");
+    const UINT query = RegisterWindowMessageW(Wide(kLayoutQueryMessage));
     DWORD_PTR scaleThousandths = 0;
     DWORD_PTR fieldFont = 0;
     DWORD_PTR titleFont = 0;

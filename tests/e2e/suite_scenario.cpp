@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <cwchar>
 
-#include "app/commands.h"
-#include "app/field_text.h"
-#include "app/input_text.h"
-#include "app/record_files.h"
-#include "app/record_store.h"
-#include "app/window_layout.h"
+#include "app/decisions/commands.h"
+#include "app/decisions/field_text.h"
+#include "app/decisions/input_text.h"
+#include "app/decisions/record_store.h"
+#include "app/decisions/window_layout.h"
+#include "app/platform/record_files.h"
 #include "engine/compute.h"
 #include "engine/text_buffer.h"
 #include "tests/e2e/checks.h"
@@ -582,8 +582,10 @@ int CheckKeyboardResult(int id, const std::vector<std::wstring>& values) {
     const Expected expected = ExpectedResult(*tool, inputs);
     Checks checks;
     const std::wstring what = WideOf(tool->title) + L" by keyboard: ";
-    checks.ExpectEqual(gui.Text(gui.ResultBox()), expected.report, what + L"the report");
-    checks.ExpectEqual(gui.Text(gui.VerdictLabel()), expected.verdict, what + L"the verdict");
+    checks.ExpectEventually([&gui] { return gui.Text(gui.ResultBox()); }, expected.report,
+                            what + L"the report");
+    checks.ExpectEventually([&gui] { return gui.Text(gui.VerdictLabel()); }, expected.verdict,
+                            what + L"the verdict");
     const std::wstring clipboard = WideOf(tool->title) + L"\r\n" + expected.copyText;
     checks.ExpectEqual(ReadClipboardTextOnceItIs(clipboard), clipboard, what + L"the clipboard");
     checks.Expect(WriteExpectedCells(*tool, values, expected.report, ""),
@@ -649,8 +651,9 @@ int ExpectResultInOpenWindow(int id, const std::vector<std::wstring>& values) {
         inputs[i] = _wtof(values[i].c_str());
     }
     Checks checks;
-    checks.ExpectEqual(gui.Text(gui.ResultBox()), ExpectedResult(*tool, inputs).report,
-                       L"the result box holds the report of the values typed");
+    checks.ExpectEventually([&gui] { return gui.Text(gui.ResultBox()); },
+                            ExpectedResult(*tool, inputs).report,
+                            L"the result box holds the report of the values typed");
     return checks.failed() == 0 ? 0 : 1;
 }
 

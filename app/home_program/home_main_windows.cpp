@@ -1,0 +1,26 @@
+// Windows entry of the home program: the self-test when the arguments ask
+// for it, else the window.
+#include <windows.h>
+
+#include "app/decisions/home_selftest.h"
+#include "app/decisions/selftest.h"
+#include "app/home_program/home_window_windows.h"
+#include "app/platform/arguments_windows.h"
+#include "app/platform/files.h"
+#include "tools/suite.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    int exitCode = 0;
+    char16_t message[kelomed::kSelftestMessageCapacity];
+    const kelomed::CommandLineArguments arguments;
+    const bool selftest =
+        kelomed::RunHomeSelftestIfAsked(kelomed::SuiteTools(), arguments.count(), arguments.words(),
+                                        exitCode, message, kelomed::kSelftestMessageCapacity);
+    if (selftest) {
+        if (message[0] != 0) {
+            kelomed::WriteErrorLine(message);
+        }
+        return exitCode;
+    }
+    return kelomed::RunHome(instance);
+}

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <span>
 
@@ -433,6 +434,27 @@ constexpr bool InitialsFitTitle(const char* initials, const char16_t* title) {
     return last != ' ' && letters == wanted;
 }
 
+// The suite's categories, one Start-menu folder each, in the order the home
+// lists them by category: every tool is in one of them.
+inline constexpr const char16_t* kToolCategories[] = {
+    u"重症用药", u"用药与输液", u"护理评估", u"临床计算", u"检验", u"护理管理",
+};
+
+constexpr int CategoryIndexOf(const char16_t* category) {
+    for (int i = 0; i < static_cast<int>(std::size(kToolCategories)); ++i) {
+        const char16_t* a = kToolCategories[i];
+        const char16_t* b = category;
+        while (*a != 0 && *a == *b) {
+            ++a;
+            ++b;
+        }
+        if (*a == *b) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 consteval void CheckTexts(const ToolTexts& texts) {
     if (texts.id < 1 || texts.id > 999) {
         ToolTableIsInvalid("a tool id has one to three digits");
@@ -440,6 +462,9 @@ consteval void CheckTexts(const ToolTexts& texts) {
     if (!HasText(texts.title) || TextLength(texts.title) > kLongestTitle ||
         !HasText(texts.category) || !HasText(texts.reference)) {
         ToolTableIsInvalid("a tool has a title of at most 63 units, a category and a reference");
+    }
+    if (CategoryIndexOf(texts.category) < 0) {
+        ToolTableIsInvalid("a tool's category is one of the suite's categories");
     }
     if (TextLength(texts.reference) > kLongestReference) {
         ToolTableIsInvalid("a tool's reference is longer than the window shows");

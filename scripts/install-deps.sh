@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang clang-format libclang-rt-dev
     g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
     wine64 xvfb xdotool imagemagick x11-apps x11-utils fonts-wqy-microhei
-    python3 python3-mpmath python3-gmpy2
+    python3 python3-mpmath python3-gmpy2 unicode-data
     wixl msitools zip unzip mawk gawk
 )
 

@@ -261,8 +261,8 @@ TEST(CommandsForRanges, MessagesSayWhichBoundsAreAllowed) {
     };
     static_assert(InputsAreConsistent(inputs));
     static constexpr ToolDef tool = {
-        5,      u"t", nullptr, u"c", u"r",    nullptr, InputCountOf(inputs),
-        inputs, 0,    nullptr, 0,    nullptr, nullptr};
+        5,      u"t", nullptr, u"检验", u"r",    nullptr, InputCountOf(inputs),
+        inputs, 0,    nullptr, 0,       nullptr, nullptr};
     const struct {
         std::vector<std::u16string> fields;
         const char* message;

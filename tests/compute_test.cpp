@@ -216,7 +216,7 @@ std::int32_t WriteToday(const ToolDef&, const double* inputs, const CivilDate& t
 TEST(ComputeReports, TheGeneratorWritesWithToday) {
     static constexpr InputField inputs[] = {{"a", u"甲", u"", 0}};
     static constexpr ToolDef tool =
-        ReportTool({7, u"t", nullptr, u"c", u"r", nullptr, "t"}, inputs, WriteToday);
+        ReportTool({7, u"t", nullptr, u"检验", u"r", nullptr, "t"}, inputs, WriteToday);
     const double values[] = {5};
     char16_t report[64];
     char16_t verdict[64];

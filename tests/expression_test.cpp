@@ -183,8 +183,8 @@ TEST(Expression, NamesLongerThan63CharactersFail) {
     static constexpr char longKey[] =
         "abcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabcdefghijabc";  // 63
     static constexpr InputField inputs[] = {{longKey, u"长", u"", 0}};
-    static constexpr ToolDef tool = {1,      u"t", nullptr, u"c", u"r",    nullptr, 1,
-                                     inputs, 0,    nullptr, 0,    nullptr, nullptr};
+    static constexpr ToolDef tool = {1,      u"t", nullptr, u"检验", u"r",    nullptr, 1,
+                                     inputs, 0,    nullptr, 0,       nullptr, nullptr};
     const double values[] = {7};
     const double outputs[16] = {};
     int failed = -1;

@@ -159,8 +159,8 @@ TEST(RecordLine, IsOneCsvRecordWithTheWholeReport) {
 TEST(RecordLine, IsRefusedRatherThanCut) {
     static const std::u16string longText(200, u'标');
     static const InputField inputs[] = {{"a", longText.c_str(), u"", 0}};
-    const ToolDef longLabel = {5,      u"t", nullptr, u"c", u"r",    nullptr, 1,
-                               inputs, 0,    nullptr, 0,    nullptr, nullptr};
+    const ToolDef longLabel = {5,      u"t", nullptr, u"检验", u"r",    nullptr, 1,
+                               inputs, 0,    nullptr, 0,       nullptr, nullptr};
     const ToolDef longTitle = {5, longText.c_str(), nullptr, u"c",    u"r",   nullptr, 0, inputs,
                                0, nullptr,          0,       nullptr, nullptr};
     const double values[] = {1};
@@ -169,8 +169,8 @@ TEST(RecordLine, IsRefusedRatherThanCut) {
     char16_t line[kRecordLineCapacity];
     EXPECT_FALSE(BuildRecordLine(longLabel, values, u"r", {}, line, kRecordLineCapacity));
     EXPECT_FALSE(BuildRecordLine(longTitle, values, u"r", {}, line, kRecordLineCapacity));
-    const ToolDef shortTool = {5,      u"t", nullptr, u"c", u"r",    nullptr, 0,
-                               inputs, 0,    nullptr, 0,    nullptr, nullptr};
+    const ToolDef shortTool = {5,      u"t", nullptr, u"检验", u"r",    nullptr, 0,
+                               inputs, 0,    nullptr, 0,       nullptr, nullptr};
     EXPECT_FALSE(BuildRecordLine(shortTool, values, u"报告", {2027, 1, 2, 3, 4, 5}, line, 26));
     EXPECT_TRUE(BuildRecordLine(shortTool, values, u"报告", {2027, 1, 2, 3, 4, 5}, line, 27));
     EXPECT_EQ(std::u16string(line), u"2027-01-02 03:04:05,t,报告\r\n");
@@ -179,8 +179,8 @@ TEST(RecordLine, IsRefusedRatherThanCut) {
 TEST(RecordFile, PathFollowsTheToolId) {
     RecordFolder folder;
     static constexpr InputField inputs[] = {{"a", u"甲", u"", 0}};
-    static constexpr ToolDef tool = {5,      u"五", nullptr, u"c", u"r",    nullptr, 1,
-                                     inputs, 0,     nullptr, 0,    nullptr, nullptr};
+    static constexpr ToolDef tool = {5,      u"五", nullptr, u"检验", u"r",    nullptr, 1,
+                                     inputs, 0,     nullptr, 0,       nullptr, nullptr};
     const double values[] = {1};
     char16_t path[kRecordPathCapacity];
     ASSERT_TRUE(AppendRecord(tool, values, u"报告", folder.root().c_str(), kMorning, path,

@@ -20,7 +20,7 @@ constexpr VerdictRule kRules[] = {
 };
 
 constexpr ToolDef kTool = FormulaTool(
-    {61, u"体表面积", u"Du Bois 与 Mosteller 公式", u"给药计算",
+    {61, u"体表面积", u"Du Bois 与 Mosteller 公式", u"临床计算",
      u"Du Bois D, Du Bois EF. Arch Intern Med 1916;17:863：0.007184 × 体重^0.425 × "
      u"身高^0.725；Mosteller RD. N Engl J Med 1987;317:1098：√(身高 × 体重 ÷ 3600)",
      u"体重按 kg（0.3-500）、身高按 cm（20-280）"

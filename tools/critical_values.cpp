@@ -15,7 +15,7 @@ constexpr InputField kInputs[] = {
 };
 
 constexpr ToolDef kTool = ReportTool(
-    {104, u"检验危急值速查", u"常见危急值界值与报告流程", u"检验标本",
+    {104, u"检验危急值速查", u"常见危急值界值与报告流程", u"检验",
      u"国家卫生健康委《医疗质量安全核心制度要点》危急值报告制度；界值以本院危急值目录为准",
      u"选择项目组，卡片列出常见危急值界值与报告流程；界值以本院危急值目录为准。", "jywjzsc"},
     kInputs, GenerateCriticalValues);

@@ -16,7 +16,7 @@ constexpr InputField kInputs[] = {
 };
 
 constexpr ToolDef kTool =
-    ReportTool({106, u"两药同瓶配伍查询", u"十种常用注射药两两配伍", u"用药安全",
+    ReportTool({106, u"两药同瓶配伍查询", u"十种常用注射药两两配伍", u"用药与输液",
                 u"药品说明书配伍禁忌；本院静脉用药配伍表",
                 u"从列表中选择两种药物。未收录的组合不代表可以同瓶。", "lytppwcx"},
                kInputs, GenerateDrugCompatibility);

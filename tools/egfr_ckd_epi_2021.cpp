@@ -35,7 +35,7 @@ constexpr VerdictRule kRules[] = {
 };
 
 constexpr ToolDef kTool = FormulaTool(
-    {63, u"肾小球滤过率 eGFR", u"CKD-EPI 2021 肌酐公式", u"肾功能",
+    {63, u"肾小球滤过率 eGFR", u"CKD-EPI 2021 肌酐公式", u"临床计算",
      u"Inker LA 等. N Engl J Med 2021;385:1737：eGFR = 142 × min(Scr/κ,1)^α × max(Scr/κ,1)^-1.200 "
      u"× "
      u"0.9938^年龄 × 1.012[女]；分期：KDIGO 2024 慢性肾脏病指南 G1-G5",

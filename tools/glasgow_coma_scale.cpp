@@ -45,7 +45,7 @@ constexpr VerdictRule kRules[] = {
 };
 
 constexpr ToolDef kTool = FormulaTool(
-    {66, u"格拉斯哥昏迷评分", u"GCS：睁眼、语言、运动", u"神经评估",
+    {66, u"格拉斯哥昏迷评分", u"GCS：睁眼、语言、运动", u"护理评估",
      u"Teasdale G, Jennett B. Lancet 1974;2:81（原量表，运动 5 级）；本工具按现行 15 分制：睁眼 "
      u"1-4、语言 1-5、运动 1-6，总分 3-15，分别记录 E、V、M（Teasdale G 等. Lancet Neurol "
      u"2014;13:844）；分级：13-15 轻型，9-12 中型，3-8 重型",

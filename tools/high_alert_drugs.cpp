@@ -17,7 +17,7 @@ constexpr InputField kInputs[] = {
 };
 
 constexpr ToolDef kTool =
-    ReportTool({105, u"高警示药品要点", u"分类管理与核对要点", u"用药安全",
+    ReportTool({105, u"高警示药品要点", u"分类管理与核对要点", u"用药与输液",
                 u"中国药学会医院药学专业委员会《中国高警示药品推荐目录（2019版）》",
                 u"选择药品类别，卡片列出该类别的代表药品与管理要点。", "gjsypyd"},
                kInputs, GenerateHighAlertDrugs);

@@ -15,7 +15,7 @@ constexpr InputField kInputs[] = {
 };
 
 constexpr ToolDef kTool =
-    ReportTool({111, u"常用检验套餐", u"项目组成、采血管与注意事项", u"检验标本",
+    ReportTool({111, u"常用检验套餐", u"项目组成、采血管与注意事项", u"检验",
                 u"WS/T 661-2020《静脉血液标本采集指南》；本院检验项目手册",
                 u"选择检验套餐，卡片列出项目组成、采血管与注意事项。", "cyjytc"},
                kInputs, GenerateLabPanels);

@@ -34,7 +34,7 @@ constexpr VerdictRule kRules[] = {
 };
 
 constexpr ToolDef kTool = FormulaTool(
-    {65, u"MELD 评分", u"终末期肝病模型（原始 UNOS 公式）", u"肝病评估",
+    {65, u"MELD 评分", u"终末期肝病模型（原始 UNOS 公式）", u"临床计算",
      u"Kamath PS 等. Hepatology 2001;33:464；UNOS 2002：10 × (0.957 ln 肌酐 + 0.378 ln 胆红素 + "
      u"1.120 ln INR + 0.643)，各项 mg/dL，<1 按 1，肌酐上限 4，一周内透析≥2 次或 CVVHD≥24 小时按 "
      u"4，总分上限 40；3 个月死亡率：Wiesner R 等. Gastroenterology 2003;124:91",

@@ -30,7 +30,7 @@ constexpr VerdictRule kRules[] = {
 };
 
 constexpr ToolDef kTool = FormulaTool(
-    {64, u"QTc 校正", u"Bazett 与 Fridericia 公式", u"心电监护",
+    {64, u"QTc 校正", u"Bazett 与 Fridericia 公式", u"临床计算",
      u"Bazett HC. Heart 1920;7:353：QTc = QT ÷ √RR；Fridericia LS. Acta Med Scand 1920;53:469：QTc "
      u"= QT ÷ ∛RR；判定：AHA/ACCF/HRS 2009（男≥450ms、女≥460ms 延长，≤390ms 缩短），AHA/ACCF "
      u"2010（>500ms 尖端扭转型室速高危）",

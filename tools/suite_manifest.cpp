@@ -10,7 +10,9 @@
 //
 // And README's tables of the programs and of the infusion library, from the
 // same tables: "--check-readme README.md" fails where README differs,
-// "--write-readme README.md" writes them in.
+// "--write-readme README.md" writes them in. "--titles" lists each tool's
+// id, title and initials, tab-separated, for the check of the initials
+// against Unihan's readings.
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -78,6 +80,13 @@ int ReadmeTables(const std::string& mode, const std::string& path) {
 }
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "--titles") {
+        for (const kelomed::ToolDef* tool : kelomed::SuiteTools()) {
+            std::printf("%d\t%s\t%s\n", static_cast<int>(tool->id), Utf8Of(tool->title).c_str(),
+                        tool->initials);
+        }
+        return 0;
+    }
     if (argc == 3 &&
         (std::string(argv[1]) == "--check-readme" || std::string(argv[1]) == "--write-readme")) {
         return ReadmeTables(argv[1], argv[2]);

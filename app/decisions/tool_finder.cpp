@@ -1,6 +1,10 @@
 #include "app/decisions/tool_finder.h"
 
 #include <algorithm>
+#include <cstring>
+#include <iterator>
+
+#include "app/decisions/title_readings.h"
 
 namespace kelomed {
 namespace {
@@ -126,42 +130,65 @@ bool IsNumber(const ToolDef& tool, const Folded& query) {
     return number == tool.id;
 }
 
-// The initials without their spaces, for ordering by title.
-bool InitialsBefore(const ToolDef& left, const ToolDef& right) {
-    const char* a = left.initials != nullptr ? left.initials : "";
-    const char* b = right.initials != nullptr ? right.initials : "";
-    for (;;) {
-        while (*a == ' ') {
-            ++a;
+// A title as it is read, for ordering by title: each Chinese character by
+// its reading, each Latin word in lower case, digits as they are, a space
+// between them ("braden ya li xing sun shang feng xian ping gu").
+struct TitleKey {
+    static constexpr int kCapacity = 512;
+    char text[kCapacity] = {};
+    int length = 0;
+
+    void Add(const char* piece) {
+        if (length > 0 && length < kCapacity - 1) {
+            text[length++] = ' ';
         }
-        while (*b == ' ') {
-            ++b;
+        for (; *piece != 0 && length < kCapacity - 1; ++piece) {
+            text[length++] = *piece;
         }
-        if (*a != *b || *a == 0) {
-            return *a != *b ? static_cast<unsigned char>(*a) < static_cast<unsigned char>(*b)
-                            : left.id < right.id;
-        }
-        ++a;
-        ++b;
     }
+};
+
+const char* ReadingOf(char16_t character) {
+    const auto* end = std::end(kTitleReadings);
+    const auto* found = std::lower_bound(
+        std::begin(kTitleReadings), end, character,
+        [](const TitleReading& reading, char16_t unit) { return reading.character < unit; });
+    // Every character of a title has its reading (the initials' check
+    // says so); one without would sort last.
+    return found != end && found->character == character ? found->syllable : "~";
 }
 
-bool SameText(const char16_t* a, const char16_t* b) {
-    while (*a != 0 && *a == *b) {
-        ++a;
-        ++b;
-    }
-    return *a == *b;
-}
-
-// Where a tool's category first comes in the suite.
-int CategoryRank(std::span<const ToolDef* const> tools, const ToolDef& tool) {
-    for (std::size_t i = 0; i < tools.size(); ++i) {
-        if (SameText(tools[i]->category, tool.category)) {
-            return static_cast<int>(i);
+TitleKey KeyOf(const char16_t* title) {
+    TitleKey key;
+    char word[TitleKey::kCapacity] = {};
+    int wordLength = 0;
+    auto endWord = [&] {
+        if (wordLength > 0) {
+            word[wordLength] = 0;
+            key.Add(word);
+            wordLength = 0;
+        }
+    };
+    for (const char16_t* at = title; *at != 0; ++at) {
+        const char16_t unit = FoldUnit(*at);
+        if ((unit >= u'a' && unit <= u'z') || (unit >= u'0' && unit <= u'9')) {
+            if (wordLength < TitleKey::kCapacity - 1) {
+                word[wordLength++] = static_cast<char>(unit);
+            }
+            continue;
+        }
+        endWord();
+        if (IsChineseCharacter(unit)) {
+            key.Add(ReadingOf(unit));
         }
     }
-    return static_cast<int>(tools.size());
+    endWord();
+    return key;
+}
+
+bool TitleBefore(const ToolDef& left, const ToolDef& right) {
+    const int order = std::strcmp(KeyOf(left.title).text, KeyOf(right.title).text);
+    return order != 0 ? order < 0 : left.id < right.id;
 }
 
 }  // namespace
@@ -230,10 +257,10 @@ int ListTools(std::span<const ToolDef* const> tools, const char16_t* query,
                          }
                          switch (order) {
                              case ToolOrder::Title:
-                                 return InitialsBefore(*left, *right);
+                                 return TitleBefore(*left, *right);
                              case ToolOrder::Category: {
-                                 const int a = CategoryRank(tools, *left);
-                                 const int b = CategoryRank(tools, *right);
+                                 const int a = CategoryIndexOf(left->category);
+                                 const int b = CategoryIndexOf(right->category);
                                  return a != b ? a < b : left->id < right->id;
                              }
                              case ToolOrder::Number:

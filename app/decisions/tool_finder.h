@@ -29,8 +29,9 @@ QueryMatch MatchQuery(const ToolDef& tool, const char16_t* query);
 bool QueryFinds(const ToolDef& tool, const char16_t* query);
 
 // How the list is ordered: by number; by title in the order of the titles'
-// pinyin initials; by category, the categories in the order their first
-// tool has in the suite, each by number.
+// pinyin, syllable by syllable (丁 ding before 多 duo), a Latin word as its
+// letters; by category, in the order of the suite's categories, each by
+// number.
 enum class ToolOrder { Number, Title, Category };
 
 // The home's rows for `query`, in `order`, into `rows` (up to `capacity`);

@@ -70,9 +70,15 @@ constexpr char kInitials[] = "syl";
 constexpr char kInitials[] = "sylb";
 #endif
 
+#ifdef WRONG_CATEGORY
+constexpr char16_t kCategory[] = u"神经评估";
+#else
+constexpr char16_t kCategory[] = u"护理评估";
+#endif
+
 constexpr ToolDef kTool =
-    ScaleTool({998, u"试验量表", u"测试", u"护理评估", u"依据（2026）", u"说明", kInitials},
-              kInputs, kOutputs, kRules);
+    ScaleTool({998, u"试验量表", u"测试", kCategory, u"依据（2026）", u"说明", kInitials}, kInputs,
+              kOutputs, kRules);
 static_assert(kTool.listsChosenItems);
 
 }  // namespace

@@ -267,6 +267,21 @@ int FoundByInitials(const std::wstring& query) {
     return checks.failed() > 0 ? 1 : 0;
 }
 
+// The search field holds `query` ("" for empty) and the list the tools
+// `numbers`, in this order.
+int SearchShows(const std::wstring& query, const std::vector<std::wstring>& numbers) {
+    Checks checks;
+    HWND home = HomeWindow();
+    checks.ExpectEventually([home] { return TextOf(GetDlgItem(home, kSearchId)); }, query,
+                            L"the search field holds [" + query + L"]");
+    if (!numbers.empty()) {
+        checks.ExpectEventually([home] { return Joined(ListNumbers(home)); }, Joined(numbers),
+                                L"and the list shows what it finds");
+    }
+    checks.Summary();
+    return checks.failed() > 0 ? 1 : 0;
+}
+
 // Tool `id` runs in one process, its window shown; "again": it is the
 // foreground window, and the home says it was open already.
 int Opened(int id, bool again) {
@@ -366,6 +381,10 @@ int RunHomeVerb(const std::wstring& verb, const std::vector<std::wstring>& argum
     }
     if (verb == L"home-found" && arguments.size() == 1) {
         return FoundByInitials(arguments[0]);
+    }
+    if (verb == L"home-search" && !arguments.empty()) {
+        return SearchShows(arguments[0] == L"-" ? L"" : arguments[0],
+                           std::vector<std::wstring>(arguments.begin() + 1, arguments.end()));
     }
     if (verb == L"home-opened" && arguments.size() == 2) {
         return Opened(_wtoi(arguments[0].c_str()), arguments[1] == L"again");

@@ -265,7 +265,9 @@ keyboard_scale_run() {
 # its own; back in the home, Enter again brings its window forward without
 # a second process; opened again, the home lists that tool first, and a
 # double click on it opens it once; alone in a folder, it says a program is
-# missing.
+# missing. Typed in the home: "xsfx" finds the two VTE scales by initials
+# within a word, Ctrl+A chooses the search for what is typed next, Esc
+# empties it.
 home_run() {
     local program=$1
     drive_to_file "$shots/home-list.log" home-list "$program" || { failed=1; return; }
@@ -286,6 +288,14 @@ home_run() {
     drive home-opened 70 again || failed=1
     drive home-close
     drive_to_file "$shots/home-recent.log" home-recent "$program" 70 || failed=1
+    drive home-focused || failed=1
+    xdotool type --delay 60 "xsfx"
+    drive home-search xsfx 125 126 || failed=1
+    xdotool key ctrl+a
+    xdotool type --delay 60 "dba"
+    drive home-search dba 070 || failed=1
+    xdotool key Escape
+    drive home-search - || failed=1
     # A double click on that first row opens the tool once.
     read -r x y < <(drive home-row-point 0)
     xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1

@@ -21,9 +21,9 @@ constexpr InputField kInputs[] = {{"a", u"甲", u"", 2}};
 constexpr OutputField kOutputs[] = {{"b", u"乙", u"", "a*3", "f0"}};
 constexpr VerdictRule kRules[] = {{"b>5", 2, u"大"}, {"", 0, u"小"}};
 constexpr ToolDef kFormula =
-    FormulaTool({1, u"式", nullptr, u"类", u"据", nullptr, "s"}, kInputs, kOutputs, kRules);
+    FormulaTool({1, u"式", nullptr, u"检验", u"据", nullptr, "s"}, kInputs, kOutputs, kRules);
 constexpr ToolDef kReport =
-    ReportTool({2, u"报告", nullptr, u"类", u"据", nullptr, "bg"}, WriteOneLine);
+    ReportTool({2, u"报告", nullptr, u"检验", u"据", nullptr, "bg"}, WriteOneLine);
 
 bool Computes(const ToolDef& tool, const char16_t* expected, std::int32_t expectedLevel) {
     const double inputs[] = {2};

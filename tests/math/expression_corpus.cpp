@@ -42,8 +42,8 @@ class Random {
 
 constexpr InputField kInputs[] = {
     {"a", u"a", u"", 0}, {"b", u"b", u"", 0}, {"c", u"c", u"", 0}, {"d", u"d", u"", 0}};
-constexpr ToolDef kTool = {1,       u"t", nullptr, u"c", u"r",    nullptr, 4,
-                           kInputs, 0,    nullptr, 0,    nullptr, nullptr};
+constexpr ToolDef kTool = {1,       u"t", nullptr, u"检验", u"r",    nullptr, 4,
+                           kInputs, 0,    nullptr, 0,       nullptr, nullptr};
 
 // An input value: mostly ordinary magnitudes, some extremes.
 double InputValue(Random& random) {

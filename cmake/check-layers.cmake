@@ -46,6 +46,25 @@ foreach(source IN LISTS engine_sources)
     string(APPEND failures "  ${name} names a report generator: ${line}\n")
   endforeach()
 endforeach()
+# A value both programs use is written once, in the file that defines it.
+file(GLOB_RECURSE app_sources ${SOURCE_DIR}/app/*.cpp ${SOURCE_DIR}/app/*.h)
+foreach(pair IN ITEMS "KeloMedToolWnd|app/decisions/suite_names.h"
+    "KeloMedHomeWnd|app/decisions/suite_names.h" "KeloMedSuite\"|app/decisions/suite_names.h"
+    "= 520|app/decisions/suite_names.h" "RGB(0xF4, 0xF7, 0xF9)|app/win32/look_windows.h"
+    "RGB(0x2C, 0x38, 0x42)|app/win32/look_windows.h" "RGB(0x00, 0x6C, 0x96)|app/win32/look_windows.h"
+    "\"Microsoft YaHei UI\"|app/decisions/suite_names.h")
+  string(REPLACE "|" ";" pair "${pair}")
+  list(GET pair 0 value)
+  list(GET pair 1 home)
+  foreach(source IN LISTS app_sources)
+    file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
+    file(READ ${source} text)
+    string(FIND "${text}" "${value}" at)
+    if(NOT at EQUAL -1 AND NOT name STREQUAL home)
+      string(APPEND failures "  ${name} writes ${value} again: it is defined in ${home}\n")
+    endif()
+  endforeach()
+endforeach()
 if(failures)
   message(FATAL_ERROR "includes or names that point up the layers:\n${failures}")
 endif()

@@ -128,9 +128,14 @@ TEST(WindowLayout, AtOneIsTheOriginalLayout) {
     EXPECT_EQ(layout.footer.bottom(), 720);
     EXPECT_EQ(layout.fontHeights[kTitleFont], 27);
     EXPECT_EQ(layout.fontHeights[kSmallFont], 12);
-    // Fourteen rows fit without scrolling, the fifteenth scrolls.
+    // Its four rows fit without scrolling; of the real tools at the edge
+    // at 96 DPI, Padua's eleven check boxes and NEWS2's eight rows fit,
+    // Barthel's ten lists scroll.
     EXPECT_FALSE(InputPanelScrolls(layout));
     EXPECT_LE(layout.rows[3].control.bottom(), layout.inputPanel.height);
+    for (const auto& [id, scrolls] : {std::pair{126, false}, {127, false}, {123, true}}) {
+        EXPECT_EQ(InputPanelScrolls(LayOutWindow(*FindSuiteTool(id), 1.0)), scrolls) << id;
+    }
 }
 
 bool Overlap(const Box& a, const Box& b) {

@@ -27,7 +27,7 @@ void RememberTool(int* ids, int& count, int id);
 // The file's bytes ("70\r\n121\r\n"); returns their count.
 int FormatRecentTools(const int* ids, int count, char* bytes, int capacity);
 
-// "<appData>/KeloMedSuite" and "<appData>/KeloMedSuite/recent-tools.txt";
+// The suite's folder under `appData` and "recent-tools.txt" in it;
 // false when the path does not fit `capacity`, so that a cut path is never
 // read or written.
 bool FormatRecentToolsFolder(const char16_t* appDataFolder, char16_t* folder, int capacity);

@@ -7,6 +7,8 @@ namespace kelomed {
 
 inline constexpr char16_t kToolWindowClass[] = u"KeloMedToolWnd";
 inline constexpr char16_t kHomeWindowClass[] = u"KeloMedHomeWnd";
+// The face of every text of both windows but the result box's.
+inline constexpr char16_t kSuiteFontFace[] = u"Microsoft YaHei UI";
 // Under the user's local application-data folder.
 inline constexpr char16_t kSuiteFolderName[] = u"KeloMedSuite";
 // A path in UTF-16 units, terminator included: twice MAX_PATH, so that a

@@ -4,6 +4,7 @@
 // that scrolls when they are more than it shows.
 #pragma once
 
+#include "app/decisions/suite_names.h"
 #include "engine/tool_model.h"
 
 namespace kelomed {
@@ -43,10 +44,9 @@ struct FontSpec {
 };
 
 inline constexpr FontSpec kFontSpecs[kFontCount] = {
-    {u"Microsoft YaHei UI", 27, 700}, {u"Microsoft YaHei UI", 14, 400},
-    {u"Microsoft YaHei UI", 14, 400}, {u"Microsoft YaHei UI", 15, 400},
-    {u"Microsoft YaHei UI", 21, 700}, {u"Consolas", 15, 400},
-    {u"Microsoft YaHei UI", 15, 400}, {u"Microsoft YaHei UI", 12, 400},
+    {kSuiteFontFace, 27, 700}, {kSuiteFontFace, 14, 400}, {kSuiteFontFace, 14, 400},
+    {kSuiteFontFace, 15, 400}, {kSuiteFontFace, 21, 700}, {u"Consolas", 15, 400},
+    {kSuiteFontFace, 15, 400}, {kSuiteFontFace, 12, 400},
 };
 
 // How an input stands in the panel.

@@ -21,7 +21,6 @@ inline constexpr COLORREF kSubLine = RGB(0xD6, 0xEC, 0xF6);
 // dark enough to read at 4.5 : 1 on the background.
 inline constexpr COLORREF kDarkText = RGB(0x2C, 0x38, 0x42);
 inline constexpr COLORREF kQuietText = RGB(0x57, 0x63, 0x6D);
-inline constexpr wchar_t kFontFace[] = L"Microsoft YaHei UI";
 
 inline const wchar_t* ToolWindowClass() {
     return Wide(kToolWindowClass);
@@ -30,8 +29,8 @@ inline const wchar_t* HomeWindowClass() {
     return Wide(kHomeWindowClass);
 }
 
-// A font of the suite's face, `height` pixels high.
-HFONT CreateSuiteFont(int height, int weight, const wchar_t* face = kFontFace);
+// A font of the suite's face, or of `face`, `height` pixels high.
+HFONT CreateSuiteFont(int height, int weight, const wchar_t* face = Wide(kSuiteFontFace));
 
 // Runs the window's messages until it closes: `handleKey` first (true when
 // it carried the key out), then the dialog's keys (Tab, Shift+Tab, Space,

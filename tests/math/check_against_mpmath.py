@@ -24,11 +24,18 @@ of two of the normal range; for log and log10 the powers of two. pow is
 aimed three ways: integer exponents with x = T^(1/y), bases near 1 with huge
 exponents, and any base with y = ln(T)/ln(x); negative bases with odd y too.
 
+--digest FILE, for a build whose probe runs under an emulator: draws the
+same arguments, runs the probe and compares a SHA-256 digest of its results
+with the line of FILE for this sample (mpmath is not run: the native build
+checks those results against it and against the same FILE, so equal digests
+mean equal, correctly rounded results). --write-digest FILE writes the line.
+
 --cases FILE checks the arguments of FILE (lines "function xbits ybits")
 instead of drawn ones; --table FILE writes them with their expected results
 as rows of a C++ table, for the unit tests.
 """
 import argparse
+import hashlib
 import math
 import multiprocessing
 import random
@@ -477,6 +484,37 @@ def same(a, b):
     return bits(a) == bits(b)
 
 
+def drawn_arguments(options, function):
+    rng = random.Random(f"{options.seed}-{function}")
+    if options.aimed:
+        return aimed_arguments(function, rng, options.count)
+    return GENERATORS[function](rng, options.count)
+
+
+def check_digest(options):
+    digest = hashlib.sha256()
+    for function in options.functions.split(","):
+        arguments = drawn_arguments(options, function)
+        for (x, y), got in zip(arguments, run_probe(options.probe, function, arguments)):
+            digest.update(f"{function} {bits(x):016x} {bits(y):016x} {bits(got):016x}\n".encode())
+    sample = f"{'aimed' if options.aimed else 'sample'} {options.count} seed {options.seed}"
+    line = f"{sample} {digest.hexdigest()}"
+    if options.write_digest:
+        with open(options.write_digest, "a") as out:
+            out.write(line + "\n")
+        return 0
+    with open(options.digest) as lines:
+        known = [known.strip() for known in lines if known.startswith(sample + " ")]
+    if known != [line]:
+        print(f"FAIL the probe's results for {sample} hash to {digest.hexdigest()}, "
+              f"not to the digest of {options.digest}: {known}")
+        print("0 passed, 1 failed")
+        return 1
+    print(f"the probe's results for {sample} equal the checked ones (digest {digest.hexdigest()[:16]})")
+    print("1 passed, 0 failed")
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("probe", nargs="+")
@@ -487,7 +525,11 @@ def main():
     parser.add_argument("--aimed", action="store_true")
     parser.add_argument("--cases")
     parser.add_argument("--table")
+    parser.add_argument("--digest")
+    parser.add_argument("--write-digest")
     options = parser.parse_args()
+    if options.digest or options.write_digest:
+        return check_digest(options)
 
     given = {}
     if options.cases:
@@ -507,11 +549,7 @@ def main():
                 if not arguments:
                     continue
             else:
-                rng = random.Random(f"{options.seed}-{function}")
-                if options.aimed:
-                    arguments = aimed_arguments(function, rng, options.count)
-                else:
-                    arguments = GENERATORS[function](rng, options.count)
+                arguments = drawn_arguments(options, function)
             size = 2000
             chunks = [(function, arguments[i:i + size]) for i in range(0, len(arguments), size)]
             expected = [r for part in pool.map(expected_chunk, chunks) for r in part]

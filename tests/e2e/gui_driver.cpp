@@ -309,8 +309,18 @@ int PrintExitCode(int argc, wchar_t** argv) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    // A start that fails ran nothing: under load Wine has been seen to fail
+    // one, so it is said with its error and tried once more.
+    bool started = false;
+    for (int attempt = 0; attempt < 2 && !started; ++attempt) {
+        started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &startup, &process) != FALSE;
+        if (!started) {
+            std::fprintf(stderr, "NOTE %ls did not start (error %lu)\n", commandLine.c_str(),
+                         static_cast<unsigned long>(GetLastError()));
+        }
+    }
+    if (!started) {
         std::printf("not started\n");
         return 1;
     }

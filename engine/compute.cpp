@@ -1,5 +1,7 @@
 #include "engine/compute.h"
 
+#include <limits>
+
 #include "engine/expression.h"
 #include "engine/format_value.h"
 #include "engine/text_buffer.h"
@@ -48,8 +50,8 @@ void AppendChosenItems(const ToolDef& tool, const double* inputs, TextWriter& re
 }
 
 // Evaluates the outputs in order, each seeing the values before it, and
-// appends one line per output; a failed output shows "--", whatever value
-// the evaluator left. `shown` receives each output as its text stands for it.
+// appends one line per output; a failed output is NaN and shows "--", and
+// an output that reads it fails as well. `shown` receives each output as its text stands for it.
 void AppendOutputLines(const ToolDef& tool, const double* inputs, ComputeResult& result,
                        double* shown, TextWriter& report) {
     result.outputCount = BoundedOutputCount(tool);
@@ -63,6 +65,9 @@ void AppendOutputLines(const ToolDef& tool, const double* inputs, ComputeResult&
             EvaluateExpression(tool, tool.outputs[i].expression, inputs, result.values, failed);
         result.failed[i] = failed != 0;
         result.failedCount += failed != 0 ? 1 : 0;
+        if (result.failed[i]) {
+            result.values[i] = std::numeric_limits<double>::quiet_NaN();
+        }
     }
     for (int i = 0; i < result.outputCount; ++i) {
         if (!result.applies[i]) {

@@ -345,8 +345,13 @@ class Parser {
                 return inputs_[i];
             }
         }
+        // An output that could not be computed is NaN; whatever reads it
+        // fails too, rather than take a number for it.
         for (int i = 0; i < BoundedOutputCount(tool_); ++i) {
             if (name.Is(tool_.outputs[i].key)) {
+                if (outputs_[i] != outputs_[i]) {
+                    error_ = true;
+                }
                 return outputs_[i];
             }
         }
@@ -388,7 +393,10 @@ class Parser {
             return std::ceil(x);
         }
         if (is("round")) {
-            return std::floor(x + 0.5);
+            // x - floor(x) is exact, so a value just below a half rounds
+            // down (floor(x + 0.5) takes 0.49999999999999994 to 1).
+            const double whole = std::floor(x);
+            return x - whole >= 0.5 ? whole + 1 : whole;
         }
         if (is("cbrt")) {
             return x >= 0 ? math::Pow(x, kOneThird) : -math::Pow(-x, kOneThird);

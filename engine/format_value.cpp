@@ -40,11 +40,24 @@ int DecimalsForThreeDigits(double value) {
 }
 
 // "sig2" is "f2" from 0.1 up, and below it keeps two significant digits, so
-// that a pump rate of 0.0075 ml/h reads so rather than 0.01.
+// that a pump rate of 0.0075 ml/h reads so rather than 0.01. A value that
+// rounds up to the power of ten above it keeps two digits there too: 0.0995
+// reads "0.10", not "0.100".
 int DecimalsForTwoDigits(double value) {
+    const double magnitude = std::fabs(value);
     int decimals = 2;
-    for (double bound = 0.1; value != 0 && std::fabs(value) < bound; bound /= 10) {
+    double bound = 0.1;
+    for (; magnitude != 0 && magnitude < bound; bound /= 10) {
         ++decimals;
+    }
+    if (decimals > 2 && decimals <= kMostSignificantDecimals) {
+        char16_t text[32];
+        char16_t format[8];
+        FormatText(format, 8, u"%%.%df", decimals);
+        FormatText(text, 32, format, magnitude);
+        if (ShownValue("f2", magnitude, text) >= bound * 10) {
+            --decimals;
+        }
     }
     return decimals;
 }
@@ -74,7 +87,9 @@ void FormatOfCode(const char* code, double value, char16_t (&format)[8]) {
     FormatText(format, 8, CodeIs(code, "pct") ? u"%%.%df%%%%" : u"%%.%df", decimals);
 }
 
-// Whole minutes of a value, rounded; false beyond what a 64-bit count holds.
+// Whole minutes of a value, to the nearest, an exact half minute up (away
+// from zero); false beyond what a 64-bit count holds. Durations and clock
+// times both round here, from the minutes as computed.
 bool WholeMinutes(double minutes, long long& whole) {
     if (!(minutes > -0x1p62 && minutes < 0x1p62)) {
         return false;
@@ -114,9 +129,9 @@ void FormatTimeUntil(double minutes, char16_t* out, int outCapacity) {
     }
 }
 
-void FormatClockTime(double hours, char16_t* out, int outCapacity) {
+void FormatClockTime(double minutes, char16_t* out, int outCapacity) {
     long long whole = 0;
-    if (!WholeMinutes(hours * 60, whole) || whole < 0) {
+    if (!WholeMinutes(minutes, whole) || whole < 0) {
         FormatText(out, outCapacity, u"--");
         return;
     }
@@ -201,8 +216,8 @@ double ShownValue(const char* code, double value, const char16_t* text) {
                                                         : static_cast<double>(minutes);
     }
     if (code != nullptr && CodeIs(code, "clock")) {
-        return dashes || !WholeMinutes(value * 60, minutes) ? std::nan("")
-                                                            : static_cast<double>(minutes) / 60;
+        return dashes || !WholeMinutes(value, minutes) ? std::nan("")
+                                                       : static_cast<double>(minutes);
     }
     // The text is ASCII: a sign, digits, a point, an exponent, a percent
     // sign; and no longer than the longest fixed text.

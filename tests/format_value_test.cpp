@@ -18,6 +18,9 @@ struct ValueCase {
     const char* code;
     double value;
     const char* expected;
+    // The number the text stands for where it is not the text read as a
+    // number: a duration's or a clock time's minutes.
+    double standsFor = std::nan("");
 };
 
 void PrintTo(const ValueCase& c, std::ostream* os) {
@@ -36,6 +39,8 @@ TEST_P(ValueFormat, ByCode) {
     const std::string text = c.expected;
     if (text == "--") {
         EXPECT_TRUE(std::isnan(shown));
+    } else if (!std::isnan(c.standsFor)) {
+        EXPECT_EQ(shown, c.standsFor) << text;
     } else if (c.code != nullptr && std::string(c.code) == "date") {
         EXPECT_EQ(shown, std::trunc(c.value)) << "a date stands for its day number";
     } else {
@@ -68,6 +73,20 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"g3", -0.00123456, "-0.00123"}, ValueCase{"g3", 99.96, "100.0"},
         ValueCase{"g3", 0, "0.00"}, ValueCase{"g3", 1.5e-20, "1.5e-20"},
         ValueCase{"g3", 1e80, "1e+80"},
+        // Two significant digits below 0.1, also where a value rounds up to
+        // the power of ten above it.
+        ValueCase{"sig2", 0.0075, "0.0075"}, ValueCase{"sig2", 0.094, "0.094"},
+        ValueCase{"sig2", 0.0995, "0.10"}, ValueCase{"sig2", 0.00999, "0.010"},
+        ValueCase{"sig2", 0.0994, "0.099"}, ValueCase{"sig2", 0.1, "0.10"},
+        ValueCase{"sig2", 0.00003, "0.000030"}, ValueCase{"sig2", 12.345, "12.35"},
+        // Minutes to the nearest whole one, an exact half up, for durations
+        // and clock times alike, from the minutes as computed.
+        ValueCase{"hm", 2.5, "0 小时 3 分", 3},
+        ValueCase{"hm", 2.4999999999999996, "0 小时 2 分", 2},
+        ValueCase{"hm", 3167.5, "52 小时 48 分", 3168}, ValueCase{"clock", 482.5, "8:03", 483},
+        ValueCase{"clock", 480.49999999999994, "8:00", 480},
+        ValueCase{"clock", 1786.4999999999998, "次日 5:46", 1786},
+        ValueCase{"clock", 3314, "第3天 7:14", 3314}, ValueCase{"clock", -1, "--"},
         // Too long for fixed point: exponent form rather than a cut number.
         ValueCase{"f2", 1e80, "1e+80"}, ValueCase{"pct", -2.5e100, "-2.5e+100%"},
         ValueCase{"f0", 1e70,

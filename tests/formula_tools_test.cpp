@@ -770,10 +770,10 @@ TEST(FormulaTools, InfusionWorkedExamples) {
           "at 1000 μg/ml, 99.4 μg/h is 0.0994 ml/h, shown 0.099: below what a syringe pump sets"}},
         {87,
          {{3, 99.96, 9, 1, 1},
-          {"1000", "0.100", "0.1000", "1000", "10 小时 0 分"},
+          {"1000", "0.10", "0.1000", "1000", "10 小时 0 分"},
           1,
           "生长抑素 糖尿病酮症酸中毒：低于常用剂量下限 100 μg/h，软限制，请核对医嘱",
-          "0.09996 ml/h shows 0.100: the verdict reads the rate as shown"}},
+          "0.09996 ml/h shows 0.10: the verdict reads the rate as shown"}},
         {87,
          {{3, 100, 9, 1, 1},
           {"1000", "0.10", "0.100", "1000", "10 小时 0 分"},
@@ -1037,12 +1037,15 @@ std::string VerdictFromShown(int id, const std::vector<double>& shown, const dou
                    : shown[0] >= 1 ? "1-3 分"
                                    : "0 分";
         case 132: {
+            // 40-60 and 20-40 drops a minute on the standard 20-drop set.
             const double gtt = shown[0];
+            const double mlPerHour = shown[1];
             const bool adult = inputs[1] == 1;
-            return gtt < 1                   ? "滴速低于 1 滴/分"
-                   : gtt > (adult ? 60 : 40) ? (adult ? "高于成人" : "高于儿童")
-                   : gtt < (adult ? 40 : 20) ? (adult ? "低于成人" : "低于儿童")
-                                             : "在常用滴速范围内";
+            return gtt < 1                           ? "滴速不足 1 滴/分"
+                   : gtt > 200                       ? "滴速超过 200 滴/分"
+                   : mlPerHour > (adult ? 180 : 120) ? (adult ? "高于成人" : "高于儿童")
+                   : mlPerHour < (adult ? 120 : 60)  ? (adult ? "低于成人" : "低于儿童")
+                                                     : "在常用速度范围内";
         }
         default:
             return "";

@@ -655,8 +655,15 @@ constexpr bool NameShowsValue(const InputChoice& choice) {
 consteval ToolDef ScaleTool(const ToolTexts& texts, std::span<const InputField> inputs,
                             std::span<const OutputField> outputs,
                             std::span<const VerdictRule> rules) {
+    // A yes-or-no question that only opens others (an initial screen's
+    // 否/是, valued 0 and 1) shows no points; every other option does.
     for (const InputField& input : inputs) {
+        bool yesOrNo = input.form == InputForm::Choice;
         for (int i = 0; input.form == InputForm::Choice && i < input.choiceCount; ++i) {
+            const double value = input.choices[i].value;
+            yesOrNo = yesOrNo && (value == 0 || value == 1) && !NameShowsValue(input.choices[i]);
+        }
+        for (int i = 0; !yesOrNo && input.form == InputForm::Choice && i < input.choiceCount; ++i) {
             if (!NameShowsValue(input.choices[i])) {
                 ToolTableIsInvalid("a scale's option shows its points first");
             }

@@ -1002,7 +1002,7 @@ std::string VerdictFromShown(int id, const std::vector<double>& shown, const dou
                    : shown[0] <= 99 ? "Barthel 61-99"
                                     : "Barthel 100";
         case 124:
-            return inputs[0] + inputs[1] + inputs[2] + inputs[3] == 0 ? "初筛 4 项均为否"
+            return inputs[0] + inputs[1] + inputs[2] + inputs[3] == 0 ? "初筛均为否"
                    : shown[2] >= 3                                    ? "NRS 2002 ≥3"
                                                                       : "NRS 2002 <3";
         case 125:

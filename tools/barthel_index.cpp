@@ -14,8 +14,11 @@ constexpr InputChoice kBathing[] = {{5, u"5 准备好洗澡水后可独立完成
 constexpr InputChoice kGrooming[] = {{5, u"5 可独立完成"}, {0, u"0 需他人帮助"}};
 constexpr InputChoice kDressing[] = {
     {10, u"10 可独立完成"}, {5, u"5 需部分帮助"}, {0, u"0 需极大帮助或完全依赖他人"}};
-constexpr InputChoice kBowels[] = {{10, u"10 可控制大便"}, {5, u"5 偶尔失控"}, {0, u"0 完全失控"}};
-constexpr InputChoice kBladder[] = {{10, u"10 可控制小便"}, {5, u"5 偶尔失控"}, {0, u"0 完全失控"}};
+// A prompt needed counts 5, a catheter 0, in the standard's own words.
+constexpr InputChoice kBowels[] = {
+    {10, u"10 可控制大便"}, {5, u"5 偶尔失控，或需要他人提示"}, {0, u"0 完全失控"}};
+constexpr InputChoice kBladder[] = {
+    {10, u"10 可控制小便"}, {5, u"5 偶尔失控，或需要他人提示"}, {0, u"0 完全失控，或留置导尿管"}};
 constexpr InputChoice kToilet[] = {
     {10, u"10 可独立完成"}, {5, u"5 需部分帮助"}, {0, u"0 需极大帮助或完全依赖他人"}};
 constexpr InputChoice kTransfer[] = {

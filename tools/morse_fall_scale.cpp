@@ -7,8 +7,9 @@ namespace {
 // Morse, Morse and Tylko (1989): six items, each option by its points.
 constexpr InputChoice kHistory[] = {{0, u"0 无"}, {25, u"25 有（近 3 个月内）"}};
 constexpr InputChoice kDiagnosis[] = {{0, u"0 无"}, {15, u"15 有"}};
-constexpr InputChoice kAid[] = {
-    {0, u"0 不需要/卧床休息/护士扶助"}, {15, u"15 拐杖、手杖、助行器"}, {30, u"30 扶家具行走"}};
+constexpr InputChoice kAid[] = {{0, u"0 不需要/卧床休息/轮椅/护士扶助"},
+                                {15, u"15 拐杖、手杖、助行器"},
+                                {30, u"30 扶家具行走"}};
 constexpr InputChoice kInfusion[] = {{0, u"0 无"}, {20, u"20 有"}};
 constexpr InputChoice kGait[] = {
     {0, u"0 正常/卧床休息/轮椅代步"}, {10, u"10 虚弱乏力"}, {20, u"20 受损（功能障碍）"}};

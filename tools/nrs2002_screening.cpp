@@ -8,13 +8,17 @@ namespace {
 // final screen, whose two parts each score the highest grade ticked (the
 // Chinese form lists each grade's conditions as check boxes), plus one point
 // from 70 years.
+// The four answers of the initial screen are charted whichever they are, as
+// the form's 是/否 columns; with four noes there is no final screen and no
+// total.
 constexpr char kAnyYes[] = "bmi||loss||intake||severe";
+constexpr InputChoice kNoYes[] = {{0, u"否"}, {1, u"是"}};
 
 constexpr InputField kInputs[] = {
-    CheckInput<1>("bmi", u"初筛：BMI <20.5"),
-    CheckInput<1>("loss", u"初筛：近 3 个月内体重下降"),
-    CheckInput<1>("intake", u"初筛：近 1 周进食减少"),
-    CheckInput<1>("severe", u"初筛：病情严重（如在 ICU 治疗）"),
+    ChoiceInput("bmi", u"初筛：BMI <20.5", 0, kNoYes),
+    ChoiceInput("loss", u"初筛：近 3 个月内体重下降", 0, kNoYes),
+    ChoiceInput("intake", u"初筛：近 1 周进食减少", 0, kNoYes),
+    ChoiceInput("severe", u"初筛：病情严重（如在 ICU 治疗）", 0, kNoYes),
     CheckInput<1>("n1a", u"营养：3 个月内体重下降 >5%（1 分）", kAnyYes),
     CheckInput<1>("n1b", u"营养：上周进食为需要量的 50%-75%（1 分）", kAnyYes),
     CheckInput<2>("n2a", u"营养：2 个月内体重下降 >5%（2 分）", kAnyYes),
@@ -40,16 +44,16 @@ constexpr InputField kInputs[] = {
 
 constexpr OutputField kOutputs[] = {
     {"nutrition", u"营养状况受损评分", u"分",
-     "max(max(max(n1a,n1b),max(n2a,n2b)),max(max(n2c,n3a),max(n3b,n3c)))", "int"},
+     "max(max(max(n1a,n1b),max(n2a,n2b)),max(max(n2c,n3a),max(n3b,n3c)))", "int", kAnyYes},
     {"disease", u"疾病严重程度评分", u"分",
      "max(max(max(max(d1a,d1b),max(d1c,d1d)),max(max(d1e,d2a),max(d2b,d2c))),"
      "max(max(d2d,d3a),max(d3b,d3c)))",
-     "int"},
-    {"total", u"NRS 2002 总分", u"分", "nutrition+disease+age", "int"},
+     "int", kAnyYes},
+    {"total", u"NRS 2002 总分", u"分", "nutrition+disease+age", "int", kAnyYes},
 };
 
 constexpr VerdictRule kRules[] = {
-    {"!(bmi||loss||intake||severe)", 0, u"初筛 4 项均为否：暂无营养风险，每周复筛"},
+    {"!(bmi||loss||intake||severe)", 0, u"初筛均为否：暂无营养风险，一周后复筛"},
     {"total>=3", 3, u"NRS 2002 ≥3 分：有营养风险，应制订营养支持计划"},
     {"", 0, u"NRS 2002 <3 分：暂无营养风险，每周复筛；拟行大手术者考虑预防性营养支持"},
 };

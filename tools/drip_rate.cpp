@@ -38,9 +38,9 @@ constexpr OutputField kOutputs[] = {
 };
 
 // The textbook's usual rates are drops on the standard set of 20 drops per
-// ml, so the verdict reads ml/h and holds whatever set is hung; a rate the
-// chamber cannot be set to (under 1 or over 200 drops a minute, the field's
-// own limit for counted drops) is red and says what to change.
+// ml (ISO 8536-4, adopted as GB 8368), so the verdict reads ml/h and holds whatever set is hung; a
+// rate the chamber cannot be set to (under 1 or over 200 drops a minute, the field's own limit for
+// counted drops) is red and says what to change.
 constexpr VerdictRule kRules[] = {
     {"gtt<1", 3, u"滴速不足 1 滴/分，无法调准：请缩短计划时间、换点滴系数更大的输液器或用输液泵"},
     {"gtt>200", 3,
@@ -61,7 +61,8 @@ constexpr ToolDef kTool = FormulaTool(
      u"李小寒、尚少梅主编《基础护理学》第 7 版（人民卫生出版社 2022）静脉输液：每分钟滴数 = "
      u"液体总量(ml) × 点滴系数 ÷ 输液时间(min)，输液时间(min) = 液体总量 × 点滴系数 ÷ 每分钟滴数；"
      u"一般成人 40-60 滴/分，儿童 20-40 滴/分，按病情、年龄与药物调整（软性范围）。"
-     u"GB 8368-2018《一次性使用输液器 重力输液式》：标准输液器 20 滴蒸馏水为 1 ml，"
+     u"ISO 8536-4:2020（GB 8368《一次性使用输液器 重力输液式》修改采用）7.8：滴管 20 滴（或微量 60 "
+     u"滴）蒸馏水为 1 ml ± 0.1 ml，"
      u"故常用滴速按 20 滴/ml 折合为每小时入量（成人 120-180、儿童 60-120 ml/h）判断",
      u"点滴系数见输液器包装（常用 10、15、20 滴/ml，微量 60 滴/ml）。预计输完时间跨午夜时显示"
      u"“次日”。每分钟滴数取整数（四舍五入）。计划时间 0 时 0 分无法计算。",
